@@ -1,0 +1,21 @@
+#include "board/BoardSnapshot.h"
+
+namespace quillet {
+
+std::string_view BoardSnapshot::Line(std::size_t k) const {
+    if (k >= lines_.size()) return {};
+    return std::string_view(lines_[k]).substr(0, kLineReadCap);
+}
+
+void BoardSnapshot::CaptureBoard(const CandidateBoard& board) {
+    Clear();
+    lines_.reserve(81);
+    ForEachCellColumnMajor([&](CellPos p) { Append(board.Cell(p)); });
+}
+
+void BoardSnapshot::RestoreBoard(CandidateBoard& board) const {
+    std::size_t k = 0;
+    ForEachCellColumnMajor([&](CellPos p) { board.SetCell(p, CandidateString(Line(k++))); });
+}
+
+}  // namespace quillet

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+
+#include "board/BoardSnapshot.h"
+#include "board/CandidateBoard.h"
+#include "board/Informer.h"
+
+namespace quillet {
+
+inline constexpr const char* kCannotPlaceMessage = "その数字は入力できません。";
+
+// The board with its line buffer and the one-step undo: what a placement
+// reads and writes.
+class BoardState {
+public:
+    using UndoChangedHandler = std::function<void(bool available)>;
+
+    explicit BoardState(Informer& informer) : informer_(informer) {}
+
+    CandidateBoard& Board() { return board_; }
+    const CandidateBoard& Board() const { return board_; }
+    BoardSnapshot& Snapshot() { return snapshot_; }
+    const BoardSnapshot& Snapshot() const { return snapshot_; }
+
+    bool UndoAvailable() const { return undoAvailable_; }
+    void SetUndoAvailable(bool available);
+    void SetUndoChangedHandler(UndoChangedHandler handler) { onUndoChanged_ = std::move(handler); }
+
+    // Places d in the selected cell and strikes it from the cell's row, column
+    // and box. Returns false, after informing the user, when the cell does not
+    // hold d; nothing is changed then.
+    bool PlaceDigit(int d);
+    // Restores the board from the line buffer; undo is then no longer available.
+    void UndoLast();
+
+private:
+    Informer& informer_;
+    CandidateBoard board_;
+    BoardSnapshot snapshot_;
+    bool undoAvailable_ = false;
+    UndoChangedHandler onUndoChanged_;
+};
+
+}  // namespace quillet

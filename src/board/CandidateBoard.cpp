@@ -1,0 +1,33 @@
+#include "board/CandidateBoard.h"
+
+namespace quillet {
+
+std::string DigitText(int d) { return std::to_string(d); }
+
+CandidateString RemoveDigit(std::string_view text, std::string_view digit) {
+    const auto at = text.find(digit);
+    CandidateString result(text);
+    if (at != std::string_view::npos) result.erase(at, digit.size());
+    return result;
+}
+
+CandidateBoard::CandidateBoard() { cells_.fill(CandidateString(FULL_SET)); }
+
+const CandidateString& CandidateBoard::Cell(CellPos pos) const {
+    static const CandidateString kNoCell;
+    return pos.IsOnBoard() ? cells_[Index(pos)] : kNoCell;
+}
+
+void CandidateBoard::SetCell(CellPos pos, CandidateString text) {
+    if (!pos.IsOnBoard()) return;
+    cells_[Index(pos)] = std::move(text);
+    if (onWritten_) onWritten_(pos);
+}
+
+void CandidateBoard::ResetAll() {
+    ForEachCellColumnMajor([this](CellPos p) { SetCell(p, CandidateString(FULL_SET)); });
+}
+
+void CandidateBoard::ResetCell() { SetCell(selection_, CandidateString(FULL_SET)); }
+
+}  // namespace quillet
