@@ -1,6 +1,14 @@
-#include <cstdio>
+#include <QApplication>
 
-int main() {
-    std::puts("Quillet: the board core is built; the main window is not there yet.");
-    return 0;
+#include "ui/Dialogs.h"
+#include "ui/Fonts.h"
+#include "ui/Unit1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    quillet::InstallFontSubstitutions();
+    quillet::ModalDialogs dialogs;
+    quillet::TForm1 form1(dialogs);
+    form1.show();
+    return app.exec();
 }

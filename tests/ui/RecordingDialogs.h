@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+#include "ui/Dialogs.h"
+
+namespace quillet::testing {
+
+// Records what the window would have shown, so no test waits on a box.
+class RecordingDialogs : public Dialogs {
+public:
+    void ShowInformation(QWidget*, const QString& text) override { informations << text; }
+    void ShowError(QWidget*, const QString& text) override { errors << text; }
+
+    QStringList informations;
+    QStringList errors;
+};
+
+}  // namespace quillet::testing
