@@ -10,5 +10,6 @@ int main(int argc, char* argv[]) {
     quillet::ModalDialogs dialogs;
     quillet::TForm1 form1(dialogs);
     form1.show();
+    form1.activateWindow();
     return app.exec();
 }
