@@ -1,0 +1,108 @@
+#include "files/BoardFileIo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstdint>
+
+#include "board/CommandError.h"
+#include "files/BoardText.h"
+
+namespace quillet {
+
+namespace {
+
+// Follows symbolic links: what a save would replace or a load would read.
+enum class PathKind { kMissing, kRegular, kOther };
+
+PathKind KindOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == ENOENT ? PathKind::kMissing : PathKind::kOther;
+    return S_ISREG(info.st_mode) ? PathKind::kRegular : PathKind::kOther;
+}
+
+bool IsUsablePath(const std::string& path) {
+    return !path.empty() && path.find('\0') == std::string::npos;
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// At most `limit` + 1 bytes, so that an over-long file shows without being
+// read whole. Returns false on a read error.
+bool ReadUpTo(int fd, std::size_t limit, std::string& text) {
+    text.resize(limit + 1);
+    std::size_t used = 0;
+    while (used < text.size()) {
+        const ssize_t got = ::read(fd, text.data() + used, text.size() - used);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        used += static_cast<std::size_t>(got);
+    }
+    text.resize(used);
+    return true;
+}
+
+}  // namespace
+
+std::string CannotCreateMessage(const std::string& name) {
+    return "ファイル " + name + " を作成できません";
+}
+
+std::string CannotOpenMessage(const std::string& name) {
+    return "ファイル " + name + " は開けません";
+}
+
+void WriteBoardFile(const std::string& path, const std::string& name, std::string_view text) {
+    // A directory, FIFO or device cannot be replaced by a board: refuse it
+    // before anything opens it (a FIFO would block, a device be clobbered).
+    if (!IsUsablePath(path) || KindOf(path) == PathKind::kOther)
+        throw CommandError(CannotCreateMessage(name));
+
+    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.open(QIODevice::WriteOnly)) throw CommandError(CannotCreateMessage(name));
+    // commit() alone lets a short write through (the temporary is renamed
+    // truncated, e.g. on a full disk), so the flush is checked on its own.
+    const auto size = static_cast<qint64>(text.size());
+    if (file.write(text.data(), size) != size || !file.flush() || !file.commit())
+        throw CommandError(kWriteErrorMessage);
+}
+
+std::vector<std::string> ReadBoardFile(const std::string& path, const std::string& name) {
+    if (!IsUsablePath(path) || KindOf(path) != PathKind::kRegular)
+        throw CommandError(CannotOpenMessage(name));
+
+    // Non-blocking in case the path was swapped for a FIFO since the check.
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        throw CommandError(CannotOpenMessage(name));
+    if (static_cast<std::uintmax_t>(info.st_size) > kBoardTextLimit)
+        throw CommandError(kTextTooLargeMessage);
+
+    std::string text;
+    if (!ReadUpTo(fd.get(), kBoardTextLimit, text)) throw CommandError(CannotOpenMessage(name));
+    if (text.size() > kBoardTextLimit) throw CommandError(kTextTooLargeMessage);
+    return SplitBoardText(text);
+}
+
+}  // namespace quillet

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet {
+
+// Error texts of the board files; the error box adds the full stop. `name` is
+// the file name as the user's command used it.
+std::string CannotCreateMessage(const std::string& name);
+std::string CannotOpenMessage(const std::string& name);
+inline constexpr const char* kWriteErrorMessage = "ストリームへの書き込みエラー";
+inline constexpr const char* kTextTooLargeMessage = "文字列の大きさが メモ の制限を越えました";
+
+// Replaces the file at `path` (bytes) whole with `text`. The text goes to a
+// temporary file beside it that is renamed over it only once fully written,
+// so a failed save leaves any earlier file as it was. Anything but a regular
+// file at `path` is refused untouched. Throws CommandError.
+void WriteBoardFile(const std::string& path, const std::string& name, std::string_view text);
+
+// The lines of the regular file at `path` (see SplitBoardText). Directories,
+// FIFOs and devices are refused without waiting on them, and a file larger
+// than kBoardTextLimit is refused without being read. Throws CommandError.
+std::vector<std::string> ReadBoardFile(const std::string& path, const std::string& name);
+
+}  // namespace quillet

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace quillet {
+
+inline constexpr const char* kBoardExtension = ".cgd";
+
+// Lowers A-Z only; every other byte, those of multi-byte characters
+// included, stays as it is.
+std::string LowerAsciiLetters(std::string name);
+
+// Appends ".cgd" unless the name already contains it anywhere.
+std::string WithBoardExtension(std::string name);
+
+// The path to use for a lower-cased name. Board names are lowered before use,
+// yet the list shows files in their stored case; on a case-sensitive file
+// system a name that does not exist therefore stands for the one regular file
+// of its directory whose whole name equals it apart from A-Z case. Without
+// exactly one such file the name stays as it is.
+std::string MatchLetterCase(const std::string& name);
+
+}  // namespace quillet

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace quillet {
+
+// The main window's file list and its linked file-name box, as saving and
+// loading see them.
+class FileControls {
+public:
+    virtual ~FileControls() = default;
+    // The file-name box's text, UTF-8.
+    virtual std::string FileNameText() const = 0;
+    // The file list's mask, "*.cgd".
+    virtual std::string ListMask() const = 0;
+    // Reads the file list's directory again, so that a new file shows.
+    virtual void RereadList() = 0;
+    virtual void SetFileNameText(const std::string& text) = 0;
+};
+
+}  // namespace quillet

@@ -1,0 +1,105 @@
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QFileInfo>
+
+#include "BoardFilesTestSupport.h"
+#include "files/BoardFileIo.h"
+#include "files/BoardText.h"
+
+namespace quillet {
+namespace {
+
+using testing::AllCells;
+using testing::BoardFilesTest;
+
+// Lowers the file size limit of the process for one scope, so that writing
+// past it fails as on a full disk (with SIGXFSZ ignored, write gives EFBIG).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    sighandler_t previousHandler_;
+};
+
+TEST_F(BoardFilesTest, AFailedWriteKeepsThePreviousFileAndTheUndo) {
+    WriteFile("x.cgd", "old\r\n");
+    ASSERT_TRUE(state.PlaceDigit(3));
+    const auto current = AllCells(board());
+    {
+        const FileSizeLimit limit(64);
+        EXPECT_EQ(Save("x"), kWriteErrorMessage);
+    }
+    EXPECT_EQ(ReadFile("x.cgd"), "old\r\n");
+    EXPECT_EQ(Entries(), QStringList{"x.cgd"});
+    EXPECT_EQ(controls.nameText, "x");
+    EXPECT_EQ(controls.rereads, 0);
+    ASSERT_TRUE(state.UndoAvailable());
+    board().ResetAll();
+    state.UndoLast();
+    EXPECT_EQ(AllCells(board()), current);
+}
+
+TEST_F(BoardFilesTest, SavingWhereNoFileCanBeMadeTouchesNothing) {
+    EXPECT_EQ(Save("nodir/x"), "ファイル nodir/x.cgd を作成できません");
+
+    ASSERT_TRUE(QDir().mkdir("d.cgd"));
+    WriteFile("d.cgd/inside", "kept");
+    EXPECT_EQ(Save("D.cgd"), CannotCreateMessage("d.cgd"));
+    EXPECT_EQ(ReadFile("d.cgd/inside"), "kept");
+
+    ASSERT_EQ(mkfifo("pipe.cgd", 0600), 0);
+    EXPECT_EQ(Save("pipe"), CannotCreateMessage("pipe.cgd"));
+    EXPECT_EQ(Entries(), (QStringList{"d.cgd", "pipe.cgd"}));
+    EXPECT_TRUE(QFileInfo("d.cgd").isDir());
+    EXPECT_FALSE(QFileInfo("pipe.cgd").isFile());
+}
+
+TEST_F(BoardFilesTest, SavingOntoADeviceIsRefusedWithoutReplacingIt) {
+    if (!QFileInfo::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    ASSERT_EQ(symlink("/dev/full", "x.cgd"), 0);
+    EXPECT_EQ(Save("x"), CannotCreateMessage("x.cgd"));
+    EXPECT_EQ(QFileInfo("x.cgd").symLinkTarget(), "/dev/full");
+    EXPECT_EQ(Entries(), QStringList{"x.cgd"});
+    struct stat info {};
+    ASSERT_EQ(stat("/dev/full", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+}
+
+TEST_F(BoardFilesTest, OnlyRegularFilesAreLoadedAndNothingBlocks) {
+    ASSERT_TRUE(QDir().mkdir("d.cgd"));
+    ASSERT_EQ(mkfifo("pipe.cgd", 0600), 0);
+    ASSERT_EQ(symlink("/dev/zero", "zero.cgd"), 0);
+    for (const char* name : {"d.cgd", "pipe.cgd", "zero.cgd"})
+        EXPECT_EQ(Load(name), CannotOpenMessage(name));
+    EXPECT_EQ(AllCells(board()), std::vector<CandidateString>(81, "123456789"));
+}
+
+TEST_F(BoardFilesTest, TextBeyondTheLimitIsRefusedAndTheLimitItselfLoads) {
+    WriteFile("full.cgd", std::string(kBoardTextLimit - 3, '1') + "\r\n2");
+    WriteFile("over.cgd", std::string(kBoardTextLimit + 1, '1'));
+    board().SetCell({5, 5}, "kept");
+    EXPECT_EQ(Load("over.cgd"), kTextTooLargeMessage);
+    EXPECT_EQ(board().Cell({5, 5}), "kept");
+    EXPECT_EQ(state.Snapshot().Count(), 0u);
+
+    ASSERT_EQ(Load("full.cgd"), "");
+    EXPECT_EQ(board().Cell({1, 1}), std::string(BoardSnapshot::kLineReadCap, '1'));
+    EXPECT_EQ(board().Cell({1, 2}), "2");
+}
+
+}  // namespace
+}  // namespace quillet
