@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "ui/ProgramTitle.h"
+#include "ui/Unit5.h"
 
 namespace quillet {
 
@@ -26,5 +27,7 @@ void ModalDialogs::ShowInformation(QWidget* parent, const QString& text) {
 void ModalDialogs::ShowError(QWidget* parent, const QString& text) {
     ShowBox(parent, QMessageBox::Critical, text);
 }
+
+void ModalDialogs::ShowCongratulation(QWidget* parent) { ShowCongratulationWindow(parent); }
 
 }  // namespace quillet

@@ -15,6 +15,8 @@ public:
     virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
     // The error box: stop icon, program title, one OK. `text` is final.
     virtual void ShowError(QWidget* parent, const QString& text) = 0;
+    // A new congratulation window, shown modally and destroyed after.
+    virtual void ShowCongratulation(QWidget* parent) = 0;
 };
 
 // The real boxes.
@@ -22,6 +24,7 @@ class ModalDialogs : public Dialogs {
 public:
     void ShowInformation(QWidget* parent, const QString& text) override;
     void ShowError(QWidget* parent, const QString& text) override;
+    void ShowCongratulation(QWidget* parent) override;
 };
 
 }  // namespace quillet

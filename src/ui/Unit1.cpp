@@ -7,8 +7,11 @@
 #include <QPushButton>
 #include <limits>
 
+#include "aids/CompletionCheck.h"
+#include "aids/HiddenSingles.h"
 #include "board/CommandError.h"
 #include "board/IntegerText.h"
+#include "files/BoardFiles.h"
 #include "ui/BoardGrid.h"
 #include "ui/Dialogs.h"
 #include "ui/FileListBox.h"
@@ -114,9 +117,14 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::ConnectCommands() {
-    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { RunCommand([this] { Button2Click(); }); });
-    connect(Button5, &QPushButton::clicked, this, [this] { RunCommand([this] { Button5Click(); }); });
+    const std::pair<QPushButton*, void (TForm1::*)()> commands[] = {
+        {Button1, &TForm1::Button1Click}, {Button2, &TForm1::Button2Click},
+        {Button3, &TForm1::Button3Click}, {Button4, &TForm1::Button4Click},
+        {Button5, &TForm1::Button5Click}, {Button6, &TForm1::Button6Click},
+        {Button7, &TForm1::Button7Click}, {Button8, &TForm1::Button8Click}};
+    for (const auto& [button, handler] : commands)
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
     connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
     connect(N12, &QAction::triggered, this, [this] { RunCommand([this] { N12Click(); }); });
     connect(SG1, &BoardGrid::Pressed, this, &TForm1::SG1MouseDown);
@@ -167,7 +175,29 @@ void TForm1::Button1Click() { state_.Board().ResetAll(); }
 
 void TForm1::Button2Click() { Decide(); }
 
+void TForm1::Button3Click() { SaveBoard(state_, *this, *this); }
+
+void TForm1::Button4Click() { LoadBoard(state_, *this, *this); }
+
 void TForm1::Button5Click() { state_.UndoLast(); }
+
+void TForm1::Button6Click() { SolveAllBoxes(state_, *this); }
+
+void TForm1::Button7Click() { RunLinesAid(state_.Board(), *this); }
+
+void TForm1::Button8Click() {
+    CheckBoard(state_, *this, [this] { dialogs_.ShowCongratulation(this); });
+}
+
+std::string TForm1::FileNameText() const { return Edit1->text().toStdString(); }
+
+std::string TForm1::ListMask() const { return FileListBox1->Mask().toStdString(); }
+
+void TForm1::RereadList() { FileListBox1->Update(); }
+
+void TForm1::SetFileNameText(const std::string& text) {
+    Edit1->setText(QString::fromStdString(text));
+}
 
 void TForm1::Button9Click() { close(); }
 

@@ -6,6 +6,7 @@
 #include "aids/DecidePath.h"
 #include "board/BoardState.h"
 #include "board/Informer.h"
+#include "files/FileControls.h"
 
 class QLabel;
 class QLineEdit;
@@ -22,7 +23,7 @@ class SpinEdit;
 struct GridPress;
 
 // The main window: the board grid on the left, the controls on the right.
-class TForm1 : public QWidget, private Informer, public DecidePath {
+class TForm1 : public QWidget, private Informer, public DecidePath, private FileControls {
     Q_OBJECT
 public:
     explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
@@ -65,6 +66,11 @@ public:
 private:
     void Inform(const std::string& text) override;
 
+    std::string FileNameText() const override;
+    std::string ListMask() const override;
+    void RereadList() override;
+    void SetFileNameText(const std::string& text) override;
+
     void CreateControls();
     void ConnectCommands();
     void StartUp();
@@ -74,7 +80,12 @@ private:
 
     void Button1Click();
     void Button2Click();
+    void Button3Click();
+    void Button4Click();
     void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
     void Button9Click();
     void PopupDigitClick(int digit);
     void N12Click();

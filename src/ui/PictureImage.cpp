@@ -1,0 +1,72 @@
+#include "ui/PictureImage.h"
+
+#include <QBitmap>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace quillet {
+
+PictureImage::PictureImage(QWidget* parent) : QWidget(parent) {
+    // Only the bitmap is ever painted; nothing erases the background first.
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAutoFillBackground(false);
+}
+
+PictureImage::~PictureImage() = default;
+
+QImageCanvas& PictureImage::Canvas() {
+    if (!canvas_) canvas_ = std::make_unique<QImageCanvas>(kSurfaceSize, kSurfaceSize);
+    return *canvas_;
+}
+
+void PictureImage::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    update();
+}
+
+QImage PictureImage::PaintedImage() const {
+    if (!canvas_) return {};
+    const QImage& bitmap = canvas_->Image();
+    return transparent_ ? WithTransparentColour(bitmap, TransparentKey(bitmap)) : bitmap;
+}
+
+void PictureImage::paintEvent(QPaintEvent*) {
+    if (!canvas_) return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, PaintedImage());
+}
+
+void PictureImage::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void PictureImage::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click) emit clicked();
+}
+
+QImage WithTransparentColour(const QImage& image, QRgb key) {
+    QImage result = image.convertToFormat(QImage::Format_ARGB32);
+    key &= RGB_MASK;
+    for (int y = 0; y < result.height(); ++y) {
+        auto* pixels = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x)
+            if ((pixels[x] & RGB_MASK) == key) pixels[x] = 0;
+    }
+    return result;
+}
+
+QRegion OpaqueRegion(const QImage& image, QRgb key) {
+    // The mask marks the key colour with colour 0 of the bitmap, which a
+    // region built from a bitmap leaves out.
+    const QImage mask = image.convertToFormat(QImage::Format_RGB32)
+                            .createMaskFromColor(key | 0xFF000000u, Qt::MaskInColor);
+    return QRegion(QBitmap::fromImage(mask));
+}
+
+QRgb TransparentKey(const QImage& image) {
+    return image.isNull() ? 0 : image.pixel(0, image.height() - 1) & RGB_MASK;
+}
+
+}  // namespace quillet

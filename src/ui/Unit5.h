@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+
+#include "ui/Canvas.h"
+#include "ui/PictureImage.h"
+
+class QWidget;
+
+namespace quillet {
+
+// The borderless congratulation window. On its first activation it picks one
+// of the four pictures at random, draws it once into Image1's bitmap and from
+// then on shows only the drawing's strokes, fills and texts. A click on the
+// picture closes it; it binds no key.
+class TForm5 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm5(QWidget* parent = nullptr);
+
+    PictureImage* Image1;
+
+    // Seeds the generator, draws the picture number into the title, sizes the
+    // client area, whitens the surface, draws the picture by the number read
+    // back from the title and makes Image1 transparent. Runs once per window.
+    void FormActivate();
+    void Image1Click();
+
+    // The pictures draw around the middle of a size x size area; the banner
+    // and the captions follow the client height.
+    void DrawBanner(Canvas& surface, Colour colour);
+    void DrawCrown(Canvas& surface, int size);
+    void DrawBlossom(Canvas& surface, int size);
+    void DrawSpiralFlowerCircle(Canvas& surface, int size);
+    void DrawRingedFlowerCircle(Canvas& surface, int size);
+
+    int ClientWidth() const { return width(); }
+    int ClientHeight() const { return height(); }
+    // Whether the window uses a window mask for its transparent pixels
+    // rather than per-pixel transparency.
+    bool UsesWindowMask() const { return usesWindowMask_; }
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CentreOnScreen();
+    void SetClientHeight(int height);
+    void SetClientWidth(int width);
+
+    bool activated_ = false;
+    bool usesWindowMask_ = false;
+};
+
+// Opens a new congratulation window over parent, waits until it is clicked
+// away and destroys it.
+void ShowCongratulationWindow(QWidget* parent);
+
+}  // namespace quillet
