@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "../board/BoardTestSupport.h"
+#include "FakeDecidePath.h"
+#include "PuzzleFixture.h"
+#include "aids/CompletionCheck.h"
+#include "aids/HiddenSingles.h"
+
+namespace quillet {
+namespace {
+
+// Real puzzles, solved by repeating the three aid buttons as a user would.
+TEST(Puzzles, TheAidsFinishSimplePuzzlesAndNeverPlaceAWrongDigit) {
+    const auto puzzles = testing::LoadPuzzles(QUILLET_FIXTURE_DIR "/puzzles.txt");
+    ASSERT_EQ(puzzles.size(), 40u);
+    std::map<std::string, int> finished;
+    for (const auto& puzzle : puzzles) {
+        testing::RecordingInformer informer;
+        BoardState state(informer);
+        testing::FakeDecidePath path(state);
+        puzzle.SetUp(state.Board());
+        bool done = false;
+        for (int round = 0; round < 100 && !done; ++round) {
+            const auto before = testing::AllCells(state.Board());
+            CheckBoard(state, path, [&] { done = true; });
+            if (done) break;
+            SolveAllBoxes(state, path);
+            RunLinesAid(state.Board(), path);
+            if (testing::AllCells(state.Board()) == before) break;
+        }
+        ForEachCellColumnMajor([&](CellPos p) {
+            const CandidateString& cell = state.Board().Cell(p);
+            if (cell.size() == 1) ASSERT_EQ(cell, puzzle.Answer(p)) << puzzle.givens;
+            else ASSERT_TRUE(Contains(cell, puzzle.Answer(p))) << puzzle.givens;
+        });
+        EXPECT_TRUE(informer.texts.empty());
+        finished[puzzle.difficulty] += done ? 1 : 0;
+    }
+    std::printf("finished: %d of 20 simple, %d of 20 easy\n", finished["simple"], finished["easy"]);
+    EXPECT_EQ(finished["simple"], 20);
+    EXPECT_EQ(finished["easy"], 20);
+}
+
+}  // namespace
+}  // namespace quillet
