@@ -11,7 +11,9 @@ void BoardState::SetUndoAvailable(bool available) {
 bool BoardState::PlaceDigit(int d) {
     const CellPos at = board_.Selection();
     const std::string t = DigitText(d);
-    if (!Contains(board_.Cell(at), t)) {
+    // Only a single digit can be placed: a longer text would be written into
+    // the cell and then struck from it again by the box step.
+    if (d < 1 || d > 9 || !Contains(board_.Cell(at), t)) {
         informer_.Inform(kCannotPlaceMessage);
         return false;
     }

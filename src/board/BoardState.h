@@ -28,8 +28,8 @@ public:
     void SetUndoChangedHandler(UndoChangedHandler handler) { onUndoChanged_ = std::move(handler); }
 
     // Places d in the selected cell and strikes it from the cell's row, column
-    // and box. Returns false, after informing the user, when the cell does not
-    // hold d; nothing is changed then.
+    // and box. Returns false, after informing the user, when d is not a digit
+    // 1..9 or the cell does not hold it; nothing is changed then.
     bool PlaceDigit(int d);
     // Restores the board from the line buffer; undo is then no longer available.
     void UndoLast();

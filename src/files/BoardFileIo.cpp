@@ -4,13 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstdint>
 
 #include "board/CommandError.h"
 #include "files/BoardText.h"
+#include "files/FileReplacement.h"
+#include "files/UniqueFd.h"
 
 namespace quillet {
 
@@ -29,20 +29,6 @@ PathKind KindOf(const std::string& path) {
 bool IsUsablePath(const std::string& path) {
     return !path.empty() && path.find('\0') == std::string::npos;
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 // At most `limit` + 1 bytes, so that an over-long file shows without being
 // read whole. Returns false on a read error.
@@ -78,13 +64,14 @@ void WriteBoardFile(const std::string& path, const std::string& name, std::strin
     if (!IsUsablePath(path) || KindOf(path) == PathKind::kOther)
         throw CommandError(CannotCreateMessage(name));
 
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.open(QIODevice::WriteOnly)) throw CommandError(CannotCreateMessage(name));
-    // commit() alone lets a short write through (the temporary is renamed
-    // truncated, e.g. on a full disk), so the flush is checked on its own.
-    const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size || !file.flush() || !file.commit())
-        throw CommandError(kWriteErrorMessage);
+    switch (ReplaceFile(path, text, IsSavedBoardText)) {
+        case ReplaceOutcome::kReplaced:
+            return;
+        case ReplaceOutcome::kCannotCreate:
+            throw CommandError(CannotCreateMessage(name));
+        case ReplaceOutcome::kWriteFailed:
+            throw CommandError(kWriteErrorMessage);
+    }
 }
 
 std::vector<std::string> ReadBoardFile(const std::string& path, const std::string& name) {
@@ -92,7 +79,7 @@ std::vector<std::string> ReadBoardFile(const std::string& path, const std::strin
         throw CommandError(CannotOpenMessage(name));
 
     // Non-blocking in case the path was swapped for a FIFO since the check.
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         throw CommandError(CannotOpenMessage(name));

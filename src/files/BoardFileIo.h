@@ -13,10 +13,10 @@ std::string CannotOpenMessage(const std::string& name);
 inline constexpr const char* kWriteErrorMessage = "ストリームへの書き込みエラー";
 inline constexpr const char* kTextTooLargeMessage = "文字列の大きさが メモ の制限を越えました";
 
-// Replaces the file at `path` (bytes) whole with `text`. The text goes to a
-// temporary file beside it that is renamed over it only once fully written,
-// so a failed save leaves any earlier file as it was. Anything but a regular
-// file at `path` is refused untouched. Throws CommandError.
+// Replaces the file at `path` (bytes) whole with `text` through ReplaceFile:
+// a failed or interrupted save leaves any earlier file as it was, and a save
+// is reported only once its bytes and its name are on the disk. Anything but
+// a regular file at `path` is refused untouched. Throws CommandError.
 void WriteBoardFile(const std::string& path, const std::string& name, std::string_view text);
 
 // The lines of the regular file at `path` (see SplitBoardText). Directories,

@@ -29,4 +29,17 @@ std::vector<std::string> SplitBoardText(std::string_view text) {
     return lines;
 }
 
+bool IsSavedBoardText(std::string_view text) {
+    if (text.size() > kBoardTextLimit || !text.ends_with("\r\n")) return false;
+    std::size_t lines = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\0' || text[i] == '\n') return false;
+        if (text[i] != '\r') continue;
+        if (i + 1 == text.size() || text[i + 1] != '\n') return false;
+        ++lines;
+        ++i;
+    }
+    return lines == kBoardLineCount;
+}
+
 }  // namespace quillet

@@ -24,4 +24,8 @@ std::string JoinBoardText(const std::vector<std::string>& lines);
 // first kBoardLineCount lines are kept.
 std::vector<std::string> SplitBoardText(std::string_view text);
 
+// Whether `text` could be a saved board: kBoardLineCount lines, each ended by
+// CR LF, with no other CR, LF or zero byte and within kBoardTextLimit.
+bool IsSavedBoardText(std::string_view text);
+
 }  // namespace quillet

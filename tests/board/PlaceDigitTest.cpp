@@ -90,6 +90,20 @@ TEST_F(PlaceDigitTest, RefusalInformsAndLeavesBoardBufferAndUndoUntouched) {
     EXPECT_FALSE(state.UndoAvailable());
 }
 
+TEST_F(PlaceDigitTest, ValuesOutsideOneToNineAreRefusedEvenWhereTheirTextOccurs) {
+    board().SetCell({5, 5}, "1012-3");
+    board().SetCell({5, 6}, "0123456789");
+    const auto cells = AllCells(board());
+    for (const int d : {10, 12, -3, 0}) {
+        EXPECT_FALSE(PlaceAt({5, 5}, d)) << d;
+        EXPECT_FALSE(PlaceAt({5, 6}, d)) << d;
+    }
+    EXPECT_EQ(informer.texts, std::vector<std::string>(8, kCannotPlaceMessage));
+    EXPECT_EQ(AllCells(board()), cells);
+    EXPECT_FALSE(state.UndoAvailable());
+    EXPECT_EQ(state.Snapshot().Count(), 0u);
+}
+
 TEST_F(PlaceDigitTest, MatchesDigitTextsAsSubstrings) {
     board().SetCell({5, 5}, "x7y");
     ASSERT_TRUE(PlaceAt({5, 5}, 7));

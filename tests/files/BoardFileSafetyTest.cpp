@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -7,6 +9,7 @@
 #include "BoardFilesTestSupport.h"
 #include "files/BoardFileIo.h"
 #include "files/BoardText.h"
+#include "files/FileReplacement.h"
 
 namespace quillet {
 namespace {
@@ -99,6 +102,54 @@ TEST_F(BoardFilesTest, TextBeyondTheLimitIsRefusedAndTheLimitItselfLoads) {
     ASSERT_EQ(Load("full.cgd"), "");
     EXPECT_EQ(board().Cell({1, 1}), std::string(BoardSnapshot::kLineReadCap, '1'));
     EXPECT_EQ(board().Cell({1, 2}), "2");
+}
+
+TEST_F(BoardFilesTest, OnlyProvablyOwnLeftoversOfTheSameNameAreRemovedBySaving) {
+    const std::string board = JoinBoardText(std::vector<std::string>(81, "5"));
+    WriteFile(".x.cgd.Ab12Cd.saving", board);       // a killed save of x.cgd
+    WriteFile(".x.cgd.Zz99zz.saving", "my notes");  // not a board text
+    WriteFile(".y.cgd.Ab12Cd.saving", board);       // another file's
+    WriteFile(".x.cgd.Ab12C.saving", board);        // not our name form
+    ASSERT_EQ(symlink(".x.cgd.Ab12Cd.saving", ".x.cgd.Link00.saving"), 0);
+    WriteFile(".x.cgd.Held00.saving", board);  // a save still running
+    const int held = open(".x.cgd.Held00.saving", O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+
+    ASSERT_EQ(Save("x"), "");
+    close(held);
+    EXPECT_EQ(ReadFile("x.cgd"), JoinBoardText(AllCells(this->board())));
+    EXPECT_EQ(Entries(),
+              (QStringList{".x.cgd.Ab12C.saving", ".x.cgd.Held00.saving", ".x.cgd.Link00.saving",
+                           ".x.cgd.Zz99zz.saving", ".y.cgd.Ab12Cd.saving", "x.cgd"}));
+    EXPECT_EQ(QDir().entryList({"*.cgd"}), QStringList{"x.cgd"});
+}
+
+TEST_F(BoardFilesTest, SavingKeepsPermissionsAndWritesThroughASymbolicLink) {
+    ASSERT_TRUE(QDir().mkdir("real"));
+    WriteFile("real/b.cgd", "old");
+    ASSERT_EQ(chmod("real/b.cgd", 0640), 0);
+    ASSERT_EQ(symlink("real/b.cgd", "b.cgd"), 0);
+    ASSERT_EQ(Save("b"), "");
+    EXPECT_EQ(QFileInfo("b.cgd").symLinkTarget(), QFileInfo("real/b.cgd").absoluteFilePath());
+    EXPECT_EQ(ReadFile("real/b.cgd"), JoinBoardText(AllCells(board())));
+    struct stat info {};
+    ASSERT_EQ(stat("real/b.cgd", &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(QDir("real").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"b.cgd"});
+}
+
+TEST(SavedBoardTextTest, OnlyExactlyEightyOneCrLfLinesQualify) {
+    const std::string board = JoinBoardText(std::vector<std::string>(81, "12"));
+    EXPECT_TRUE(IsSavedBoardText(board));
+    EXPECT_TRUE(IsSavedBoardText(JoinBoardText(std::vector<std::string>(81))));
+    EXPECT_FALSE(IsSavedBoardText(board.substr(0, board.size() - 1)));
+    EXPECT_FALSE(IsSavedBoardText(board + "\r\n"));
+    EXPECT_FALSE(IsSavedBoardText(std::string(board).replace(0, 1, "\n")));
+    EXPECT_FALSE(IsSavedBoardText(std::string(board).replace(0, 1, std::string(1, '\0'))));
+    EXPECT_FALSE(IsTemporaryNameFor(".x.cgd.Ab12Cd.saving", "x"));
+    EXPECT_TRUE(IsTemporaryNameFor(".x.Ab12Cd.saving", "x"));
+    EXPECT_FALSE(IsTemporaryNameFor(".x.Ab-2Cd.saving", "x"));
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace quillet {
+
+enum class ReplaceOutcome {
+    kReplaced,
+    // No temporary file could be made beside the target; nothing was touched.
+    kCannotCreate,
+    // Writing, syncing, closing or renaming failed; the target is as it was.
+    // Also a failed sync of the directory after the rename: the new content is
+    // then in place but may not survive a power cut.
+    kWriteFailed,
+};
+
+// Tells whether the bytes of a file are something ReplaceFile itself could
+// have written to this target.
+using OwnContentTest = std::function<bool(std::string_view bytes)>;
+
+// Replaces the regular file at `path` (or creates it) with `bytes` so that at
+// every moment, a crash or a kill included, the path names either the whole
+// old file or the whole new one. The bytes go to a temporary file in the same
+// directory and are synced; the file is closed (both checked) and renamed
+// over the target, and the directory is synced. A symbolic link at `path` is
+// followed and stays. An existing target's permission bits are kept.
+//
+// Temporary files are named ".LEAF.XXXXXX.saving" (LEAF the target's name),
+// which no "*.ext" mask matches. Where the file system allows, the bytes go
+// to an unnamed file that is named only once complete and synced, so a kill
+// can leave at most a complete copy. Such a leftover of this target is
+// removed by its next replacement when it is provably ours: our name form,
+// a regular file of this user with one link, not locked by a save still
+// running, and content that passes `isOwnContent`. Anything else stays.
+ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes,
+                           const OwnContentTest& isOwnContent);
+
+// Whether `entry` has the form of a temporary name made for `leaf`.
+bool IsTemporaryNameFor(std::string_view entry, std::string_view leaf);
+
+}  // namespace quillet
