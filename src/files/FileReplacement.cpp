@@ -87,7 +87,8 @@ bool IsProvablyOurLeftover(int dirFd, const char* entry, const OwnContentTest& i
 void RemoveLeftovers(int dirFd, std::string_view leaf, const OwnContentTest& isOwnContent) {
     const int listFd = ::fcntl(dirFd, F_DUPFD_CLOEXEC, 0);
     if (listFd < 0) return;
-    const std::unique_ptr<DIR, decltype(&::closedir)> dir(::fdopendir(listFd), &::closedir);
+    const auto closeDir = [](DIR* d) { ::closedir(d); };
+    const std::unique_ptr<DIR, decltype(closeDir)> dir(::fdopendir(listFd), closeDir);
     if (!dir) {
         ::close(listFd);
         return;

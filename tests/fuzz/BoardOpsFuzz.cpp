@@ -1,0 +1,136 @@
+// The board operations and both aids on 81 arbitrary cell texts, driven by a
+// script of commands from the input. Checked after every command: undo gives
+// back exactly the board before the last placement, the aids leave the
+// selection on the board (where they found it, unless a check stopped on a
+// cell), and no placement or aid makes any cell longer.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "aids/CompletionCheck.h"
+#include "aids/HiddenSingles.h"
+#include "board/BoardState.h"
+#include "board/CommandError.h"
+
+using namespace quillet;
+
+namespace {
+
+using Cells = std::vector<CandidateString>;
+constexpr std::size_t kCells = 81;
+
+Cells AllCells(const CandidateBoard& board) {
+    Cells cells;
+    ForEachCellColumnMajor([&](CellPos p) { cells.push_back(board.Cell(p)); });
+    return cells;
+}
+
+// Names the failed condition, then lets the fuzzer record the input.
+#define Check(condition) \
+    ((condition) ? void() : (std::fprintf(stderr, "failed: %s\n", #condition), std::abort()))
+
+class CountingInformer : public Informer {
+public:
+    void Inform(const std::string&) override { ++count; }
+    int count = 0;
+};
+
+// The window's selector and Decide, remembering the board before the last
+// placement that went through.
+class RecordingPath : public DecidePath {
+public:
+    explicit RecordingPath(BoardState& state) : state_(state) {}
+    int SelectorValue() const override { return value_; }
+    void SetSelectorValue(int v) override { value_ = std::clamp(v, 1, 9); }
+    void Decide() override {
+        const int v = SelectorValue();
+        Cells before = AllCells(state_.Board());
+        if (state_.PlaceDigit(v)) lastBefore = std::move(before);
+        SetSelectorValue(v);
+    }
+    std::optional<Cells> lastBefore;
+
+private:
+    BoardState& state_;
+    int value_ = 1;
+};
+
+void CheckNoCellGrew(const Cells& before, const Cells& after) {
+    for (std::size_t i = 0; i < before.size(); ++i) Check(after[i].size() <= before[i].size());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    CountingInformer informer;
+    BoardState state(informer);
+    CandidateBoard& board = state.Board();
+    ForEachCellColumnMajor([&](CellPos p) { board.SetCell(p, input.ConsumeRandomLengthString(12)); });
+    RecordingPath path(state);
+
+    for (int step = 0; step < 32 && input.remaining_bytes() > 0; ++step) {
+        const Cells before = AllCells(board);
+        const CellPos selected = board.Selection();
+        bool grows = false;
+        switch (input.ConsumeIntegralInRange(0, 7)) {
+            case 0:  // a press can select column or row 10
+                board.SetSelection({input.ConsumeIntegralInRange(1, 10),
+                                    input.ConsumeIntegralInRange(1, 10)});
+                break;
+            case 1: {
+                const int d = input.ConsumeIntegralInRange(-2, 12);
+                if (!state.PlaceDigit(d)) {
+                    Check(AllCells(board) == before);
+                } else {
+                    Check(d >= 1 && d <= 9 && board.SelectedCell() == DigitText(d));
+                    path.lastBefore = before;
+                }
+                break;
+            }
+            case 2:
+                path.SetSelectorValue(input.ConsumeIntegral<int>());
+                path.Decide();
+                break;
+            case 3:
+                if (!state.UndoAvailable()) break;
+                Check(path.lastBefore.has_value());
+                state.UndoLast();
+                Check(AllCells(board) == *path.lastBefore && !state.UndoAvailable());
+                grows = true;
+                break;
+            case 4:
+                SolveAllBoxes(state, path);
+                Check(board.Selection() == selected);
+                break;
+            case 5:
+                RunLinesAid(board, path);
+                break;
+            case 6:
+                try {
+                    CheckBoard(state, path, [] {});
+                    Check(board.Selection() == selected && !state.UndoAvailable());
+                } catch (const CommandError&) {
+                    // Stopped on the solved cell that is not a digit.
+                    Check(board.Selection().IsOnBoard() && board.SelectedCell().size() == 1);
+                }
+                break;
+            default:
+                board.ResetCell();
+                grows = true;
+                break;
+        }
+        if (!grows) CheckNoCellGrew(before, AllCells(board));
+        if (state.UndoAvailable()) {
+            Check(path.lastBefore.has_value());
+            // The buffer holds the board before the last placement.
+            for (std::size_t k = 0; k < kCells; ++k)
+                Check(state.Snapshot().Line(k) == (*path.lastBefore)[k]);
+        }
+    }
+    return 0;
+}
