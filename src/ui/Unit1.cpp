@@ -9,10 +9,10 @@
 
 #include "aids/CompletionCheck.h"
 #include "aids/HiddenSingles.h"
-#include "board/CommandError.h"
 #include "board/IntegerText.h"
 #include "files/BoardFiles.h"
 #include "ui/BoardGrid.h"
+#include "ui/CommandGuard.h"
 #include "ui/Dialogs.h"
 #include "ui/FileListBox.h"
 #include "ui/Fonts.h"
@@ -111,7 +111,8 @@ void TForm1::CreateControls() {
     QAction** digits[] = {&N11, &N21, &N31, &N41, &N51, &N61, &N71, &N81, &N91};
     for (int d = 1; d <= 9; ++d) {
         *digits[d - 1] = PopupMenu1->addAction(QStringLiteral("&%1").arg(d));
-        connect(*digits[d - 1], &QAction::triggered, this, [this, d] { PopupDigitClick(d); });
+        connect(*digits[d - 1], &QAction::triggered, this,
+                [this, d] { RunCommand([this, d] { PopupDigitClick(d); }); });
     }
     N12 = PopupMenu1->addAction(QStringLiteral("&All"));
 }
@@ -125,11 +126,14 @@ void TForm1::ConnectCommands() {
     for (const auto& [button, handler] : commands)
         connect(button, &QPushButton::clicked, this,
                 [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
-    connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
+    connect(Button9, &QPushButton::clicked, this, [this] { RunCommand([this] { Button9Click(); }); });
     connect(N12, &QAction::triggered, this, [this] { RunCommand([this] { N12Click(); }); });
-    connect(SG1, &BoardGrid::Pressed, this, &TForm1::SG1MouseDown);
+    // Errors of a press are dropped without a message, unforeseen ones aside.
+    connect(SG1, &BoardGrid::Pressed, this, [this](const GridPress& press) {
+        RunCommand([this, &press] { SG1MouseDown(press); }, false);
+    });
     connect(SG1, &BoardGrid::ContextMenuRequested, PopupMenu1,
-            [this](const QPoint& at) { PopupMenu1->popup(at); });
+            [this](const QPoint& at) { RunCommand([this, at] { PopupMenu1->popup(at); }); });
     state_.Board().SetCellWrittenHandler([this](CellPos pos) { SG1->UpdateCell(pos); });
     state_.SetUndoChangedHandler([this](bool available) { Button5->setEnabled(available); });
 }
@@ -144,12 +148,11 @@ void TForm1::StartUp() {
     SG1->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::RunCommand(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const CommandError& error) {
-        dialogs_.ShowError(this, WithFullStop(QString::fromUtf8(error.what())));
-    }
+void TForm1::RunCommand(const std::function<void()>& command, bool showForeseenErrors) {
+    const std::optional<CommandFailure> failure = RunGuarded(command);
+    if (!failure || (failure->foreseen && !showForeseenErrors)) return;
+    // Even the error box may fail when memory is short; the program goes on.
+    RunGuarded([&] { dialogs_.ShowError(this, WithFullStop(failure->message)); });
 }
 
 void TForm1::Inform(const std::string& text) {

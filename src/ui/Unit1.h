@@ -74,8 +74,9 @@ private:
     void CreateControls();
     void ConnectCommands();
     void StartUp();
-    // Runs a command; an error it raises ends it and shows the error box.
-    void RunCommand(const std::function<void()>& command);
+    // Runs a command; anything it throws ends it and shows the error box
+    // (for a CommandError only when `showForeseenErrors`).
+    void RunCommand(const std::function<void()>& command, bool showForeseenErrors = true);
     void WriteSelectionToPanel();
 
     void Button1Click();

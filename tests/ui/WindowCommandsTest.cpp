@@ -105,6 +105,31 @@ private slots:
         form->Button4->click();
         QCOMPARE(dialogs->errors, QStringList{QStringLiteral("ファイル missing は開けません.")});
     }
+
+    void anyExceptionInAHandlerEndsOnlyItsCommandWithTheErrorBox() {
+        board().SetCell({2, 2}, "4");
+        auto throwOnWrite = [this](auto exception) {
+            board().SetCellWrittenHandler([exception](CellPos) { throw exception; });
+        };
+        throwOnWrite(std::bad_alloc());
+        form->Button1->click();
+        form->N51->trigger();
+        ClickCell(*form, 2, 2);
+        throwOnWrite(std::runtime_error("boom"));
+        form->Button2->click();
+        throwOnWrite(42);
+        form->N12->trigger();
+
+        const QString memory = QStringLiteral("メモリが不足しています.");
+        QCOMPARE(dialogs->errors, (QStringList{memory, memory, memory,
+                                               "予期しないエラーが発生しました: boom.",
+                                               "予期しないエラーが発生しました."}));
+        QCOMPARE(form->Panel1->text(), QStringLiteral("2  2"));
+        board().SetCellWrittenHandler({});
+        form->Button1->click();
+        QCOMPARE(board().Cell({2, 2}), std::string(FULL_SET));
+        QCOMPARE(dialogs->errors.size(), 5);
+    }
 };
 
 QTEST_MAIN(WindowCommandsTest)
