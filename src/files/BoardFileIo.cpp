@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 
@@ -31,11 +32,16 @@ bool IsUsablePath(const std::string& path) {
 }
 
 // At most `limit` + 1 bytes, so that an over-long file shows without being
-// read whole. Returns false on a read error.
-bool ReadUpTo(int fd, std::size_t limit, std::string& text) {
-    text.resize(limit + 1);
+// read whole. The buffer starts at the size the file had when it was opened
+// and grows only if the file does. Returns false on a read error.
+bool ReadUpTo(int fd, std::size_t expected, std::size_t limit, std::string& text) {
+    text.resize(std::min(expected, limit) + 1);
     std::size_t used = 0;
-    while (used < text.size()) {
+    while (true) {
+        if (used == text.size()) {
+            if (text.size() > limit) break;
+            text.resize(std::min(text.size() * 2, limit + 1));
+        }
         const ssize_t got = ::read(fd, text.data() + used, text.size() - used);
         if (got == 0) break;
         if (got < 0) {
@@ -87,7 +93,8 @@ std::vector<std::string> ReadBoardFile(const std::string& path, const std::strin
         throw CommandError(kTextTooLargeMessage);
 
     std::string text;
-    if (!ReadUpTo(fd.get(), kBoardTextLimit, text)) throw CommandError(CannotOpenMessage(name));
+    const auto size = static_cast<std::size_t>(info.st_size);
+    if (!ReadUpTo(fd.get(), size, kBoardTextLimit, text)) throw CommandError(CannotOpenMessage(name));
     if (text.size() > kBoardTextLimit) throw CommandError(kTextTooLargeMessage);
     return SplitBoardText(text);
 }

@@ -139,6 +139,13 @@ TEST_F(BoardFilesTest, SavingKeepsPermissionsAndWritesThroughASymbolicLink) {
               QStringList{"b.cgd"});
 }
 
+TEST_F(BoardFilesTest, AFileLongerThanItsStatedSizeIsReadWhole) {
+    if (!QFileInfo::exists("/proc/self/status")) GTEST_SKIP() << "no /proc";
+    ASSERT_EQ(Load("/proc/self/status"), "");  // stated size 0
+    EXPECT_TRUE(board().Cell({1, 1}).starts_with("Name:"));
+    EXPECT_FALSE(board().Cell({1, 5}).empty());
+}
+
 TEST(SavedBoardTextTest, OnlyExactlyEightyOneCrLfLinesQualify) {
     const std::string board = JoinBoardText(std::vector<std::string>(81, "12"));
     EXPECT_TRUE(IsSavedBoardText(board));
