@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "ui/Fonts.h"
-#include "ui/Pictures.h"
-#include "ui/QImageCanvas.h"
+#include "drawing/Fonts.h"
+#include "pictures/Pictures.h"
+#include "drawing/QImageCanvas.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -1,10 +1,10 @@
-#include "ui/Dialogs.h"
+#include "app/ModalDialogs.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/ProgramTitle.h"
-#include "ui/Unit5.h"
+#include "windows/main/ProgramTitle.h"
+#include "windows/congratulation/Unit5.h"
 
 namespace quillet {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "ui/Fonts.h"
+#include "drawing/Fonts.h"
 
 namespace quillet {
 

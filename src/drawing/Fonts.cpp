@@ -1,12 +1,11 @@
-#include "ui/Fonts.h"
+#include "drawing/Fonts.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
-
-#include "ui/Canvas.h"
 
 namespace quillet {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/QImageCanvas.h"
+#include "drawing/QImageCanvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/Fonts.h"
+#include "drawing/Fonts.h"
 
 namespace quillet {
 namespace {

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPoint>
 
-#include "ui/Canvas.h"
+#include "drawing/Canvas.h"
 
 class QPainter;
 

@@ -34,6 +34,11 @@ std::string WithBoardExtension(std::string name) {
     return name;
 }
 
+std::string InDirectory(const std::string& directory, const std::string& name) {
+    if (directory.empty() || name.empty() || name.front() == '/') return name;
+    return directory.back() == '/' ? directory + name : directory + '/' + name;
+}
+
 std::string MatchLetterCase(const std::string& name) {
     const QByteArray bytes = QByteArray::fromStdString(name);
     if (bytes.isEmpty() || bytes.contains('\0') || Exists(QFile::decodeName(bytes))) return name;

@@ -1,6 +1,6 @@
-#include "ui/Banner.h"
+#include "pictures/Banner.h"
 
-#include "ui/RealMath.h"
+#include "drawing/RealMath.h"
 
 namespace quillet {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Canvas.h"
+#include "drawing/Canvas.h"
 
 namespace quillet {
 

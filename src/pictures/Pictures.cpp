@@ -1,11 +1,11 @@
-#include "ui/Pictures.h"
+#include "pictures/Pictures.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "ui/Banner.h"
-#include "ui/Random.h"
-#include "ui/RealMath.h"
+#include "pictures/Banner.h"
+#include "pictures/Random.h"
+#include "drawing/RealMath.h"
 
 namespace quillet {
 namespace {
@@ -170,8 +170,8 @@ void DrawBlossom(Canvas& surface, int size, int clientHeight) {
     }
 }
 
-void DrawSpiralFlowerCircle(Canvas& surface, int size, int clientHeight) {
-    DrawSpiralFlowerCircle(surface, size, clientHeight, Random(2) + 5);
+void DrawSpiralFlowerCircle(Canvas& surface, int size, int clientHeight, RandomGenerator& random) {
+    DrawSpiralFlowerCircle(surface, size, clientHeight, random.Random(2) + 5);
 }
 
 void DrawSpiralFlowerCircle(Canvas& surface, int size, int clientHeight, int scallops) {

@@ -4,7 +4,8 @@
 
 #include <array>
 
-#include "ui/Canvas.h"
+#include "drawing/Canvas.h"
+#include "pictures/Random.h"
 
 namespace quillet {
 
@@ -35,8 +36,9 @@ void DrawCrown(Canvas& surface, int size, int clientHeight);
 // The outline of a five-petal blossom, notched at each tip, shaded from
 // magenta to pink.
 void DrawBlossom(Canvas& surface, int size, int clientHeight);
-// A red spiral of three turns whose last turn carries Random(2) + 5 scallops.
-void DrawSpiralFlowerCircle(Canvas& surface, int size, int clientHeight);
+// A red spiral of three turns whose last turn carries random.Random(2) + 5
+// scallops.
+void DrawSpiralFlowerCircle(Canvas& surface, int size, int clientHeight, RandomGenerator& random);
 // The same with the number of scallops given.
 void DrawSpiralFlowerCircle(Canvas& surface, int size, int clientHeight, int scallops);
 // A very pale ring of 20 scallops around a magenta spiral.

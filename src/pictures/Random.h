@@ -7,28 +7,32 @@
 
 namespace quillet {
 
-// The program's one pseudo-random generator: a 32-bit linear congruential
-// state, seeded from the time of day so that every showing of the
-// congratulation window may pick another picture.
-
 // ((hour * 60 + minute) * 60 + second) * 1000 + millisecond.
 std::uint32_t TimeOfDaySeed(const QTime& time);
 
-// Seeds the generator from the current UTC time of day.
-void Randomize();
-// Seeds the generator from the given time of day.
-void RandomizeAt(const QTime& time);
+// Where a generator reads the time of day it is seeded from. The window that
+// owns a generator takes one, so that tests can fix the time and with it the
+// picture.
+using TimeOfDayClock = std::function<QTime()>;
+// The current UTC time of day: the program's clock.
+QTime CurrentUtcTimeOfDay();
 
-void SetRandomSeed(std::uint32_t state);
-std::uint32_t RandomSeed();
+// A 32-bit linear congruential generator, seeded from the time of day so that
+// every showing of the congratulation window may pick another picture.
+class RandomGenerator {
+public:
+    explicit RandomGenerator(std::uint32_t seed = 0) : state_(seed) {}
 
-// Steps the state, then scales it to a whole number from 0 to n - 1
-// (0 when n is not positive).
-int Random(int n);
+    void Randomize(const QTime& timeOfDay) { state_ = TimeOfDaySeed(timeOfDay); }
+    void SetSeed(std::uint32_t seed) { state_ = seed; }
+    std::uint32_t Seed() const { return state_; }
 
-// Where Randomize reads the current UTC time of day; tests fix it to make
-// the window's choice predictable. An empty source restores the clock.
-using TimeOfDaySource = std::function<QTime()>;
-void SetTimeOfDaySource(TimeOfDaySource source);
+    // Steps the state, then scales it to a whole number from 0 to n - 1
+    // (0 when n is not positive).
+    int Random(int n);
+
+private:
+    std::uint32_t state_;
+};
 
 }  // namespace quillet

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../board/BoardTestSupport.h"
+#include "BoardTestSupport.h"
 #include "FakeDecidePath.h"
 #include "aids/CompletionCheck.h"
 #include "aids/HiddenSingles.h"

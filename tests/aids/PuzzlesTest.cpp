@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "../board/BoardTestSupport.h"
+#include "BoardTestSupport.h"
 #include "FakeDecidePath.h"
 #include "PuzzleFixture.h"
 #include "aids/CompletionCheck.h"

@@ -4,8 +4,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/Dialogs.h"
-#include "ui/ProgramTitle.h"
+#include "app/ModalDialogs.h"
+#include "windows/main/ProgramTitle.h"
 
 using namespace quillet;
 
@@ -62,4 +62,4 @@ private slots:
 };
 
 QTEST_MAIN(DialogsTest)
-#include "DialogsTest.moc"
+#include "ModalDialogsTest.moc"

@@ -1,4 +1,4 @@
-#include "ui/Banner.h"
+#include "pictures/Banner.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "RecordingCanvas.h"
-#include "ui/Pictures.h"
+#include "pictures/Pictures.h"
 
 namespace quillet {
 namespace {

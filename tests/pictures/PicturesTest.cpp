@@ -1,4 +1,4 @@
-#include "ui/Pictures.h"
+#include "pictures/Pictures.h"
 
 #include <QRect>
 

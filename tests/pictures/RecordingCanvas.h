@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "ui/Canvas.h"
+#include "drawing/Canvas.h"
 
 namespace quillet::testing {
 

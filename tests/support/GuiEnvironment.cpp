@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "ui/Fonts.h"
+#include "drawing/Fonts.h"
 
 namespace {
 

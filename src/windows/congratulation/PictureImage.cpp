@@ -1,4 +1,4 @@
-#include "ui/PictureImage.h"
+#include "windows/congratulation/PictureImage.h"
 
 #include <QBitmap>
 #include <QMouseEvent>

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "ui/QImageCanvas.h"
+#include "drawing/QImageCanvas.h"
 
 namespace quillet {
 

@@ -1,21 +1,22 @@
-#include "ui/Unit5.h"
+#include "windows/congratulation/Unit5.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
+#include <utility>
 
 #include "board/IntegerText.h"
-#include "ui/Banner.h"
-#include "ui/Fonts.h"
-#include "ui/Pictures.h"
-#include "ui/Random.h"
-#include "ui/WindowTransparency.h"
+#include "pictures/Banner.h"
+#include "drawing/Fonts.h"
+#include "pictures/Pictures.h"
+#include "windows/congratulation/WindowTransparency.h"
 
 namespace quillet {
 
-TForm5::TForm5(QWidget* parent) : QDialog(parent), Image1(new PictureImage(this)) {
+TForm5::TForm5(QWidget* parent, TimeOfDayClock clock)
+    : QDialog(parent), Image1(new PictureImage(this)), clock_(std::move(clock)) {
     InstallFontSubstitutions();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Form5"));
@@ -45,8 +46,8 @@ void TForm5::FormActivate() {
     if (activated_) return;
     activated_ = true;
 
-    Randomize();
-    const int pictureNumber = Random(4);
+    random_.Randomize(clock_());
+    const int pictureNumber = random_.Random(4);
     setWindowTitle(QString::number(pictureNumber));
     SetClientHeight(kSurfaceSize);
     SetClientWidth(ClientHeight());
@@ -77,7 +78,7 @@ void TForm5::DrawCrown(Canvas& surface, int size) { quillet::DrawCrown(surface, 
 void TForm5::DrawBlossom(Canvas& surface, int size) { quillet::DrawBlossom(surface, size, ClientHeight()); }
 
 void TForm5::DrawSpiralFlowerCircle(Canvas& surface, int size) {
-    quillet::DrawSpiralFlowerCircle(surface, size, ClientHeight());
+    quillet::DrawSpiralFlowerCircle(surface, size, ClientHeight(), random_);
 }
 
 void TForm5::DrawRingedFlowerCircle(Canvas& surface, int size) {

@@ -2,8 +2,9 @@
 
 #include <QDialog>
 
-#include "ui/Canvas.h"
-#include "ui/PictureImage.h"
+#include "drawing/Canvas.h"
+#include "pictures/Random.h"
+#include "windows/congratulation/PictureImage.h"
 
 class QWidget;
 
@@ -16,7 +17,8 @@ namespace quillet {
 class TForm5 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm5(QWidget* parent = nullptr);
+    // The clock seeds the window's generator when it is first activated.
+    explicit TForm5(QWidget* parent = nullptr, TimeOfDayClock clock = CurrentUtcTimeOfDay);
 
     PictureImage* Image1;
 
@@ -51,6 +53,8 @@ private:
     void SetClientHeight(int height);
     void SetClientWidth(int width);
 
+    TimeOfDayClock clock_;
+    RandomGenerator random_;
     bool activated_ = false;
     bool usesWindowMask_ = false;
 };

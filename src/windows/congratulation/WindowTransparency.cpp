@@ -1,4 +1,4 @@
-#include "ui/WindowTransparency.h"
+#include "windows/congratulation/WindowTransparency.h"
 
 #include <QGuiApplication>
 #include <QString>

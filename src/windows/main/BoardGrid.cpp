@@ -1,4 +1,4 @@
-#include "ui/BoardGrid.h"
+#include "windows/main/BoardGrid.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -47,9 +47,11 @@ bool BoardGrid::InClient(QPoint p) const {
            p.y() < height() - 2 * kBorder;
 }
 
+CellPos BoardGrid::GridCellAt(QPoint p) { return {p.x() / kPitch, p.y() / kPitch}; }
+
 std::optional<CellPos> BoardGrid::BoardCellAt(QPoint p) const {
     if (!InClient(p)) return std::nullopt;
-    const CellPos cell{p.x() / kPitch, p.y() / kPitch};
+    const CellPos cell = GridCellAt(p);
     if (!cell.IsOnBoard()) return std::nullopt;
     return cell;
 }
@@ -70,7 +72,7 @@ void BoardGrid::HandlePress(QMouseEvent* event, bool doubleClick) {
             dragging_ = true;
         }
     }
-    emit Pressed(GridPress{event->button(), event->modifiers(), doubleClick, p});
+    emit Pressed(GridPress{event->button(), event->modifiers(), doubleClick, p, GridCellAt(p)});
 }
 
 void BoardGrid::mousePressEvent(QMouseEvent* event) { HandlePress(event, false); }

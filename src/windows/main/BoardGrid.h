@@ -9,12 +9,19 @@
 
 namespace quillet {
 
-// One mouse press on the grid, in client coordinates (inside the border).
+// One mouse press on the grid.
 struct GridPress {
     Qt::MouseButton button = Qt::LeftButton;
     Qt::KeyboardModifiers modifiers;
     bool doubleClick = false;
+    // In client coordinates (inside the border).
     QPoint pos;
+    // The grid cell under the press: column or row 0 is the header (with the
+    // line after it), 10 the few pixels the client area has past the ninth
+    // cell. Both are kept so the window can tell them apart from board cells.
+    CellPos cell;
+
+    bool OnHeader() const { return cell.col == 0 || cell.row == 0; }
 };
 
 // The 10 x 10 board grid: a header row and column around the 81 cells, each
@@ -59,6 +66,8 @@ protected:
 private:
     QPoint ClientPos(const QPointF& widgetPos) const;
     bool InClient(QPoint clientPos) const;
+    // The grid cell at a client position inside the client area.
+    static CellPos GridCellAt(QPoint clientPos);
     // The board cell at a client position, if the position lies on one.
     std::optional<CellPos> BoardCellAt(QPoint clientPos) const;
     void HandlePress(QMouseEvent* event, bool doubleClick);

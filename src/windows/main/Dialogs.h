@@ -19,12 +19,4 @@ public:
     virtual void ShowCongratulation(QWidget* parent) = 0;
 };
 
-// The real boxes.
-class ModalDialogs : public Dialogs {
-public:
-    void ShowInformation(QWidget* parent, const QString& text) override;
-    void ShowError(QWidget* parent, const QString& text) override;
-    void ShowCongratulation(QWidget* parent) override;
-};
-
 }  // namespace quillet

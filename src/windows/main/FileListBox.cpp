@@ -1,4 +1,4 @@
-#include "ui/FileListBox.h"
+#include "windows/main/FileListBox.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -28,8 +28,6 @@ void FileListBox::SetMask(const QString& mask) {
 }
 
 void FileListBox::Update() {
-    // File names without a directory refer to the list's directory.
-    QDir::setCurrent(directory_);
     const QSignalBlocker quiet(this);
     clear();
     const QDir dir(directory_, QString(), QDir::Name | QDir::IgnoreCase, QDir::Files);

@@ -1,4 +1,4 @@
-#include "ui/ProgramTitle.h"
+#include "windows/main/ProgramTitle.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ui/SpinEdit.h"
+#include "windows/main/SpinEdit.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,7 @@
-#include "ui/Unit1.h"
+#include "windows/main/Unit1.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,12 +13,12 @@
 #include "board/CommandError.h"
 #include "board/IntegerText.h"
 #include "files/BoardFiles.h"
-#include "ui/BoardGrid.h"
-#include "ui/Dialogs.h"
-#include "ui/FileListBox.h"
-#include "ui/Fonts.h"
-#include "ui/ProgramTitle.h"
-#include "ui/SpinEdit.h"
+#include "windows/main/BoardGrid.h"
+#include "windows/main/Dialogs.h"
+#include "windows/main/FileListBox.h"
+#include "drawing/Fonts.h"
+#include "windows/main/ProgramTitle.h"
+#include "windows/main/SpinEdit.h"
 
 namespace quillet {
 
@@ -193,6 +194,10 @@ std::string TForm1::FileNameText() const { return Edit1->text().toStdString(); }
 
 std::string TForm1::ListMask() const { return FileListBox1->Mask().toStdString(); }
 
+std::string TForm1::ListDirectory() const {
+    return QFile::encodeName(FileListBox1->Directory()).toStdString();
+}
+
 void TForm1::RereadList() { FileListBox1->Update(); }
 
 void TForm1::SetFileNameText(const std::string& text) {
@@ -210,10 +215,11 @@ void TForm1::PopupDigitClick(int digit) {
 void TForm1::N12Click() { state_.Board().ResetCell(); }
 
 void TForm1::SG1MouseDown(const GridPress& press) {
-    const QPoint p = press.pos;
-    if (p.x() <= BoardGrid::kCellSize || p.y() <= BoardGrid::kCellSize) return;
+    if (press.OnHeader()) return;
     CandidateBoard& board = state_.Board();
-    board.SetSelection({p.x() / BoardGrid::kPitch, p.y() / BoardGrid::kPitch});
+    // The strip past the ninth cell selects a cell off the board: it reads as
+    // empty and takes no writes.
+    board.SetSelection(press.cell);
     WriteSelectionToPanel();
     const CandidateString& cell = board.SelectedCell();
     if (cell.size() != 1) return;

@@ -68,6 +68,7 @@ private:
 
     std::string FileNameText() const override;
     std::string ListMask() const override;
+    std::string ListDirectory() const override;
     void RereadList() override;
     void SetFileNameText(const std::string& text) override;
 

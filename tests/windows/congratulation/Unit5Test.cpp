@@ -1,14 +1,14 @@
-#include "ui/Unit5.h"
+#include "windows/congratulation/Unit5.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
-#include "ui/Pictures.h"
-#include "ui/QImageCanvas.h"
-#include "ui/Random.h"
+#include "pictures/Pictures.h"
+#include "drawing/QImageCanvas.h"
 
 namespace quillet {
 
@@ -16,8 +16,6 @@ class Unit5Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { SetTimeOfDaySource({}); }
-
     void activationDrawsThePictureOfTheTimeOfDay_data() {
         QTest::addColumn<int>("picture");
         for (int picture = 0; picture < 4; ++picture) QTest::addRow("picture %d", picture) << picture;
@@ -26,17 +24,21 @@ private slots:
     void activationDrawsThePictureOfTheTimeOfDay() {
         QFETCH(int, picture);
         QTime time(10, 20, 30, 0);
-        for (RandomizeAt(time); Random(4) != picture; RandomizeAt(time)) time = time.addMSecs(1);
-        SetTimeOfDaySource([time] { return time; });
+        RandomGenerator random;
+        for (random.Randomize(time); random.Random(4) != picture; random.Randomize(time))
+            time = time.addMSecs(1);
         // The same generator run draws the expected bitmap.
-        RandomizeAt(time);
-        Random(4);
+        random.Randomize(time);
+        random.Random(4);
         QImageCanvas expected;
-        void (*const draw[])(Canvas&, int, int) = {DrawCrown, DrawBlossom, DrawSpiralFlowerCircle,
-                                                   DrawRingedFlowerCircle};
-        draw[picture](expected, 450, 450);
+        const std::function<void(Canvas&)> draw[] = {
+            [](Canvas& s) { DrawCrown(s, 450, 450); },
+            [](Canvas& s) { DrawBlossom(s, 450, 450); },
+            [&random](Canvas& s) { DrawSpiralFlowerCircle(s, 450, 450, random); },
+            [](Canvas& s) { DrawRingedFlowerCircle(s, 450, 450); }};
+        draw[picture](expected);
 
-        TForm5 form;
+        TForm5 form(nullptr, [time] { return time; });
         form.resize(300, 200);  // a stored size scaled to the screen
         QCOMPARE(form.windowTitle(), QStringLiteral("Form5"));
         form.show();

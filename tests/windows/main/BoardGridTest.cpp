@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "ui/BoardGrid.h"
+#include "windows/main/BoardGrid.h"
 
 using namespace quillet;
 
@@ -97,6 +97,21 @@ private slots:
         QCOMPARE(first.button, Qt::MiddleButton);
         QCOMPARE(first.modifiers, Qt::AltModifier);
         QCOMPARE(presses.at(1).at(0).value<GridPress>().pos, QPoint(0, 0));
+    }
+
+    void everyPressNamesTheGridCellUnderIt() {
+        QSignalSpy presses(grid, &BoardGrid::Pressed);
+        // The header with the line after it, the first and ninth board cells,
+        // and the strip past the ninth cell up to the client area's edge.
+        const std::pair<QPoint, CellPos> cases[] = {
+            {{0, 0}, {0, 0}},     {{40, 100}, {0, 2}},   {{41, 41}, {1, 1}},
+            {{409, 409}, {9, 9}}, {{410, 100}, {10, 2}}, {{412, 411}, {10, 10}}};
+        for (const auto& [client, cell] : cases) {
+            QTest::mouseClick(grid, Qt::RightButton, {}, client + QPoint(2, 2));
+            const auto press = presses.takeLast().at(0).value<GridPress>();
+            QCOMPARE(press.cell, cell);
+            QCOMPARE(press.OnHeader(), cell.col == 0 || cell.row == 0);
+        }
     }
 
     void theHighlightIsDrawnByFocus() {

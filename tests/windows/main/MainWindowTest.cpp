@@ -7,9 +7,9 @@
 
 #include "MainWindowTestSupport.h"
 #include "RecordingDialogs.h"
-#include "ui/FileListBox.h"
-#include "ui/SpinEdit.h"
-#include "ui/Unit1.h"
+#include "windows/main/FileListBox.h"
+#include "windows/main/SpinEdit.h"
+#include "windows/main/Unit1.h"
 
 using namespace quillet;
 using namespace quillet::testing;

@@ -2,8 +2,8 @@
 
 #include <QTest>
 
-#include "ui/BoardGrid.h"
-#include "ui/Unit1.h"
+#include "windows/main/BoardGrid.h"
+#include "windows/main/Unit1.h"
 
 namespace quillet::testing {
 

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "ui/Dialogs.h"
+#include "windows/main/Dialogs.h"
 
 namespace quillet::testing {
 

@@ -2,7 +2,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "ui/SpinEdit.h"
+#include "windows/main/SpinEdit.h"
 
 using quillet::SpinEdit;
 

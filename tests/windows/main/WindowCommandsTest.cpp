@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../aids/PuzzleFixture.h"
+#include "PuzzleFixture.h"
 #include "MainWindowTestSupport.h"
 #include "RecordingDialogs.h"
-#include "ui/FileListBox.h"
-#include "ui/SpinEdit.h"
+#include "windows/main/FileListBox.h"
+#include "windows/main/SpinEdit.h"
 
 using namespace quillet;
 using namespace quillet::testing;
@@ -104,6 +104,23 @@ private slots:
         form->Edit1->setText(QStringLiteral("missing"));
         form->Button4->click();
         QCOMPARE(dialogs->errors, QStringList{QStringLiteral("ファイル missing は開けません.")});
+    }
+
+    void boardFilesFollowTheListWhereverTheCurrentDirectoryIs() {
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        board().SetCell({1, 1}, "7");
+        form->Edit1->setText(QStringLiteral("Kept"));
+        form->Button3->click();
+        QVERIFY(QFile::exists(dir->filePath(QStringLiteral("kept.cgd"))));
+        QCOMPARE(form->FileListBox1->count(), 1);
+        board().SetCell({1, 1}, "8");
+        form->Edit1->setText(QStringLiteral("kept.cgd"));
+        form->Button4->click();
+        QCOMPARE(board().Cell({1, 1}), std::string("7"));
+        QVERIFY(dialogs->errors.isEmpty());
+        QVERIFY(QDir(elsewhere.path()).isEmpty());
+        QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath());
     }
 };
 
