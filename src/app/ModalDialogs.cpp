@@ -3,8 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "windows/main/ProgramTitle.h"
 #include "windows/congratulation/Unit5.h"
+#include "windows/main/ProgramTitle.h"
 
 namespace quillet {
 

@@ -24,10 +24,12 @@ int PixelSizeForCell(const QFont& font, int cell) {
     probe.setPixelSize(kProbePixelSize);
     const QFontMetricsF metrics(probe);
     const qreal probeCell = metrics.ascent() + metrics.descent();
-    int size = probeCell > 0 ? static_cast<int>(std::lround(cell * kProbePixelSize / probeCell)) : cell;
+    int size =
+        probeCell > 0 ? static_cast<int>(std::lround(cell * kProbePixelSize / probeCell)) : cell;
     size = std::max(size, 1);
     // The scaled guess is off by a pixel or two at most; a few steps settle it.
-    for (int step = 0; step < kMaxNudges && size > 1 && CellHeight(font, size) > cell; ++step) --size;
+    for (int step = 0; step < kMaxNudges && size > 1 && CellHeight(font, size) > cell; ++step)
+        --size;
     for (int step = 0; step < kMaxNudges && CellHeight(font, size + 1) <= cell; ++step) ++size;
     return size;
 }

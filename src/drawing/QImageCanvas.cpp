@@ -74,7 +74,8 @@ void QImageCanvas::DrawThinLine(QPoint from, QPoint to) {
     int error = dx + dy;
     QPoint at = from;
     while (at != to) {
-        if (image_.rect().contains(at)) reinterpret_cast<QRgb*>(image_.scanLine(at.y()))[at.x()] = colour;
+        if (image_.rect().contains(at))
+            reinterpret_cast<QRgb*>(image_.scanLine(at.y()))[at.x()] = colour;
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
@@ -94,7 +95,8 @@ void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     QPainter painter(&image_);
     if (GetBrushStyle() == BrushStyle::Solid) painter.fillRect(area, ToQColor(BrushColour()));
     painter.end();
-    const QPoint corners[] = {area.topLeft(), area.topRight(), area.bottomRight(), area.bottomLeft()};
+    const QPoint corners[] = {area.topLeft(), area.topRight(), area.bottomRight(),
+                              area.bottomLeft()};
     for (int k = 0; k < 4; ++k) DrawThinLine(corners[k], corners[(k + 1) % 4]);
 }
 
@@ -136,7 +138,8 @@ void QImageCanvas::DrawVerticalText(QPainter& painter, const QString& text) {
         if (GetBrushStyle() == BrushStyle::Solid)
             painter.fillRect(QRect(-cell, top, cell, advance), ToQColor(BrushColour()));
         const int baseline = top + (cell > 0 ? metrics.ascent() * advance / cell : 0);
-        DrawGlyphs(painter, -cell + (cell - advance) / 2, baseline, character, ToQColor(FontColour()));
+        DrawGlyphs(painter, -cell + (cell - advance) / 2, baseline, character,
+                   ToQColor(FontColour()));
         top += advance;
     }
 }

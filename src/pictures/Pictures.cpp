@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdint>
 
+#include "drawing/RealMath.h"
 #include "pictures/Banner.h"
 #include "pictures/Random.h"
-#include "drawing/RealMath.h"
 
 namespace quillet {
 namespace {
@@ -80,7 +80,8 @@ public:
     // The point of a stem at j degrees, its radius swelling from the wreath's.
     void DrawStemPoint() {
         const double alpha = static_cast<double>(j * kPi / 180);
-        const double radius = static_cast<double>((1 - std::cos(5 * static_cast<long double>(alpha))) * 12 + r_);
+        const double radius =
+            static_cast<double>((1 - std::cos(5 * static_cast<long double>(alpha))) * 12 + r_);
         const long double angle = static_cast<long double>(alpha) - psi;
         const int x = Round(a_ + radius * std::cos(angle));
         const int y = Round(a_ - radius * std::sin(angle));
@@ -182,7 +183,8 @@ void DrawSpiralFlowerCircle(Canvas& surface, int size, int clientHeight, int sca
         const long double t = static_cast<double>(i * kPi / 180);
         double radius = static_cast<double>(std::sin(t / 4 / 3) * a * 0.8L);
         // The third turn carries the scallops.
-        if (i > 720) radius = static_cast<double>(std::fabs(std::sin(scallops * t / 2)) * a * 0.2L + radius);
+        if (i > 720)
+            radius = static_cast<double>(std::fabs(std::sin(scallops * t / 2)) * a * 0.2L + radius);
         const int x = Round(std::cos(t + kDegrees105) * radius) + a;
         const int y = Round(std::sin(t + kDegrees105) * radius) + a;
         PlotPoint(surface, i == 0, x, y);

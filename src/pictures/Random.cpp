@@ -15,7 +15,8 @@ int RandomGenerator::Random(int n) {
     // Unsigned arithmetic wraps modulo 2^32, which is the generator's modulus.
     state_ = state_ * 134775813u + 1u;
     if (n <= 0) return 0;
-    return static_cast<int>((static_cast<std::uint64_t>(state_) * static_cast<std::uint32_t>(n)) >> 32);
+    return static_cast<int>((static_cast<std::uint64_t>(state_) * static_cast<std::uint32_t>(n)) >>
+                            32);
 }
 
 }  // namespace quillet

@@ -68,8 +68,8 @@ TEST(FloodFill, StopsOnlyAtTheBorderColourWhichItMayAlsoPaint) {
     QImageCanvas surface(30, 30);
     Outline(surface, {{5, 5}, {20, 5}, {20, 20}, {5, 20}});
     const QImage outlined = surface.Image().copy();
-    surface.FloodFill(5, 10, 0x000000);    // on the border
-    surface.FloodFill(10, 30, 0x000000);   // off the surface
+    surface.FloodFill(5, 10, 0x000000);   // on the border
+    surface.FloodFill(10, 30, 0x000000);  // off the surface
     surface.SetBrushStyle(BrushStyle::Clear);
     surface.FloodFill(10, 10, 0x000000);
     EXPECT_EQ(surface.Image(), outlined);

@@ -101,10 +101,18 @@ TEST_P(Captions, FollowTheBannerHorizontallyInItsColour) {
 INSTANTIATE_TEST_SUITE_P(
     EveryPicture, Captions,
     ::testing::Values(
-        CaptionCase{"Crown", DrawCrown, QStringLiteral("冠をクリック"), {0, 423}, 27, 0x00FFFF, true},
-        CaptionCase{"Blossom", DrawBlossom, QStringLiteral("桜をクリック"), {34, 394}, 34, 0xFF00FF, true},
-        CaptionCase{"Spiral", Spiral5, QStringLiteral("花○をクリック"), {0, 418}, 32, 0x00FFFF, false},
-        CaptionCase{"Ringed", DrawRingedFlowerCircle, QStringLiteral("花○をクリック"), {0, 418}, 32, 0x00FFFF,
+        CaptionCase{
+            "Crown", DrawCrown, QStringLiteral("冠をクリック"), {0, 423}, 27, 0x00FFFF, true},
+        CaptionCase{
+            "Blossom", DrawBlossom, QStringLiteral("桜をクリック"), {34, 394}, 34, 0xFF00FF, true},
+        CaptionCase{
+            "Spiral", Spiral5, QStringLiteral("花○をクリック"), {0, 418}, 32, 0x00FFFF, false},
+        CaptionCase{"Ringed",
+                    DrawRingedFlowerCircle,
+                    QStringLiteral("花○をクリック"),
+                    {0, 418},
+                    32,
+                    0x00FFFF,
                     false}),
     [](const auto& info) { return std::string(info.param.name); });
 

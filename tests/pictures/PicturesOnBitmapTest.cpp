@@ -65,7 +65,8 @@ public:
             for (int px = 0; px < Image().width(); ++px) {
                 if (Image().pixel(px, py) == before.pixel(px, py)) continue;
                 ++changed;
-                ASSERT_TRUE(bounds.contains(px, py)) << "fill " << fills << " leaked to " << px << "," << py;
+                ASSERT_TRUE(bounds.contains(px, py))
+                    << "fill " << fills << " leaked to " << px << "," << py;
             }
         }
         EXPECT_GT(changed, 300) << "fill " << fills;
@@ -95,10 +96,11 @@ TEST_P(EveryPictureOnBitmap, LeavesTheBottomLeftPixelWhite) {
 
 INSTANTIATE_TEST_SUITE_P(
     FourPictures, EveryPictureOnBitmap,
-    ::testing::Values(Picture{"Crown", DrawCrown}, Picture{"Blossom", DrawBlossom},
-                      Picture{"Spiral5", [](Canvas& s, int n, int h) { DrawSpiralFlowerCircle(s, n, h, 5); }},
-                      Picture{"Spiral6", [](Canvas& s, int n, int h) { DrawSpiralFlowerCircle(s, n, h, 6); }},
-                      Picture{"Ringed", DrawRingedFlowerCircle}),
+    ::testing::Values(
+        Picture{"Crown", DrawCrown}, Picture{"Blossom", DrawBlossom},
+        Picture{"Spiral5", [](Canvas& s, int n, int h) { DrawSpiralFlowerCircle(s, n, h, 5); }},
+        Picture{"Spiral6", [](Canvas& s, int n, int h) { DrawSpiralFlowerCircle(s, n, h, 6); }},
+        Picture{"Ringed", DrawRingedFlowerCircle}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -50,8 +50,9 @@ TEST(Blossom, DrawsOneClosedOutlineOf451PointsShadedInTheGreenByteOnly) {
 }
 
 TEST(Crown, ReadsItsLeafFromTheTableAndStandsOnRadius198) {
-    const std::array<QPoint, 8> expected = {QPoint(0, 0),   QPoint(15, 0), QPoint(30, 5), QPoint(40, 20),
-                                            QPoint(25, 20), QPoint(10, 15), QPoint(0, 0), QPoint(20, 10)};
+    const std::array<QPoint, 8> expected = {QPoint(0, 0),   QPoint(15, 0),  QPoint(30, 5),
+                                            QPoint(40, 20), QPoint(25, 20), QPoint(10, 15),
+                                            QPoint(0, 0),   QPoint(20, 10)};
     EXPECT_EQ(ReadLeafTable(), expected);
     EXPECT_EQ(WreathRadius(450), 198);
     EXPECT_EQ(WreathRadius(100), 44);

@@ -34,7 +34,8 @@ inline std::vector<Puzzle> LoadPuzzles(const std::string& path) {
     while (std::getline(in, line)) {
         if (line.starts_with('#')) {
             const auto at = line.find("--difficulty ");
-            if (at != std::string::npos) difficulty = line.substr(at + 13, line.find(' ', at + 13) - at - 13);
+            if (at != std::string::npos)
+                difficulty = line.substr(at + 13, line.find(' ', at + 13) - at - 13);
         } else if (line.size() == 81) {
             if (!puzzles.empty() && puzzles.back().solution.empty())
                 puzzles.back().solution = line;

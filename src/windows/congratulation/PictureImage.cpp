@@ -41,7 +41,8 @@ void PictureImage::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureImage::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click) emit clicked();
 }

@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "board/IntegerText.h"
-#include "pictures/Banner.h"
 #include "drawing/Fonts.h"
+#include "pictures/Banner.h"
 #include "pictures/Pictures.h"
 #include "windows/congratulation/WindowTransparency.h"
 
@@ -32,7 +32,8 @@ TForm5::TForm5(QWidget* parent, TimeOfDayClock clock)
 }
 
 void TForm5::CentreOnScreen() {
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->geometry();
     move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
@@ -71,11 +72,17 @@ void TForm5::FormActivate() {
 
 void TForm5::Image1Click() { reject(); }
 
-void TForm5::DrawBanner(Canvas& surface, Colour colour) { quillet::DrawBanner(surface, colour, ClientHeight()); }
+void TForm5::DrawBanner(Canvas& surface, Colour colour) {
+    quillet::DrawBanner(surface, colour, ClientHeight());
+}
 
-void TForm5::DrawCrown(Canvas& surface, int size) { quillet::DrawCrown(surface, size, ClientHeight()); }
+void TForm5::DrawCrown(Canvas& surface, int size) {
+    quillet::DrawCrown(surface, size, ClientHeight());
+}
 
-void TForm5::DrawBlossom(Canvas& surface, int size) { quillet::DrawBlossom(surface, size, ClientHeight()); }
+void TForm5::DrawBlossom(Canvas& surface, int size) {
+    quillet::DrawBlossom(surface, size, ClientHeight());
+}
 
 void TForm5::DrawSpiralFlowerCircle(Canvas& surface, int size) {
     quillet::DrawSpiralFlowerCircle(surface, size, ClientHeight(), random_);

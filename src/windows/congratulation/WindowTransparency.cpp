@@ -1,8 +1,8 @@
 #include "windows/congratulation/WindowTransparency.h"
 
+#include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
 #include <QString>
-#include <QtGui/qguiapplication_platform.h>
 
 #if defined(QUILLET_HAVE_XCB) && QT_CONFIG(xcb)
 #define QUILLET_ASK_X11_COMPOSITOR
@@ -23,10 +23,11 @@ bool X11CompositorRunning() {
     if (!connection) return false;
     const char* name = "_NET_WM_CM_S0";
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
+        nullptr);
     if (!atom) return false;
-    xcb_get_selection_owner_reply_t* owner =
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+    xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
     const bool running = owner && owner->owner != XCB_NONE;
     std::free(owner);
     std::free(atom);

@@ -63,18 +63,11 @@ void SpinEdit::Step(int delta) { SetValue(Value() + delta); }
 
 void SpinEdit::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-        case Qt::Key_Up:
-            Step(+1);
-            return;
-        case Qt::Key_Down:
-            Step(-1);
-            return;
+        case Qt::Key_Up: Step(+1); return;
+        case Qt::Key_Down: Step(-1); return;
         case Qt::Key_Return:
-        case Qt::Key_Enter:
-            QApplication::beep();
-            return;
-        default:
-            break;
+        case Qt::Key_Enter: QApplication::beep(); return;
+        default: break;
     }
     const QString typed = event->text();
     const bool isCharacter = typed.size() == 1 && typed.front().isPrint() &&

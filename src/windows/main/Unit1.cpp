@@ -12,11 +12,11 @@
 #include "aids/HiddenSingles.h"
 #include "board/CommandError.h"
 #include "board/IntegerText.h"
+#include "drawing/Fonts.h"
 #include "files/BoardFiles.h"
 #include "windows/main/BoardGrid.h"
 #include "windows/main/Dialogs.h"
 #include "windows/main/FileListBox.h"
-#include "drawing/Fonts.h"
 #include "windows/main/ProgramTitle.h"
 #include "windows/main/SpinEdit.h"
 
@@ -104,8 +104,9 @@ void TForm1::CreateControls() {
     Button10->setFont(GothicFont(kSmallFontHeight));
     Button10->setEnabled(false);
 
-    const QList<QWidget*> tabOrder{SG1,     Button1, SpinEdit1, Button2, Button3, Button4, FileListBox1,
-                                   Edit1,   Button5, Button6,   Button9, Button7, Button8, Button10};
+    const QList<QWidget*> tabOrder{SG1,     Button1,      SpinEdit1, Button2, Button3,
+                                   Button4, FileListBox1, Edit1,     Button5, Button6,
+                                   Button9, Button7,      Button8,   Button10};
     for (qsizetype i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     PopupMenu1 = new QMenu(this);

@@ -7,8 +7,8 @@
 #include <QtTest>
 #include <functional>
 
-#include "pictures/Pictures.h"
 #include "drawing/QImageCanvas.h"
+#include "pictures/Pictures.h"
 
 namespace quillet {
 
@@ -18,7 +18,8 @@ class Unit5Test : public QObject {
 private slots:
     void activationDrawsThePictureOfTheTimeOfDay_data() {
         QTest::addColumn<int>("picture");
-        for (int picture = 0; picture < 4; ++picture) QTest::addRow("picture %d", picture) << picture;
+        for (int picture = 0; picture < 4; ++picture)
+            QTest::addRow("picture %d", picture) << picture;
     }
 
     void activationDrawsThePictureOfTheTimeOfDay() {
@@ -32,8 +33,7 @@ private slots:
         random.Random(4);
         QImageCanvas expected;
         const std::function<void(Canvas&)> draw[] = {
-            [](Canvas& s) { DrawCrown(s, 450, 450); },
-            [](Canvas& s) { DrawBlossom(s, 450, 450); },
+            [](Canvas& s) { DrawCrown(s, 450, 450); }, [](Canvas& s) { DrawBlossom(s, 450, 450); },
             [&random](Canvas& s) { DrawSpiralFlowerCircle(s, 450, 450, random); },
             [](Canvas& s) { DrawRingedFlowerCircle(s, 450, 450); }};
         draw[picture](expected);
@@ -53,7 +53,8 @@ private slots:
         QVERIFY(form.windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(form.isModal());
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(form.pos(), screen.topLeft() + QPoint((screen.width() - 450) / 2, (screen.height() - 450) / 2));
+        QCOMPARE(form.pos(), screen.topLeft() +
+                                 QPoint((screen.width() - 450) / 2, (screen.height() - 450) / 2));
         form.show();
         QVERIFY(QStringList({"0", "1", "2", "3"}).contains(form.windowTitle()));
     }
@@ -95,7 +96,8 @@ private slots:
             TForm5 form;
             form.show();
             QVERIFY(QTest::qWaitForWindowExposed(&form));
-            for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space}) QTest::keyClick(&form, key);
+            for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space})
+                QTest::keyClick(&form, key);
             QTest::mouseClick(form.Image1, Qt::RightButton, {}, at);
             QVERIFY(form.isVisible());
             QTest::mouseClick(form.Image1, Qt::LeftButton, {}, at);
@@ -120,7 +122,8 @@ private slots:
         timeout.setSingleShot(true);
         connect(&timeout, &QTimer::timeout, [&] {
             timedOut = true;
-            if (auto* form = qobject_cast<TForm5*>(QApplication::activeModalWidget())) form->reject();
+            if (auto* form = qobject_cast<TForm5*>(QApplication::activeModalWidget()))
+                form->reject();
         });
         timeout.start(5000);
         clicker.start(10);

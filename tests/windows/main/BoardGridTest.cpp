@@ -16,14 +16,16 @@ class BoardGridTest : public QObject {
     QWidget* window = nullptr;
     BoardGrid* grid = nullptr;
 
-    static QPoint At(int col, int row) { return BoardGrid::CellRect(col, row).center() + QPoint(2, 2); }
+    static QPoint At(int col, int row) {
+        return BoardGrid::CellRect(col, row).center() + QPoint(2, 2);
+    }
     void expectHighlight(CellPos cell, QRect range) {
         QCOMPARE(grid->HighlightedCell(), cell);
         QCOMPARE(grid->HighlightedRange(), range);
     }
     void wheel(int notches) {
-        QWheelEvent event(At(5, 5), grid->mapToGlobal(At(5, 5)), {}, {0, notches * 120}, Qt::NoButton,
-                          {}, Qt::NoScrollPhase, false);
+        QWheelEvent event(At(5, 5), grid->mapToGlobal(At(5, 5)), {}, {0, notches * 120},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(grid, &event);
     }
 
@@ -103,9 +105,9 @@ private slots:
         QSignalSpy presses(grid, &BoardGrid::Pressed);
         // The header with the line after it, the first and ninth board cells,
         // and the strip past the ninth cell up to the client area's edge.
-        const std::pair<QPoint, CellPos> cases[] = {
-            {{0, 0}, {0, 0}},     {{40, 100}, {0, 2}},   {{41, 41}, {1, 1}},
-            {{409, 409}, {9, 9}}, {{410, 100}, {10, 2}}, {{412, 411}, {10, 10}}};
+        const std::pair<QPoint, CellPos> cases[] = {{{0, 0}, {0, 0}},      {{40, 100}, {0, 2}},
+                                                    {{41, 41}, {1, 1}},    {{409, 409}, {9, 9}},
+                                                    {{410, 100}, {10, 2}}, {{412, 411}, {10, 10}}};
         for (const auto& [client, cell] : cases) {
             QTest::mouseClick(grid, Qt::RightButton, {}, client + QPoint(2, 2));
             const auto press = presses.takeLast().at(0).value<GridPress>();

@@ -25,8 +25,8 @@ private slots:
         startDir = QDir::currentPath();
         dir = new QTemporaryDir;
         QVERIFY(dir->isValid());
-        for (const char* name : {"zeta.CGD", "MyBoard.cgd", "alpha.cgd", ".hidden.cgd", "notes.txt",
-                                 "b.cgd.bak"})
+        for (const char* name :
+             {"zeta.CGD", "MyBoard.cgd", "alpha.cgd", ".hidden.cgd", "notes.txt", "b.cgd.bak"})
             touch(name);
         QVERIFY(QDir(dir->path()).mkdir("folder.cgd"));
         QDir::setCurrent(dir->path());
@@ -79,7 +79,8 @@ private slots:
 
         edit.setText(QStringLiteral("typed"));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
-        QCOMPARE(edit.text(), QStringLiteral("typed"));  // re-clicking the selection changes nothing
+        QCOMPARE(edit.text(),
+                 QStringLiteral("typed"));  // re-clicking the selection changes nothing
 
         QTest::keyClick(&list, Qt::Key_Down);
         QCOMPARE(edit.text(), QStringLiteral("zeta.CGD"));
@@ -103,7 +104,8 @@ private slots:
         QCOMPARE(ProgramTitleFromPath("/usr/bin/quillet"), QStringLiteral("quillet"));
         QCOMPARE(ProgramTitleFromPath("C:/x/QUILLET.EXE"), QStringLiteral("Quillet"));
         QCOMPARE(ProgramTitleFromPath("my.prog.bin"), QStringLiteral("my"));
-        QCOMPARE(WithFullStop("ファイル a.cgd は開けません"), QStringLiteral("ファイル a.cgd は開けません."));
+        QCOMPARE(WithFullStop("ファイル a.cgd は開けません"),
+                 QStringLiteral("ファイル a.cgd は開けません."));
         QCOMPARE(WithFullStop("abc"), QStringLiteral("abc."));
         QCOMPARE(WithFullStop("9"), QStringLiteral("9."));
         QCOMPARE(WithFullStop("a/"), QStringLiteral("a/."));  // "/" comes after "."

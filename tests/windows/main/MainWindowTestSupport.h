@@ -10,7 +10,8 @@ namespace quillet::testing {
 // A press at a position in the grid's client coordinates.
 inline void PressGrid(TForm1& form, QPoint client, Qt::MouseButton button = Qt::LeftButton,
                       Qt::KeyboardModifiers modifiers = {}) {
-    QTest::mousePress(form.SG1, button, modifiers, client + QPoint(BoardGrid::kBorder, BoardGrid::kBorder));
+    QTest::mousePress(form.SG1, button, modifiers,
+                      client + QPoint(BoardGrid::kBorder, BoardGrid::kBorder));
     QTest::mouseRelease(form.SG1, button, modifiers,
                         client + QPoint(BoardGrid::kBorder, BoardGrid::kBorder));
 }

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "PuzzleFixture.h"
 #include "MainWindowTestSupport.h"
+#include "PuzzleFixture.h"
 #include "RecordingDialogs.h"
 #include "windows/main/FileListBox.h"
 #include "windows/main/SpinEdit.h"
