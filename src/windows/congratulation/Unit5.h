@@ -22,9 +22,9 @@ public:
 
     PictureImage* Image1;
 
-    // Seeds the generator, draws the picture number into the title, sizes the
-    // client area, whitens the surface, draws the picture by the number read
-    // back from the title and makes Image1 transparent. Runs once per window.
+    // Picks and draws the picture, once per window: a later activation must
+    // not draw over it. The picked number travels through the window's title,
+    // and the picture drawn is the one the title names.
     void FormActivate();
     void Image1Click();
 
