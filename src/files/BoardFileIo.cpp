@@ -71,12 +71,9 @@ void WriteBoardFile(const std::string& path, const std::string& name, std::strin
         throw CommandError(CannotCreateMessage(name));
 
     switch (ReplaceFile(path, text, IsSavedBoardText)) {
-        case ReplaceOutcome::kReplaced:
-            return;
-        case ReplaceOutcome::kCannotCreate:
-            throw CommandError(CannotCreateMessage(name));
-        case ReplaceOutcome::kWriteFailed:
-            throw CommandError(kWriteErrorMessage);
+        case ReplaceOutcome::kReplaced: return;
+        case ReplaceOutcome::kCannotCreate: throw CommandError(CannotCreateMessage(name));
+        case ReplaceOutcome::kWriteFailed: throw CommandError(kWriteErrorMessage);
     }
 }
 
@@ -94,7 +91,8 @@ std::vector<std::string> ReadBoardFile(const std::string& path, const std::strin
 
     std::string text;
     const auto size = static_cast<std::size_t>(info.st_size);
-    if (!ReadUpTo(fd.get(), size, kBoardTextLimit, text)) throw CommandError(CannotOpenMessage(name));
+    if (!ReadUpTo(fd.get(), size, kBoardTextLimit, text))
+        throw CommandError(CannotOpenMessage(name));
     if (text.size() > kBoardTextLimit) throw CommandError(kTextTooLargeMessage);
     return SplitBoardText(text);
 }

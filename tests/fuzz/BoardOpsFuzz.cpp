@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CountingInformer informer;
     BoardState state(informer);
     CandidateBoard& board = state.Board();
-    ForEachCellColumnMajor([&](CellPos p) { board.SetCell(p, input.ConsumeRandomLengthString(12)); });
+    ForEachCellColumnMajor(
+        [&](CellPos p) { board.SetCell(p, input.ConsumeRandomLengthString(12)); });
     RecordingPath path(state);
 
     for (int step = 0; step < 32 && input.remaining_bytes() > 0; ++step) {
@@ -79,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bool grows = false;
         switch (input.ConsumeIntegralInRange(0, 7)) {
             case 0:  // a press can select column or row 10
-                board.SetSelection({input.ConsumeIntegralInRange(1, 10),
-                                    input.ConsumeIntegralInRange(1, 10)});
+                board.SetSelection(
+                    {input.ConsumeIntegralInRange(1, 10), input.ConsumeIntegralInRange(1, 10)});
                 break;
             case 1: {
                 const int d = input.ConsumeIntegralInRange(-2, 12);
@@ -107,9 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 SolveAllBoxes(state, path);
                 Check(board.Selection() == selected);
                 break;
-            case 5:
-                RunLinesAid(board, path);
-                break;
+            case 5: RunLinesAid(board, path); break;
             case 6:
                 try {
                     CheckBoard(state, path, [] {});

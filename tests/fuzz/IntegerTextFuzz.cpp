@@ -29,7 +29,8 @@ std::optional<int> Reference(std::string_view text) {
     // from_chars takes no sign of its own here.
     if (text.empty() || text[0] == '-' || text[0] == '+') return std::nullopt;
     std::uint64_t magnitude = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
     if (end != text.data() + text.size()) return std::nullopt;
     if (error == std::errc::result_out_of_range) return std::nullopt;
     const std::int64_t limit = negative ? std::int64_t{1} << 31 : (std::int64_t{1} << 31) - 1;

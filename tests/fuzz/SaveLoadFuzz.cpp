@@ -101,8 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     BoardState again(informer);
     LoadBoard(again, box, informer);
     Check(AllCells(again.Board()) == loaded);
-    Check(QDir(QString::fromStdString(dir)).entryList(QDir::AllEntries | QDir::Hidden |
-                                                       QDir::NoDotAndDotDot) ==
+    Check(QDir(QString::fromStdString(dir))
+              .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) ==
           QStringList({"in.cgd", "out.cgd"}));
     return 0;
 }

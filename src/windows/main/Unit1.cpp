@@ -128,7 +128,8 @@ void TForm1::ConnectCommands() {
     for (const auto& [button, handler] : commands)
         connect(button, &QPushButton::clicked, this,
                 [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
-    connect(Button9, &QPushButton::clicked, this, [this] { RunCommand([this] { Button9Click(); }); });
+    connect(Button9, &QPushButton::clicked, this,
+            [this] { RunCommand([this] { Button9Click(); }); });
     connect(N12, &QAction::triggered, this, [this] { RunCommand([this] { N12Click(); }); });
     // Errors of a press are dropped without a message, unforeseen ones aside.
     connect(SG1, &BoardGrid::Pressed, this, [this](const GridPress& press) {

@@ -138,9 +138,9 @@ private slots:
         form->N12->trigger();
 
         const QString memory = QStringLiteral("メモリが不足しています.");
-        QCOMPARE(dialogs->errors, (QStringList{memory, memory, memory,
-                                               "予期しないエラーが発生しました: boom.",
-                                               "予期しないエラーが発生しました."}));
+        QCOMPARE(dialogs->errors,
+                 (QStringList{memory, memory, memory, "予期しないエラーが発生しました: boom.",
+                              "予期しないエラーが発生しました."}));
         QCOMPARE(form->Panel1->text(), QStringLiteral("2  2"));
         board().SetCellWrittenHandler({});
         form->Button1->click();
