@@ -1,0 +1,155 @@
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "main/MainWindowTestSupport.h"
+#include "main/RecordingDialogs.h"
+#include "windows/congratulation/Unit5.h"
+#include "windows/main/BoardGridAccessible.h"
+#include "windows/main/Unit1.h"
+
+using namespace quillet;
+using namespace quillet::testing;
+
+namespace {
+
+struct RecordedEvent {
+    QAccessible::Event type;
+    QObject* object;
+    int child;
+    QString value;
+};
+QList<RecordedEvent> recorded;
+
+void Record(QAccessibleEvent* event) {
+    QString value;
+    if (event->type() == QAccessible::ValueChanged)
+        value = static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+    recorded.append({event->type(), event->object(), event->child(), value});
+}
+
+// Every interface below root, depth first.
+void Walk(QAccessibleInterface* root, QList<QAccessibleInterface*>& found) {
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface* child = root->child(i);
+        QVERIFY(child);
+        found.append(child);
+        if (child->role() != QAccessible::Table) Walk(child, found);
+    }
+}
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+    RecordingDialogs* dialogs = nullptr;
+    TForm1* form = nullptr;
+
+    QAccessibleInterface* grid() { return QAccessible::queryAccessibleInterface(form->SG1); }
+    bool announced(QAccessible::Event type, CellPos cell, const QString& value = {}) {
+        for (const RecordedEvent& event : recorded)
+            if (event.type == type && event.object == form->SG1 &&
+                event.child == BoardGridAccessible::ChildIndex(cell) && event.value == value)
+                return true;
+        return false;
+    }
+
+private slots:
+    void initTestCase() {
+        QAccessible::installUpdateHandler(Record);
+        QAccessible::setActive(true);
+    }
+    void init() {
+        dialogs = new RecordingDialogs;
+        form = new TForm1(*dialogs);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        recorded.clear();
+    }
+    void cleanup() {
+        delete form;
+        delete dialogs;
+    }
+
+    void everyControlHasANameAndARole() {
+        QList<QAccessibleInterface*> found;
+        Walk(QAccessible::queryAccessibleInterface(form), found);
+        QMap<QString, QAccessible::Role> roles;
+        for (QAccessibleInterface* item : found) {
+            const QString name = item->text(QAccessible::Name);
+            if (!item->object() || !item->object()->isWidgetType()) continue;
+            QVERIFY2(!name.isEmpty(), qPrintable(item->object()->metaObject()->className()));
+            roles.insert(name, item->role());
+        }
+        for (const char* caption : {"全初期化", "初期化", "戻る", "決定", "解1", "解2", "OK?", "Save", "Load", "End"})
+            QCOMPARE(roles.value(QString::fromUtf8(caption)), QAccessible::PushButton);
+        QCOMPARE(roles.value(QStringLiteral("盤面")), QAccessible::Table);
+        QCOMPARE(roles.value(QStringLiteral("置く数字")), QAccessible::EditableText);
+        QCOMPARE(roles.value(QStringLiteral("1 増やす")), QAccessible::Button);
+        QCOMPARE(roles.value(QStringLiteral("1 減らす")), QAccessible::Button);
+        QCOMPARE(roles.value(QStringLiteral("盤面ファイル")), QAccessible::List);
+        QCOMPARE(roles.value(QStringLiteral("ファイル名")), QAccessible::EditableText);
+        QCOMPARE(roles.value(QStringLiteral("選択中のマス 1 列 1 行")), QAccessible::StaticText);
+    }
+
+    void theGridIsATableOfTheBoardCells() {
+        form->State().Board().SetCell({3, 5}, "47");
+        QAccessibleTableInterface* table = grid()->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 9);
+        QCOMPARE(table->columnCount(), 9);
+        QCOMPARE(grid()->childCount(), 81);
+        QAccessibleInterface* cell = table->cellAt(4, 2);
+        QVERIFY(cell && cell->tableCellInterface());
+        QCOMPARE(cell->role(), QAccessible::Cell);
+        QCOMPARE(cell->tableCellInterface()->columnIndex(), 2);
+        QCOMPARE(cell->tableCellInterface()->rowIndex(), 4);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("47"));
+        QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("3 列 5 行"));
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("123456789"));
+        QCOMPARE(grid()->indexOfChild(cell), 4 * 9 + 2);
+        QCOMPARE(cell->parent(), grid());
+        QCOMPARE(table->cellAt(4, 2), cell);
+        QCOMPARE(grid()->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+        QVERIFY(!table->cellAt(9, 0));
+    }
+
+    void theSelectedCellAndItsChangesAreAnnounced() {
+        ClickCell(*form, 3, 5);
+        QVERIFY(announced(QAccessible::Selection, {3, 5}));
+        QCOMPARE(form->Panel1->accessibleName(), QStringLiteral("選択中のマス 3 列 5 行"));
+        QAccessibleInterface* cell = grid()->tableInterface()->cellAt(4, 2);
+        QVERIFY(cell->state().selected);
+        QCOMPARE(grid()->tableInterface()->selectedCells(), QList<QAccessibleInterface*>{cell});
+
+        form->SpinEdit1->setText(QStringLiteral("7"));
+        QTest::mouseClick(form->Button2, Qt::LeftButton);
+        QVERIFY(announced(QAccessible::ValueChanged, {3, 5}, QStringLiteral("7")));
+        QVERIFY(announced(QAccessible::NameChanged, {3, 6}));
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("7"));
+
+        form->SG1->setFocus();
+        QTest::keyClick(form->SG1, Qt::Key_Right);
+        QVERIFY(announced(QAccessible::Focus, {4, 5}));
+        QVERIFY(grid()->tableInterface()->cellAt(4, 3)->state().focused);
+    }
+
+    void theCongratulationWindowTellsItsPictureAndHowToClose() {
+        TForm5 window(form, [] { return QTime(10, 20, 30, 5); });
+        window.show();
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&window);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("よくできました！"));
+        QVERIFY(iface->text(QAccessible::Description).contains(QStringLiteral("クリック")));
+        QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(window.Image1);
+        QCOMPARE(picture->role(), QAccessible::Graphic);
+        const QStringList names{QStringLiteral("冠の絵"), QStringLiteral("桜の絵"),
+                                QStringLiteral("渦巻きの花丸の絵"), QStringLiteral("輪の花丸の絵")};
+        QCOMPARE(picture->text(QAccessible::Name), names.at(window.windowTitle().toInt()));
+        QVERIFY(picture->text(QAccessible::Description).contains(QStringLiteral("クリックすると閉じます")));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "AccessibilityTest.moc"
