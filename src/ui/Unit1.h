@@ -72,6 +72,7 @@ private:
     void SetFileNameText(const std::string& text) override;
 
     void CreateControls();
+    void NameControlsForAssistiveTechnology();
     void ConnectCommands();
     void StartUp();
     // Runs a command; an error it raises ends it and shows the error box.

@@ -3,13 +3,14 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
 
-#include "main/MainWindowTestSupport.h"
-#include "main/RecordingDialogs.h"
-#include "windows/congratulation/Unit5.h"
-#include "windows/main/Unit1.h"
+#include "MainWindowTestSupport.h"
+#include "RecordingDialogs.h"
+#include "ui/Unit5.h"
+#include "ui/Unit1.h"
 
 using namespace quillet;
 using namespace quillet::testing;
@@ -85,7 +86,7 @@ private slots:
     // The picture is drawn on its 450 x 450 bitmap and shown scaled to the
     // device without smoothing: every device pixel is one bitmap pixel.
     void thePictureIsScaledWithoutBlur() {
-        TForm5 window(form, [] { return QTime(10, 20, 30, 5); });
+        TForm5 window(form);
         window.show();
         QCOMPARE(window.size(), QSize(450, 450));
         const QImage bitmap = window.Image1->Canvas().Image();
