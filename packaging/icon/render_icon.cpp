@@ -69,12 +69,15 @@ int main(int argc, char** argv) {
     const QString name = QString::fromLocal8Bit(argv[2]);
 
     const QString svgDirectory = QStringLiteral("scalable/apps");
-    bool written = theme.mkpath(svgDirectory) &&
-                   WriteSvg(theme.filePath(svgDirectory + QStringLiteral("/") + name + QStringLiteral(".svg")));
+    bool written =
+        theme.mkpath(svgDirectory) && WriteSvg(theme.filePath(svgDirectory + QStringLiteral("/") +
+                                                              name + QStringLiteral(".svg")));
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString directory = QStringLiteral("%1x%1/apps").arg(size);
         written = written && theme.mkpath(directory) &&
-                  WritePng(theme.filePath(directory + QStringLiteral("/") + name + QStringLiteral(".png")), size);
+                  WritePng(theme.filePath(directory + QStringLiteral("/") + name +
+                                          QStringLiteral(".png")),
+                           size);
     }
     if (!written) {
         std::fprintf(stderr, "cannot write the icon into %s\n", argv[1]);

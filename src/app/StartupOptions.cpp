@@ -37,7 +37,8 @@ bool CanReachWayland(const QByteArray& display) {
     const std::filesystem::path socket(display.toStdString());
     if (socket.is_absolute()) return std::filesystem::exists(socket);
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && std::filesystem::exists(std::filesystem::path(runtime.toStdString()) / socket);
+    return !runtime.isEmpty() &&
+           std::filesystem::exists(std::filesystem::path(runtime.toStdString()) / socket);
 }
 
 // The platforms Qt would try: the list in QT_QPA_PLATFORM, or X11, with
@@ -46,7 +47,8 @@ QList<QByteArray> CandidatePlatforms() {
     const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
     QList<QByteArray> names;
     if (!chosen.isEmpty()) {
-        for (const QByteArray& entry : chosen.split(';')) names.append(entry.split(':').first().trimmed());
+        for (const QByteArray& entry : chosen.split(';'))
+            names.append(entry.split(':').first().trimmed());
         return names;
     }
     if (qgetenv("XDG_SESSION_TYPE") == "wayland") names.append("wayland");
@@ -85,9 +87,11 @@ std::string MissingDisplayReason() {
         }
     }
     if (x11.isEmpty() && wayland.isEmpty())
-        return "quillet: no display to open a window on (DISPLAY is not set); start it from a desktop session";
+        return "quillet: no display to open a window on (DISPLAY is not set); start it from a "
+               "desktop session";
     if (!x11.isEmpty())
-        return "quillet: cannot open a window: the X display \"" + x11.toStdString() + "\" cannot be reached";
+        return "quillet: cannot open a window: the X display \"" + x11.toStdString() +
+               "\" cannot be reached";
     return "quillet: cannot open a window: the Wayland display \"" + wayland.toStdString() +
            "\" cannot be reached";
 }

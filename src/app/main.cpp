@@ -9,7 +9,8 @@
 #include "ui/Unit1.h"
 
 int main(int argc, char* argv[]) {
-    if (const auto exitCode = quillet::AnswerInformationOption(argc, argv, stdout)) return *exitCode;
+    if (const auto exitCode = quillet::AnswerInformationOption(argc, argv, stdout))
+        return *exitCode;
     if (const std::string reason = quillet::MissingDisplayReason(); !reason.empty()) {
         std::fprintf(stderr, "%s\n", reason.c_str());
         return 1;

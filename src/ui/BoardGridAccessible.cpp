@@ -9,14 +9,12 @@ namespace {
 
 // One board cell of the grid's table.
 class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
-public:
+  public:
     BoardCellAccessible(BoardGrid* grid, CellPos cell) : grid_(grid), cell_(cell) {}
 
     bool isValid() const override { return !grid_.isNull(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return grid_ ? grid_->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return grid_ ? grid_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return grid_ ? QAccessible::queryAccessibleInterface(grid_.data()) : nullptr;
     }
@@ -29,10 +27,12 @@ public:
         if (!grid_) return {};
         switch (t) {
             case QAccessible::Name:
-            case QAccessible::Value: return QString::fromUtf8(grid_->Board().Cell(cell_));
+            case QAccessible::Value:
+                return QString::fromUtf8(grid_->Board().Cell(cell_));
             case QAccessible::Description:
                 return QStringLiteral("%1 列 %2 行").arg(cell_.col).arg(cell_.row);
-            default: return {};
+            default:
+                return {};
         }
     }
     // The grid is not editable.
@@ -55,8 +55,9 @@ public:
         return state;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
-                                                       : nullptr;
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
     }
 
     // QAccessibleTableCellInterface: indexes count from 0.
@@ -69,7 +70,7 @@ public:
     bool isSelected() const override { return state().selected; }
     QAccessibleInterface* table() const override { return parent(); }
 
-private:
+  private:
     QPointer<BoardGrid> grid_;
     CellPos cell_;
 };
@@ -96,7 +97,9 @@ BoardGridAccessible::~BoardGridAccessible() {
         if (id != 0) QAccessible::deleteAccessibleInterface(id);
 }
 
-BoardGrid* BoardGridAccessible::Grid() const { return static_cast<BoardGrid*>(widget()); }
+BoardGrid* BoardGridAccessible::Grid() const {
+    return static_cast<BoardGrid*>(widget());
+}
 
 void* BoardGridAccessible::interface_cast(QAccessible::InterfaceType type) {
     if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
@@ -120,7 +123,8 @@ int BoardGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QAccessibleInterface* BoardGridAccessible::childAt(int x, int y) const {
-    const QPoint client = Grid()->mapFromGlobal(QPoint(x, y)) - QPoint(BoardGrid::kBorder, BoardGrid::kBorder);
+    const QPoint client =
+        Grid()->mapFromGlobal(QPoint(x, y)) - QPoint(BoardGrid::kBorder, BoardGrid::kBorder);
     if (client.x() < 0 || client.y() < 0) return nullptr;
     const CellPos cell{client.x() / BoardGrid::kPitch, client.y() / BoardGrid::kPitch};
     return cell.IsOnBoard() ? child(ChildIndex(cell)) : nullptr;
@@ -135,7 +139,9 @@ QAccessibleInterface* BoardGridAccessible::cellAt(int row, int column) const {
     return child(row * 9 + column);
 }
 
-int BoardGridAccessible::selectedCellCount() const { return Grid()->Board().Selection().IsOnBoard() ? 1 : 0; }
+int BoardGridAccessible::selectedCellCount() const {
+    return Grid()->Board().Selection().IsOnBoard() ? 1 : 0;
+}
 
 QList<QAccessibleInterface*> BoardGridAccessible::selectedCells() const {
     const CellPos selection = Grid()->Board().Selection();
@@ -147,6 +153,8 @@ QString BoardGridAccessible::columnDescription(int column) const {
     return QStringLiteral("%1 列").arg(column + 1);
 }
 
-QString BoardGridAccessible::rowDescription(int row) const { return QStringLiteral("%1 行").arg(row + 1); }
+QString BoardGridAccessible::rowDescription(int row) const {
+    return QStringLiteral("%1 行").arg(row + 1);
+}
 
 }  // namespace quillet

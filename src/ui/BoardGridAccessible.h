@@ -17,7 +17,7 @@ class BoardGrid;
 // row; the board's selection is the selected cell and the grid's highlighted
 // cell the focused one.
 class BoardGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
-public:
+  public:
     explicit BoardGridAccessible(BoardGrid* grid);
     ~BoardGridAccessible() override;
 
@@ -57,7 +57,7 @@ public:
 
     BoardGrid* Grid() const;
 
-private:
+  private:
     mutable std::array<QAccessible::Id, 81> cellIds_{};
 };
 

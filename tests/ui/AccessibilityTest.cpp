@@ -6,10 +6,10 @@
 
 #include "MainWindowTestSupport.h"
 #include "RecordingDialogs.h"
-#include "ui/Unit5.h"
 #include "ui/BoardGridAccessible.h"
 #include "ui/SpinEdit.h"
 #include "ui/Unit1.h"
+#include "ui/Unit5.h"
 
 using namespace quillet;
 using namespace quillet::testing;
@@ -45,7 +45,7 @@ class AccessibilityTest : public QObject {
         return false;
     }
 
-private slots:
+  private slots:
     void initTestCase() { qRegisterMetaType<QAccessible::Event>(); }
     void init() {
         dialogs = new RecordingDialogs;
@@ -70,7 +70,8 @@ private slots:
             QVERIFY2(!name.isEmpty(), qPrintable(item->object()->metaObject()->className()));
             roles.insert(name, item->role());
         }
-        for (const char* caption : {"全初期化", "初期化", "戻る", "決定", "解1", "解2", "OK?", "Save", "Load", "End"})
+        for (const char* caption :
+             {"全初期化", "初期化", "戻る", "決定", "解1", "解2", "OK?", "Save", "Load", "End"})
             QCOMPARE(roles.value(QString::fromUtf8(caption)), QAccessible::PushButton);
         QCOMPARE(roles.value(QStringLiteral("盤面")), QAccessible::Table);
         QCOMPARE(roles.value(QStringLiteral("置く数字")), QAccessible::EditableText);
@@ -134,7 +135,8 @@ private slots:
         const QStringList names{QStringLiteral("冠の絵"), QStringLiteral("桜の絵"),
                                 QStringLiteral("渦巻きの花丸の絵"), QStringLiteral("輪の花丸の絵")};
         QCOMPARE(picture->text(QAccessible::Name), names.at(window.windowTitle().toInt()));
-        QVERIFY(picture->text(QAccessible::Description).contains(QStringLiteral("クリックすると閉じます")));
+        QVERIFY(picture->text(QAccessible::Description)
+                    .contains(QStringLiteral("クリックすると閉じます")));
     }
 };
 

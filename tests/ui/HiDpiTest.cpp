@@ -9,8 +9,8 @@
 
 #include "MainWindowTestSupport.h"
 #include "RecordingDialogs.h"
-#include "ui/Unit5.h"
 #include "ui/Unit1.h"
+#include "ui/Unit5.h"
 
 using namespace quillet;
 using namespace quillet::testing;
@@ -33,7 +33,7 @@ class HiDpiTest : public QObject {
         return image;
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
         QVERIFY2(factor > 1, "run with QT_SCALE_FACTOR above 1");
@@ -75,8 +75,9 @@ private slots:
         bool onLine = false;
         for (int x = left; x < right; ++x) {
             const QRgb pixel = grid.pixel(x, y) & RGB_MASK;
-            QVERIFY2(pixel == (qRgb(255, 255, 255) & RGB_MASK) || pixel == (silver & RGB_MASK),
-                     qPrintable(QStringLiteral("blended pixel %1 at x %2").arg(pixel, 0, 16).arg(x)));
+            QVERIFY2(
+                pixel == (qRgb(255, 255, 255) & RGB_MASK) || pixel == (silver & RGB_MASK),
+                qPrintable(QStringLiteral("blended pixel %1 at x %2").arg(pixel, 0, 16).arg(x)));
             if (pixel == (silver & RGB_MASK) && !onLine) ++lines;
             onLine = pixel == (silver & RGB_MASK);
         }
