@@ -11,9 +11,7 @@ StrokeCanvas::StrokeCanvas(QPainter& painter, double minimumWidth)
     painter_.setRenderHint(QPainter::Antialiasing);
 }
 
-void StrokeCanvas::MoveTo(int x, int y) {
-    position_ = QPoint(x, y);
-}
+void StrokeCanvas::MoveTo(int x, int y) { position_ = QPoint(x, y); }
 
 void StrokeCanvas::LineTo(int x, int y) {
     QPen pen(ToQColor(PenColour()));

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "ui/Canvas.h"
+#include "drawing/Canvas.h"
 
 namespace quillet {
 
@@ -11,7 +11,7 @@ namespace quillet {
 // what an icon keeps of a picture. Strokes are at least minimumWidth wide, in
 // picture units, so that a small rendering still shows them.
 class StrokeCanvas : public Canvas {
-  public:
+public:
     StrokeCanvas(QPainter& painter, double minimumWidth);
 
     void MoveTo(int x, int y) override;
@@ -20,7 +20,7 @@ class StrokeCanvas : public Canvas {
     void TextOut(int, int, const QString&) override {}
     void FloodFill(int, int, Colour) override {}
 
-  private:
+private:
     QPainter& painter_;
     double minimumWidth_;
     QPoint position_;

@@ -13,8 +13,8 @@
 #include <cstdio>
 
 #include "StrokeCanvas.h"
-#include "ui/Pictures.h"
-#include "ui/QImageCanvas.h"
+#include "drawing/QImageCanvas.h"
+#include "pictures/Pictures.h"
 
 namespace {
 

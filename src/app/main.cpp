@@ -3,10 +3,10 @@
 
 #include <cstdio>
 
+#include "app/ModalDialogs.h"
 #include "app/StartupOptions.h"
-#include "ui/Dialogs.h"
-#include "ui/Fonts.h"
-#include "ui/Unit1.h"
+#include "drawing/Fonts.h"
+#include "windows/main/Unit1.h"
 
 int main(int argc, char* argv[]) {
     if (const auto exitCode = quillet::AnswerInformationOption(argc, argv, stdout))
