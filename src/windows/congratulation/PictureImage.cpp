@@ -1,11 +1,25 @@
 #include "windows/congratulation/PictureImage.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace quillet {
+namespace {
+
+QAccessibleInterface* MakePictureAccessible(const QString&, QObject* object) {
+    auto* image = qobject_cast<PictureImage*>(object);
+    return image ? new QAccessibleWidget(image, QAccessible::Graphic) : nullptr;
+}
+
+}  // namespace
 
 PictureImage::PictureImage(QWidget* parent) : QWidget(parent) {
+    // Assistive technology sees a picture, named by the window that draws it.
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(MakePictureAccessible);
+        return true;
+    }();
     // Only the bitmap is ever painted; nothing erases the background first.
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
@@ -36,6 +50,9 @@ void PictureImage::SetBackdrop(const QPixmap& backdrop) {
 
 void PictureImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // On a high-density screen the 450 x 450 bitmap is scaled to the device:
+    // unsmoothed, each of its pixels stays one block of its exact colour.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (!backdrop_.isNull()) painter.drawPixmap(0, 0, backdrop_);
     if (canvas_) painter.drawImage(0, 0, PaintedImage());
 }

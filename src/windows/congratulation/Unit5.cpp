@@ -28,6 +28,11 @@ TForm5::TForm5(QWidget* parent, TimeOfDayClock clock)
     resize(kSurfaceSize, kSurfaceSize);
     Image1->setGeometry(rect());
     connect(Image1, &PictureImage::clicked, this, &TForm5::Image1Click);
+    // The title holds the picture number; assistive technology gets the banner.
+    setAccessibleName(QStringLiteral("よくできました！"));
+    setAccessibleDescription(QStringLiteral("絵をクリックすると閉じます"));
+    Image1->setAccessibleName(QStringLiteral("絵"));
+    Image1->setAccessibleDescription(QStringLiteral("クリックすると閉じます"));
     CentreOnScreen();
 }
 
@@ -64,6 +69,11 @@ void TForm5::FormActivate() {
         default: break;
     }
     Image1->SetTransparent(true);
+    const QString pictureNames[] = {QStringLiteral("冠の絵"), QStringLiteral("桜の絵"),
+                                    QStringLiteral("渦巻きの花丸の絵"),
+                                    QStringLiteral("輪の花丸の絵")};
+    if (pictureNumber >= 0 && pictureNumber < 4)
+        Image1->setAccessibleName(pictureNames[pictureNumber]);
 }
 
 // Without a compositor the window cannot leave pixels out one by one. A window

@@ -6,6 +6,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "windows/main/BoardGridAccessible.h"
+
 namespace quillet {
 
 namespace {
@@ -23,6 +25,7 @@ BoardGrid::BoardGrid(const CandidateBoard& board, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallBoardGridAccessibility();
 }
 
 QRect BoardGrid::CellRect(int col, int row) {
@@ -31,6 +34,24 @@ QRect BoardGrid::CellRect(int col, int row) {
 
 void BoardGrid::UpdateCell(CellPos pos) {
     update(CellRect(pos.col, pos.row).translated(kBorder, kBorder));
+    if (!pos.IsOnBoard()) return;
+    AnnounceCell(QAccessible::NameChanged, pos);
+    if (pos != board_.Selection()) return;
+    QAccessibleValueChangeEvent changed(this, QString::fromUtf8(board_.Cell(pos)));
+    changed.setChild(BoardGridAccessible::ChildIndex(pos));
+    QAccessible::updateAccessibility(&changed);
+    emit Announced(QAccessible::ValueChanged, changed.child());
+}
+
+void BoardGrid::AnnounceSelection() {
+    if (board_.Selection().IsOnBoard()) AnnounceCell(QAccessible::Selection, board_.Selection());
+}
+
+void BoardGrid::AnnounceCell(QAccessible::Event type, CellPos cell) {
+    QAccessibleEvent event(this, type);
+    event.setChild(BoardGridAccessible::ChildIndex(cell));
+    QAccessible::updateAccessibility(&event);
+    emit Announced(type, event.child());
 }
 
 QRect BoardGrid::HighlightedRange() const {
@@ -60,6 +81,7 @@ void BoardGrid::MoveHighlight(CellPos to, bool extend) {
     if (!extend) anchor_ = to;
     current_ = to;
     update();
+    if (hasFocus()) AnnounceCell(QAccessible::Focus, current_);
 }
 
 void BoardGrid::HandlePress(QMouseEvent* event, bool doubleClick) {
@@ -124,6 +146,7 @@ void BoardGrid::wheelEvent(QWheelEvent* event) {
 void BoardGrid::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
+    AnnounceCell(QAccessible::Focus, current_);
 }
 
 void BoardGrid::focusOutEvent(QFocusEvent* event) {
@@ -139,23 +162,29 @@ void BoardGrid::paintEvent(QPaintEvent* event) {
     painter.setClipRect(QRect(0, 0, width() - 2 * kBorder, height() - 2 * kBorder));
     painter.fillRect(dirty, palette().color(QPalette::Base));
     painter.setFont(font());
-    for (int col = 0; col < kCount; ++col)
-        for (int row = 0; row < kCount; ++row)
-            if (CellRect(col, row).adjusted(0, 0, 1, 1).intersects(dirty))
-                PaintCell(painter, col, row);
+    // The lines go on top: under a fractional scale factor a cell's fill may
+    // reach the device pixel of the line next to it.
+    for (const bool lines : {false, true})
+        for (int col = 0; col < kCount; ++col)
+            for (int row = 0; row < kCount; ++row)
+                if (CellRect(col, row).adjusted(0, 0, 1, 1).intersects(dirty))
+                    lines ? PaintCellLines(painter, col, row) : PaintCell(painter, col, row);
+}
+
+// The line to the right of and below the cell.
+void BoardGrid::PaintCellLines(QPainter& painter, int col, int row) const {
+    const QRect cell = CellRect(col, row);
+    const QColor base = palette().color(QPalette::Base);
+    const QColor boardLine = base == kBoardLine ? kBoardLineOnSilver : kBoardLine;
+    painter.setPen(col == 0 || row == 0 ? Qt::black : boardLine);
+    painter.drawLine(cell.right() + 1, cell.top(), cell.right() + 1, cell.bottom() + 1);
+    painter.drawLine(cell.left(), cell.bottom() + 1, cell.right() + 1, cell.bottom() + 1);
 }
 
 void BoardGrid::PaintCell(QPainter& painter, int col, int row) const {
     const QRect cell = CellRect(col, row);
     const QPalette& pal = palette();
     const bool header = col == 0 || row == 0;
-
-    // The line to the right of and below the cell.
-    const QColor base = pal.color(QPalette::Base);
-    const QColor boardLine = base == kBoardLine ? kBoardLineOnSilver : kBoardLine;
-    painter.setPen(header ? Qt::black : boardLine);
-    painter.drawLine(cell.right() + 1, cell.top(), cell.right() + 1, cell.bottom() + 1);
-    painter.drawLine(cell.left(), cell.bottom() + 1, cell.right() + 1, cell.bottom() + 1);
 
     if (header) {
         painter.fillRect(cell, pal.color(QPalette::Button));

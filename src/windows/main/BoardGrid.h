@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
@@ -40,8 +41,12 @@ public:
 
     explicit BoardGrid(const CandidateBoard& board, QWidget* parent = nullptr);
 
-    // Marks a cell for repainting after its text changed.
+    const CandidateBoard& Board() const { return board_; }
+    // Marks a cell for repainting after its text changed, and tells assistive
+    // technology about the new text.
     void UpdateCell(CellPos pos);
+    // Tells assistive technology that the board's selection moved.
+    void AnnounceSelection();
     CellPos HighlightedCell() const { return current_; }
     // The highlighted rectangle (the highlighted cell is one of its corners).
     QRect HighlightedRange() const;
@@ -51,6 +56,10 @@ public:
 signals:
     void Pressed(const GridPress& press);
     void ContextMenuRequested(const QPoint& globalPos);
+    // Each event told to assistive technology about a board cell, with the
+    // cell's index among the table's children; Qt drops the events themselves
+    // while no reader listens.
+    void Announced(QAccessible::Event type, int child);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,7 +82,9 @@ private:
     void HandlePress(QMouseEvent* event, bool doubleClick);
     void MoveHighlight(CellPos to, bool extend);
     void PaintCell(QPainter& painter, int col, int row) const;
+    void PaintCellLines(QPainter& painter, int col, int row) const;
     void PaintBorder(QPainter& painter) const;
+    void AnnounceCell(QAccessible::Event type, CellPos cell);
 
     const CandidateBoard& board_;
     CellPos current_{1, 1};

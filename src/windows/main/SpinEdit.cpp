@@ -36,6 +36,7 @@ SpinEdit::SpinEdit(QWidget* parent) : QLineEdit(parent) {
 QToolButton* SpinEdit::MakeArrow(Qt::ArrowType arrow, int delta) {
     auto* button = new QToolButton(this);
     button->setArrowType(arrow);
+    button->setAccessibleName(delta > 0 ? QStringLiteral("1 増やす") : QStringLiteral("1 減らす"));
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::ArrowCursor);
     button->setAutoRepeat(true);

@@ -57,6 +57,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     setAutoFillBackground(true);
 
     CreateControls();
+    NameControlsForAssistiveTechnology();
     ConnectCommands();
     StartUp();
 }
@@ -119,6 +120,31 @@ void TForm1::CreateControls() {
     N12 = PopupMenu1->addAction(QStringLiteral("&All"));
 }
 
+// Buttons are named by their captions; the other controls by what they are.
+// The descriptions say what each command does.
+void TForm1::NameControlsForAssistiveTechnology() {
+    SG1->setAccessibleName(QStringLiteral("盤面"));
+    SG1->setAccessibleDescription(QStringLiteral("9×9 のマス。各マスに残る候補の数字"));
+    SpinEdit1->setAccessibleName(QStringLiteral("置く数字"));
+    SpinEdit1->setAccessibleDescription(QStringLiteral("1 から 9"));
+    FileListBox1->setAccessibleName(QStringLiteral("盤面ファイル"));
+    Edit1->setAccessibleName(QStringLiteral("ファイル名"));
+    PopupMenu1->setAccessibleName(QStringLiteral("数字を置く"));
+    const std::pair<QPushButton*, const char*> descriptions[] = {
+        {Button1, "すべてのマスを 123456789 に戻す"},
+        {Button10, "使えません"},
+        {Button5, "最後の一手を取り消す"},
+        {Button2, "選択中のマスに数字を置く"},
+        {Button6, "ブロックで一か所にしか入らない数字を置く"},
+        {Button7, "行と列で一か所にしか入らない数字を書き込む"},
+        {Button8, "解けたマスを置き直し、完成を確かめる"},
+        {Button3, "盤面をファイルに保存する"},
+        {Button4, "盤面をファイルから読み込む"},
+        {Button9, "終了する"}};
+    for (const auto& [button, description] : descriptions)
+        button->setAccessibleDescription(QString::fromUtf8(description));
+}
+
 void TForm1::ConnectCommands() {
     const std::pair<QPushButton*, void (TForm1::*)()> commands[] = {
         {Button1, &TForm1::Button1Click}, {Button2, &TForm1::Button2Click},
@@ -165,6 +191,8 @@ void TForm1::Inform(const std::string& text) {
 void TForm1::WriteSelectionToPanel() {
     const CellPos at = state_.Board().Selection();
     Panel1->setText(QStringLiteral("%1  %2").arg(at.col).arg(at.row));
+    Panel1->setAccessibleName(QStringLiteral("選択中のマス %1 列 %2 行").arg(at.col).arg(at.row));
+    SG1->AnnounceSelection();
 }
 
 int TForm1::SelectorValue() const { return SpinEdit1->Value(); }

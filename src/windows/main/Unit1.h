@@ -73,6 +73,7 @@ private:
     void SetFileNameText(const std::string& text) override;
 
     void CreateControls();
+    void NameControlsForAssistiveTechnology();
     void ConnectCommands();
     void StartUp();
     // Runs a command; anything it throws ends it and shows the error box

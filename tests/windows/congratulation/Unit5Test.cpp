@@ -1,5 +1,6 @@
 #include "windows/congratulation/Unit5.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
@@ -12,22 +13,34 @@
 
 namespace quillet {
 
+namespace {
+
+// A time of day whose seed makes the window draw the given picture.
+QTime TimeOfPicture(int picture) {
+    QTime time(10, 20, 30, 0);
+    RandomGenerator random;
+    for (random.Randomize(time); random.Random(4) != picture; random.Randomize(time))
+        time = time.addMSecs(1);
+    return time;
+}
+
+void AddPictureRows() {
+    QTest::addColumn<int>("picture");
+    for (int picture = 0; picture < 4; ++picture) QTest::addRow("picture %d", picture) << picture;
+}
+
+}  // namespace
+
 class Unit5Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void activationDrawsThePictureOfTheTimeOfDay_data() {
-        QTest::addColumn<int>("picture");
-        for (int picture = 0; picture < 4; ++picture)
-            QTest::addRow("picture %d", picture) << picture;
-    }
+    void activationDrawsThePictureOfTheTimeOfDay_data() { AddPictureRows(); }
 
     void activationDrawsThePictureOfTheTimeOfDay() {
         QFETCH(int, picture);
-        QTime time(10, 20, 30, 0);
+        const QTime time = TimeOfPicture(picture);
         RandomGenerator random;
-        for (random.Randomize(time); random.Random(4) != picture; random.Randomize(time))
-            time = time.addMSecs(1);
         // The same generator run draws the expected bitmap.
         random.Randomize(time);
         random.Random(4);
@@ -46,6 +59,25 @@ private slots:
         QCOMPARE(form.size(), QSize(450, 450));
         QCOMPARE(form.Image1->geometry(), QRect(0, 0, 450, 450));
         QCOMPARE(form.Image1->Canvas().Image(), expected.Image());
+    }
+
+    void assistiveTechnologyHearsThePictureAndHowToClose_data() { AddPictureRows(); }
+
+    void assistiveTechnologyHearsThePictureAndHowToClose() {
+        QFETCH(int, picture);
+        const QTime time = TimeOfPicture(picture);
+        TForm5 form(nullptr, [time] { return time; });
+        form.show();
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("よくできました！"));
+        QVERIFY(window->text(QAccessible::Description).contains(QStringLiteral("クリック")));
+        QAccessibleInterface* image = QAccessible::queryAccessibleInterface(form.Image1);
+        QCOMPARE(image->role(), QAccessible::Graphic);
+        const QStringList names{QStringLiteral("冠の絵"), QStringLiteral("桜の絵"),
+                                QStringLiteral("渦巻きの花丸の絵"), QStringLiteral("輪の花丸の絵")};
+        QCOMPARE(image->text(QAccessible::Name), names.at(picture));
+        QVERIFY(image->text(QAccessible::Description)
+                    .contains(QStringLiteral("クリックすると閉じます")));
     }
 
     void isABorderlessModalWindowCentredOnTheScreen() {

@@ -1,0 +1,70 @@
+# Installing Quillet as a desktop program and packaging it for Debian:
+# the program, its desktop entry, icon, AppStream metadata and manual page.
+
+include(GNUInstallDirs)
+
+set(QUILLET_HOMEPAGE "https://github.com/quillet/quillet"
+    CACHE STRING "Where the project is published; shown by software centres")
+set(QUILLET_SCREENSHOT_URL "https://raw.githubusercontent.com/quillet/quillet/main/docs/main-window.png"
+    CACHE STRING "Web address of docs/main-window.png as published")
+
+install(TARGETS quillet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(QUILLET_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
+set(QUILLET_DATA_DIR ${PROJECT_BINARY_DIR}/data)
+
+configure_file(${QUILLET_PACKAGING_DIR}/quillet.desktop.in
+    ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.desktop @ONLY)
+configure_file(${QUILLET_PACKAGING_DIR}/quillet.metainfo.xml.in
+    ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.metainfo.xml @ONLY)
+configure_file(${QUILLET_PACKAGING_DIR}/quillet.1.in ${QUILLET_DATA_DIR}/quillet.1 @ONLY)
+install(FILES ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Debian keeps manual pages compressed; -n leaves the date out of the archive.
+add_custom_command(OUTPUT ${QUILLET_DATA_DIR}/quillet.1.gz
+    COMMAND gzip -9nc ${QUILLET_DATA_DIR}/quillet.1 > ${QUILLET_DATA_DIR}/quillet.1.gz
+    DEPENDS ${QUILLET_DATA_DIR}/quillet.1
+    VERBATIM)
+add_custom_target(quillet-manual ALL DEPENDS ${QUILLET_DATA_DIR}/quillet.1.gz)
+install(FILES ${QUILLET_DATA_DIR}/quillet.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The icon is drawn from the blossom picture at build time.
+find_package(Qt6 REQUIRED COMPONENTS Svg)
+qt_add_executable(quillet-icon
+    ${QUILLET_PACKAGING_DIR}/icon/render_icon.cpp
+    ${QUILLET_PACKAGING_DIR}/icon/StrokeCanvas.cpp)
+target_link_libraries(quillet-icon PRIVATE quillet_pictures quillet_drawing Qt6::Svg quillet_warnings)
+set(QUILLET_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(QUILLET_ICON_THEME ${PROJECT_BINARY_DIR}/icons/hicolor)
+set(QUILLET_ICON_FILES ${QUILLET_ICON_THEME}/scalable/apps/${QUILLET_APP_ID}.svg)
+foreach(size IN LISTS QUILLET_ICON_SIZES)
+    list(APPEND QUILLET_ICON_FILES ${QUILLET_ICON_THEME}/${size}x${size}/apps/${QUILLET_APP_ID}.png)
+endforeach()
+add_custom_command(OUTPUT ${QUILLET_ICON_FILES}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+        $<TARGET_FILE:quillet-icon> ${QUILLET_ICON_THEME} ${QUILLET_APP_ID}
+    DEPENDS quillet-icon
+    VERBATIM)
+add_custom_target(quillet-icons ALL DEPENDS ${QUILLET_ICON_FILES})
+install(DIRECTORY ${QUILLET_ICON_THEME} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+set(CPACK_PACKAGE_NAME quillet)
+set(CPACK_PACKAGE_VENDOR "The Quillet developers")
+set(CPACK_PACKAGE_CONTACT "The Quillet developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "assistant for solving number-place (sudoku) puzzles by hand")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quillet keeps the candidates of every cell of a 9x9 board, strikes a placed digit from its row,\n"
+    "column and box, fills in hidden singles, undoes the last placement and saves boards as plain\n"
+    "81-line text files.")
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUILLET_HOMEPAGE})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window's Japanese Gothic face; Qt's platform plugins come with libqt6gui6.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
