@@ -20,6 +20,7 @@ QImageCanvas& PictureImage::Canvas() {
 
 void PictureImage::SetTransparent(bool transparent) {
     transparent_ = transparent;
+    composedValid_ = false;
     update();
 }
 
@@ -31,13 +32,39 @@ QImage PictureImage::PaintedImage() const {
 
 void PictureImage::SetBackdrop(const QPixmap& backdrop) {
     backdrop_ = backdrop;
+    composedValid_ = false;
     update();
 }
 
+// Any drawing on the bitmap changes its cache key, so a picture drawn after
+// the last paint is composed afresh.
+const QImage& PictureImage::Composed() {
+    const qint64 canvasKey = canvas_ ? canvas_->Image().cacheKey() : 0;
+    if (composedValid_ && canvasKey == composedCanvasKey_ && backdrop_.cacheKey() == composedBackdropKey_)
+        return composed_;
+    const QImage picture = PaintedImage();
+    const QSize size = backdrop_.size().expandedTo(picture.size());
+    // Over an opaque backdrop of the full size the result is opaque, and
+    // paints as a plain copy.
+    const bool opaque = !backdrop_.isNull() && !backdrop_.hasAlphaChannel() && backdrop_.size() == size;
+    composed_ = QImage(size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    if (!opaque) composed_.fill(Qt::transparent);
+    {
+        QPainter painter(&composed_);
+        if (!backdrop_.isNull()) painter.drawPixmap(0, 0, backdrop_);
+        if (!picture.isNull()) painter.drawImage(0, 0, picture);
+    }
+    composedCanvasKey_ = canvasKey;
+    composedBackdropKey_ = backdrop_.cacheKey();
+    composedValid_ = true;
+    return composed_;
+}
+
 void PictureImage::paintEvent(QPaintEvent*) {
+    const QImage& composed = Composed();
+    if (composed.isNull()) return;
     QPainter painter(this);
-    if (!backdrop_.isNull()) painter.drawPixmap(0, 0, backdrop_);
-    if (canvas_) painter.drawImage(0, 0, PaintedImage());
+    painter.drawImage(0, 0, composed);
 }
 
 void PictureImage::mousePressEvent(QMouseEvent* event) {

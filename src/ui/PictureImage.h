@@ -46,8 +46,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The backdrop with the painted image over it, made again only when one
+    // of them has changed.
+    const QImage& Composed();
+
     std::unique_ptr<QImageCanvas> canvas_;
     QPixmap backdrop_;
+    QImage composed_;
+    qint64 composedCanvasKey_ = 0;
+    qint64 composedBackdropKey_ = 0;
+    bool composedValid_ = false;
     bool transparent_ = false;
     bool pressed_ = false;
 };
