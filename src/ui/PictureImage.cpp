@@ -42,14 +42,25 @@ const QImage& PictureImage::Composed() {
     const qint64 canvasKey = canvas_ ? canvas_->Image().cacheKey() : 0;
     if (composedValid_ && canvasKey == composedCanvasKey_ && backdrop_.cacheKey() == composedBackdropKey_)
         return composed_;
-    const QImage picture = PaintedImage();
-    const QSize size = backdrop_.size().expandedTo(picture.size());
-    // Over an opaque backdrop of the full size the result is opaque, and
-    // paints as a plain copy.
-    const bool opaque = !backdrop_.isNull() && !backdrop_.hasAlphaChannel() && backdrop_.size() == size;
-    composed_ = QImage(size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-    if (!opaque) composed_.fill(Qt::transparent);
-    {
+    const QSize pictureSize = canvas_ ? canvas_->Image().size() : QSize();
+    const QSize size = backdrop_.size().expandedTo(pictureSize);
+    const bool opaqueBackdrop = !backdrop_.isNull() && !backdrop_.hasAlphaChannel() && backdrop_.size() == size;
+    if (opaqueBackdrop && transparent_ && canvas_) {
+        // The usual case: one pass that keeps the backdrop under the
+        // transparent colour, without an intermediate image.
+        composed_ = backdrop_.toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage& bitmap = canvas_->Image();
+        const QRgb key = TransparentKey(bitmap);
+        for (int y = 0; y < bitmap.height(); ++y) {
+            const auto* from = reinterpret_cast<const QRgb*>(bitmap.constScanLine(y));
+            auto* to = reinterpret_cast<QRgb*>(composed_.scanLine(y));
+            for (int x = 0; x < bitmap.width(); ++x)
+                if ((from[x] & RGB_MASK) != key) to[x] = from[x] | 0xFF000000u;
+        }
+    } else {
+        const QImage picture = PaintedImage();
+        composed_ = QImage(size, opaqueBackdrop ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+        if (!opaqueBackdrop) composed_.fill(Qt::transparent);
         QPainter painter(&composed_);
         if (!backdrop_.isNull()) painter.drawPixmap(0, 0, backdrop_);
         if (!picture.isNull()) painter.drawImage(0, 0, picture);
