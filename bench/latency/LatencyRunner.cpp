@@ -57,7 +57,9 @@ class Driver {
 public:
     Driver(XSession& x, const TopWindow& main) : x_(x), main_(main) {}
 
-    Point At(const Rect& control) const { return {main_.rect.x + control.CentreX(), main_.rect.y + control.CentreY()}; }
+    Point At(const Rect& control) const {
+        return {main_.rect.x + control.CentreX(), main_.rect.y + control.CentreY()};
+    }
     // The middle of board cell (col, row), inside the grid's 2-pixel border.
     Point Cell(int col, int row) const {
         return {main_.rect.x + 2 + 41 * col + 20, main_.rect.y + 2 + 41 * row + 20};
@@ -122,7 +124,8 @@ public:
     }
 
     Point MenuItem(const TopWindow& menu, int index) const {
-        return {menu.rect.CentreX(), menu.rect.y + (2 * index + 1) * menu.rect.height / (2 * kMenuItems)};
+        return {menu.rect.CentreX(),
+                menu.rect.y + (2 * index + 1) * menu.rect.height / (2 * kMenuItems)};
     }
 
     // A mapped window other than the main window, the newest one.
@@ -139,8 +142,9 @@ public:
     void ExpectOnlyMainWindow(const std::string& after) const {
         TopWindow other;
         if (FindOther(other))
-            throw std::runtime_error("an unexpected window (" + std::to_string(other.rect.width) + "x" +
-                                     std::to_string(other.rect.height) + ") is open after " + after);
+            throw std::runtime_error("an unexpected window (" + std::to_string(other.rect.width) +
+                                     "x" + std::to_string(other.rect.height) + ") is open after " +
+                                     after);
     }
 
     XSession& Session() { return x_; }
@@ -173,49 +177,66 @@ std::vector<Command> Commands() {
     auto given = [](int sample) { return givens[sample % givens.size()]; };
     auto open = [](int sample) { return opens[(sample * 7) % opens.size()]; };
 
-    commands.push_back({"grid press placing a digit", [=](Driver& d, int s) {
+    commands.push_back({"grid press placing a digit",
+                        [=](Driver& d, int s) {
                             d.Reload();
                             return d.Timed(d.Cell(given(s).first, given(s).second));
-                        }, "puzzle.cgd"});
-    commands.push_back({"決定", [=](Driver& d, int s) {
+                        },
+                        "puzzle.cgd"});
+    commands.push_back({"決定",
+                        [=](Driver& d, int s) {
                             d.Reload();
                             d.Click(d.Cell(open(s).first, open(s).second));
                             return d.Timed(d.At(kDecide));
-                        }, "puzzle.cgd"});
+                        },
+                        "puzzle.cgd"});
     for (int digit = 1; digit <= 9; ++digit) {
-        commands.push_back({"pop-up &" + std::to_string(digit), [=](Driver& d, int s) {
+        commands.push_back({"pop-up &" + std::to_string(digit),
+                            [=](Driver& d, int s) {
                                 d.Reload();
                                 const TopWindow menu = d.OpenMenu(open(s).first, open(s).second);
                                 const double ms = d.Timed(d.MenuItem(menu, digit - 1));
                                 d.ExpectOnlyMainWindow("a pop-up digit");
                                 return ms;
-                            }, "puzzle.cgd"});
+                            },
+                            "puzzle.cgd"});
     }
-    commands.push_back({"pop-up &All", [=](Driver& d, int s) {
+    commands.push_back({"pop-up &All",
+                        [=](Driver& d, int s) {
                             d.Reload();
                             const TopWindow menu = d.OpenMenu(given(s).first, given(s).second);
                             const double ms = d.Timed(d.MenuItem(menu, kMenuAll));
                             d.ExpectOnlyMainWindow("&All");
                             return ms;
-                        }, "puzzle.cgd"});
-    commands.push_back({"全初期化", [](Driver& d, int) {
+                        },
+                        "puzzle.cgd"});
+    commands.push_back({"全初期化",
+                        [](Driver& d, int) {
                             d.Reload();
                             return d.Timed(d.At(kResetAll));
-                        }, "solved.cgd"});
-    commands.push_back({"戻る", [=](Driver& d, int s) {
+                        },
+                        "solved.cgd"});
+    commands.push_back({"戻る",
+                        [=](Driver& d, int s) {
                             d.Reload();
                             d.Click(d.Cell(given(s).first, given(s).second));
                             return d.Timed(d.At(kBack));
-                        }, "puzzle.cgd"});
-    commands.push_back({"解1 (nine boxes)", [](Driver& d, int) {
+                        },
+                        "puzzle.cgd"});
+    commands.push_back({"解1 (nine boxes)",
+                        [](Driver& d, int) {
                             d.Reload();
                             return d.Timed(d.At(kBoxAid));
-                        }, "fives.cgd"});
-    commands.push_back({"解2", [](Driver& d, int) {
+                        },
+                        "fives.cgd"});
+    commands.push_back({"解2",
+                        [](Driver& d, int) {
                             d.Reload();
                             return d.Timed(d.At(kLinesAid));
-                        }, "fives.cgd"});
-    commands.push_back({"OK? (81 cells, to the picture)", [](Driver& d, int) {
+                        },
+                        "fives.cgd"});
+    commands.push_back({"OK? (81 cells, to the picture)",
+                        [](Driver& d, int) {
                             d.Reload();
                             const double ms = d.Timed(d.At(kCheck), 1, true);
                             TopWindow picture;
@@ -223,11 +244,13 @@ std::vector<Command> Commands() {
                                 throw std::runtime_error("OK? on a solved board showed no picture");
                             const Rect hit = d.Session().LargestShapeRect(picture);
                             d.Click({hit.CentreX(), hit.CentreY()});
-                            d.Session().WaitFor([&] { return !d.FindOther(picture); }, kCommandTimeoutMs);
+                            d.Session().WaitFor([&] { return !d.FindOther(picture); },
+                                                kCommandTimeoutMs);
                             d.ExpectOnlyMainWindow("closing the picture");
                             d.Settle();
                             return ms;
-                        }, "solved.cgd"});
+                        },
+                        "solved.cgd"});
     commands.push_back({"Save", [](Driver& d, int) { return d.Timed(d.At(kSave)); }, "saved.cgd"});
     commands.push_back({"Load", [](Driver& d, int) { return d.Timed(d.At(kLoad)); }, "puzzle.cgd"});
     return commands;
@@ -245,12 +268,17 @@ int Run(int argc, char** argv) {
     int samples = 20;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string key = argv[i];
-        if (key == "--program") program = AbsolutePath(argv[i + 1]);
-        else if (key == "--samples") samples = std::max(1, std::atoi(argv[i + 1]));
-        else if (key == "--only") only = argv[i + 1];
-        else throw std::runtime_error("unknown option " + key);
+        if (key == "--program")
+            program = AbsolutePath(argv[i + 1]);
+        else if (key == "--samples")
+            samples = std::max(1, std::atoi(argv[i + 1]));
+        else if (key == "--only")
+            only = argv[i + 1];
+        else
+            throw std::runtime_error("unknown option " + key);
     }
-    if (program.empty()) throw std::runtime_error("usage: quillet-bench-latency --program PATH [--samples N]");
+    if (program.empty())
+        throw std::runtime_error("usage: quillet-bench-latency --program PATH [--samples N]");
 
     ScratchDirectory scratch("quillet-bench-latency");
     const std::string workDir = scratch.Subdirectory("start");
@@ -267,7 +295,8 @@ int Run(int argc, char** argv) {
     const bool shown = x.WaitFor(
         [&] {
             for (const TopWindow& w : x.MappedWindows())
-                if (!w.overrideRedirect && w.rect.width == kMainWidth && w.rect.height == kMainHeight) {
+                if (!w.overrideRedirect && w.rect.width == kMainWidth &&
+                    w.rect.height == kMainHeight) {
                     main = w;
                     return true;
                 }
@@ -283,13 +312,14 @@ int Run(int argc, char** argv) {
         driver.TypeFileName(command.board);
         std::vector<double> ms;
         for (int s = 0; s < samples; ++s) {
-            if (!quillet.Running() || quillet.Poll()) throw std::runtime_error("the program ended; see " + log);
+            if (!quillet.Running() || quillet.Poll())
+                throw std::runtime_error("the program ended; see " + log);
             ms.push_back(command.run(driver, s));
         }
-        std::fprintf(stderr, "  %-32s min %6.2f  median %6.2f  max %6.2f ms\n", command.figure.c_str(),
-                     Quantile(ms, 0), Median(ms), Quantile(ms, 1));
-        PrintRow("click to paint: " + command.figure, "ms", Median(ms), Quantile(ms, 0.99), -1, "p99",
-                 kTargetP99Ms);
+        std::fprintf(stderr, "  %-32s min %6.2f  median %6.2f  max %6.2f ms\n",
+                     command.figure.c_str(), Quantile(ms, 0), Median(ms), Quantile(ms, 1));
+        PrintRow("click to paint: " + command.figure, "ms", Median(ms), Quantile(ms, 0.99), -1,
+                 "p99", kTargetP99Ms);
     }
     // Ended as a user ends it, so that a profiler wrapped around it can finish.
     const Point end = driver.At(kEnd);

@@ -14,9 +14,9 @@
 #include <string>
 
 #include "board/BoardState.h"
-#include "ui/Fonts.h"
-#include "ui/Pictures.h"
-#include "ui/QImageCanvas.h"
+#include "drawing/Fonts.h"
+#include "drawing/QImageCanvas.h"
+#include "pictures/Pictures.h"
 #include "xlib/Rows.h"
 
 namespace quillet::bench {
@@ -83,22 +83,28 @@ void RegisterAll() {
     Register("PlaceDigitThenUndo", "PlaceDigit with snapshot, then UndoLast", kCoreTargetUs,
              PlaceDigitThenUndo, benchmark::kMicrosecond);
     Register("UndoLast", "UndoLast", kCoreTargetUs, UndoLast, benchmark::kMicrosecond);
-    Register("DrawCrown", "picture: crown", kPictureTargetMs,
-             [](benchmark::State& s) { Picture(s, [](auto& c, int n, int h) { DrawCrown(c, n, h); }); },
-             benchmark::kMillisecond);
-    Register("DrawBlossom", "picture: blossom", kPictureTargetMs,
-             [](benchmark::State& s) { Picture(s, [](auto& c, int n, int h) { DrawBlossom(c, n, h); }); },
-             benchmark::kMillisecond);
-    Register("DrawSpiralFlowerCircle", "picture: spiral flower circle (6)", kPictureTargetMs,
-             [](benchmark::State& s) {
-                 Picture(s, [](auto& c, int n, int h) { DrawSpiralFlowerCircle(c, n, h, 6); });
-             },
-             benchmark::kMillisecond);
-    Register("DrawRingedFlowerCircle", "picture: ringed flower circle", kPictureTargetMs,
-             [](benchmark::State& s) {
-                 Picture(s, [](auto& c, int n, int h) { DrawRingedFlowerCircle(c, n, h); });
-             },
-             benchmark::kMillisecond);
+    Register(
+        "DrawCrown", "picture: crown", kPictureTargetMs,
+        [](benchmark::State& s) { Picture(s, [](auto& c, int n, int h) { DrawCrown(c, n, h); }); },
+        benchmark::kMillisecond);
+    Register(
+        "DrawBlossom", "picture: blossom", kPictureTargetMs,
+        [](benchmark::State& s) {
+            Picture(s, [](auto& c, int n, int h) { DrawBlossom(c, n, h); });
+        },
+        benchmark::kMillisecond);
+    Register(
+        "DrawSpiralFlowerCircle", "picture: spiral flower circle (6)", kPictureTargetMs,
+        [](benchmark::State& s) {
+            Picture(s, [](auto& c, int n, int h) { DrawSpiralFlowerCircle(c, n, h, 6); });
+        },
+        benchmark::kMillisecond);
+    Register(
+        "DrawRingedFlowerCircle", "picture: ringed flower circle", kPictureTargetMs,
+        [](benchmark::State& s) {
+            Picture(s, [](auto& c, int n, int h) { DrawRingedFlowerCircle(c, n, h); });
+        },
+        benchmark::kMillisecond);
 }
 
 const char* UnitName(benchmark::TimeUnit unit) {
@@ -123,8 +129,8 @@ public:
             if (!single && !median) continue;
             const auto figure = Figures().find(run.run_name.function_name);
             if (figure == Figures().end()) continue;
-            PrintRow(figure->second.name, UnitName(run.time_unit), run.GetAdjustedRealTime(), -1, -1,
-                     "median", figure->second.target);
+            PrintRow(figure->second.name, UnitName(run.time_unit), run.GetAdjustedRealTime(), -1,
+                     -1, "median", figure->second.target);
         }
     }
 };

@@ -51,7 +51,8 @@ bool IsMainWindow(const TopWindow& w) {
 }
 
 Sample RunOnce(XSession& x, const std::string& program, bool quitsByItself,
-               const std::vector<std::string>& env, const std::string& workDir, const std::string& log) {
+               const std::vector<std::string>& env, const std::string& workDir,
+               const std::string& log) {
     x.ReadEvents(0);
     x.ForgetDamage();
     ChildProcess child;
@@ -91,14 +92,20 @@ Options Parse(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string key = argv[i];
         const std::string value = argv[i + 1];
-        if (key == "--program") o.program = AbsolutePath(value);
-        else if (key == "--floor") o.floor = AbsolutePath(value);
-        else if (key == "--runs") o.runs = std::max(1, std::atoi(value.c_str()));
-        else if (key == "--warmup") o.warmup = std::max(0, std::atoi(value.c_str()));
-        else throw std::runtime_error("unknown option " + key);
+        if (key == "--program")
+            o.program = AbsolutePath(value);
+        else if (key == "--floor")
+            o.floor = AbsolutePath(value);
+        else if (key == "--runs")
+            o.runs = std::max(1, std::atoi(value.c_str()));
+        else if (key == "--warmup")
+            o.warmup = std::max(0, std::atoi(value.c_str()));
+        else
+            throw std::runtime_error("unknown option " + key);
     }
     if (o.program.empty() || o.floor.empty())
-        throw std::runtime_error("usage: quillet-bench-startup --program PATH --floor PATH [--runs N] [--warmup N]");
+        throw std::runtime_error(
+            "usage: quillet-bench-startup --program PATH --floor PATH [--runs N] [--warmup N]");
     return o;
 }
 
@@ -126,8 +133,8 @@ int Run(int argc, char** argv) {
             if (warm) s->samples.push_back(sample);
         }
     }
-    PrintRow("start to first paint", "ms", Median(FirstPaints(program)), Quantile(FirstPaints(program), 0.99),
-             Median(FirstPaints(floor)), "ratio", 1.05);
+    PrintRow("start to first paint", "ms", Median(FirstPaints(program)),
+             Quantile(FirstPaints(program), 0.99), Median(FirstPaints(floor)), "ratio", 1.05);
     PrintRow("peak resident memory", "MiB", Median(PeakResidents(program)), -1,
              Median(PeakResidents(floor)), "ratio", 1.05);
     return 0;

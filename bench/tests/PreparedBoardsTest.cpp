@@ -87,7 +87,8 @@ TEST(PreparedBoardsTest, EveryGivenStrikesItsDigitFromSeventeenCellsOrMore) {
         board.state.Board().SetSelection(at);
         ASSERT_TRUE(board.state.PlaceDigit(SolutionDigit(at.col, at.row)));
         int changed = 0;
-        ForEachCellColumnMajor([&](CellPos p) { changed += board.state.Board().Cell(p) != before.Cell(p); });
+        ForEachCellColumnMajor(
+            [&](CellPos p) { changed += board.state.Board().Cell(p) != before.Cell(p); });
         EXPECT_GE(changed, 17) << at.col << "," << at.row;
     });
     EXPECT_EQ(givens, 17);

@@ -90,7 +90,9 @@ ChildEnd ChildProcess::WaitOrKill(int timeoutMs) {
     return Kill();
 }
 
-std::string AbsolutePath(const std::string& path) { return std::filesystem::absolute(path).string(); }
+std::string AbsolutePath(const std::string& path) {
+    return std::filesystem::absolute(path).string();
+}
 
 std::vector<std::string> EnvironmentWith(const std::vector<std::string>& overrides,
                                          const std::vector<std::string>& removed) {

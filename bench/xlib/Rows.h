@@ -11,8 +11,8 @@ namespace quillet::bench {
 // percentile below the target), "median" (the median below the target).
 inline void PrintRow(const std::string& figure, const std::string& unit, double median, double p99,
                      double floor, const std::string& targetKind, double target) {
-    std::printf("row\t%s\t%s\t%.4g\t%.4g\t%.4g\t%s\t%g\n", figure.c_str(), unit.c_str(), median, p99,
-                floor, targetKind.c_str(), target);
+    std::printf("row\t%s\t%s\t%.4g\t%.4g\t%.4g\t%s\t%g\n", figure.c_str(), unit.c_str(), median,
+                p99, floor, targetKind.c_str(), target);
     std::fflush(stdout);
 }
 

@@ -25,6 +25,7 @@ private:
 // The environment the measured programs run in: this process's, on the given
 // display, with a scratch home and runtime directory and no desktop session
 // (no session bus), the same for every program compared.
-std::vector<std::string> ProgramEnvironment(const std::string& display, const ScratchDirectory& scratch);
+std::vector<std::string> ProgramEnvironment(const std::string& display,
+                                            const ScratchDirectory& scratch);
 
 }  // namespace quillet::bench

@@ -2,10 +2,10 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/keysym.h>
-#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/shape.h>
+#include <X11/keysym.h>
 #include <poll.h>
 
 #include <algorithm>
@@ -25,8 +25,7 @@ int RemainingMs(TimePoint deadline) {
 
 }  // namespace
 
-XSession::XSession(const std::string& displayName)
-    : display_(XOpenDisplay(displayName.c_str())) {
+XSession::XSession(const std::string& displayName) : display_(XOpenDisplay(displayName.c_str())) {
     if (display_ == nullptr) throw std::runtime_error("cannot open display " + displayName);
     XSetErrorHandler(IgnoreErrors);
     root_ = DefaultRootWindow(display_);
@@ -50,8 +49,11 @@ XSession::XSession(const std::string& displayName)
         for (unsigned int i = 0; i < count; ++i) {
             XWindowAttributes a;
             if (!XGetWindowAttributes(display_, children[i], &a)) continue;
-            TopWindow w{children[i], {a.x, a.y, a.width, a.height}, a.override_redirect != 0,
-                        a.map_state == IsViewable, Clock::now()};
+            TopWindow w{children[i],
+                        {a.x, a.y, a.width, a.height},
+                        a.override_redirect != 0,
+                        a.map_state == IsViewable,
+                        Clock::now()};
             windows_[w.id] = w;
             if (w.mapped) mapOrder_.push_back(w.id);
         }
@@ -79,8 +81,8 @@ void XSession::Handle(void* raw, TimePoint at) {
         case CreateNotify: {
             const XCreateWindowEvent& c = ev.xcreatewindow;
             if (c.parent != root_) break;
-            windows_[c.window] = TopWindow{c.window, {c.x, c.y, c.width, c.height},
-                                           c.override_redirect != 0, false, at};
+            windows_[c.window] = TopWindow{
+                c.window, {c.x, c.y, c.width, c.height}, c.override_redirect != 0, false, at};
             break;
         }
         case ConfigureNotify: {
@@ -172,7 +174,8 @@ Rect XSession::LargestShapeRect(const TopWindow& window) const {
         const long area = static_cast<long>(rects[i].width) * rects[i].height;
         if (area <= bestArea) continue;
         bestArea = area;
-        best = {window.rect.x + rects[i].x, window.rect.y + rects[i].y, rects[i].width, rects[i].height};
+        best = {window.rect.x + rects[i].x, window.rect.y + rects[i].y, rects[i].width,
+                rects[i].height};
     }
     if (rects != nullptr) XFree(rects);
     return best;

@@ -26,7 +26,8 @@ XvfbServer::XvfbServer(const std::string& logPath) {
     // The server writes its display number to this pipe once it accepts clients.
     int fds[2];
     if (pipe(fds) != 0) throw std::runtime_error("pipe failed");
-    const std::string screen = std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
+    const std::string screen =
+        std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
     server_.Start({xvfb, "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-nolisten",
                    "tcp", "-noreset"},
                   EnvironmentWith({}, {}), "/", logPath);
