@@ -8,14 +8,15 @@ std::string_view BoardSnapshot::Line(std::size_t k) const {
 }
 
 void BoardSnapshot::CaptureBoard(const CandidateBoard& board) {
-    Clear();
-    lines_.reserve(81);
-    ForEachCellColumnMajor([&](CellPos p) { Append(board.Cell(p)); });
+    // Lines are overwritten in place: their storage outlives each snapshot.
+    lines_.resize(81);
+    std::size_t k = 0;
+    ForEachCellColumnMajor([&](CellPos p) { lines_[k++].assign(board.Cell(p)); });
 }
 
 void BoardSnapshot::RestoreBoard(CandidateBoard& board) const {
     std::size_t k = 0;
-    ForEachCellColumnMajor([&](CellPos p) { board.SetCell(p, CandidateString(Line(k++))); });
+    ForEachCellColumnMajor([&](CellPos p) { board.SetCell(p, Line(k++)); });
 }
 
 }  // namespace quillet

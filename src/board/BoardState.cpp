@@ -23,9 +23,9 @@ bool BoardState::PlaceDigit(int d) {
 
     board_.SetCell(at, t);
     for (int c = 1; c <= 9; ++c)
-        if (c != at.col) board_.SetCell({c, at.row}, RemoveDigit(board_.Cell({c, at.row}), t));
+        if (c != at.col) board_.RemoveDigitFromCell({c, at.row}, t);
     for (int r = 1; r <= 9; ++r)
-        if (r != at.row) board_.SetCell({at.col, r}, RemoveDigit(board_.Cell({at.col, r}), t));
+        if (r != at.row) board_.RemoveDigitFromCell({at.col, r}, t);
 
     // Cells of length 0 or 1 are spared: that keeps the placed cell, and a
     // solved twin inside the box, as they are.
@@ -33,8 +33,7 @@ bool BoardState::PlaceDigit(int d) {
     const int br = BoxOrigin(at.row);
     for (int c = bc; c <= bc + 2; ++c) {
         for (int r = br; r <= br + 2; ++r) {
-            const CandidateString& cell = board_.Cell({c, r});
-            if (cell.size() > 1) board_.SetCell({c, r}, RemoveDigit(cell, t));
+            if (board_.Cell({c, r}).size() > 1) board_.RemoveDigitFromCell({c, r}, t);
         }
     }
     return true;

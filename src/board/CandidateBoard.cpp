@@ -18,16 +18,23 @@ const CandidateString& CandidateBoard::Cell(CellPos pos) const {
     return pos.IsOnBoard() ? cells_[Index(pos)] : kNoCell;
 }
 
-void CandidateBoard::SetCell(CellPos pos, CandidateString text) {
+void CandidateBoard::SetCell(CellPos pos, std::string_view text) {
     if (!pos.IsOnBoard()) return;
-    cells_[Index(pos)] = std::move(text);
+    cells_[Index(pos)].assign(text);
+    if (onWritten_) onWritten_(pos);
+}
+
+void CandidateBoard::RemoveDigitFromCell(CellPos pos, std::string_view digit) {
+    if (!pos.IsOnBoard()) return;
+    CandidateString& cell = cells_[Index(pos)];
+    if (const auto at = cell.find(digit); at != CandidateString::npos) cell.erase(at, digit.size());
     if (onWritten_) onWritten_(pos);
 }
 
 void CandidateBoard::ResetAll() {
-    ForEachCellColumnMajor([this](CellPos p) { SetCell(p, CandidateString(FULL_SET)); });
+    ForEachCellColumnMajor([this](CellPos p) { SetCell(p, FULL_SET); });
 }
 
-void CandidateBoard::ResetCell() { SetCell(selection_, CandidateString(FULL_SET)); }
+void CandidateBoard::ResetCell() { SetCell(selection_, FULL_SET); }
 
 }  // namespace quillet

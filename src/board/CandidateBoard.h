@@ -53,7 +53,12 @@ public:
 
     // Off-board positions read as the empty text and ignore writes.
     const CandidateString& Cell(CellPos pos) const;
-    void SetCell(CellPos pos, CandidateString text);
+    // Copies into the cell's own storage, which keeps a placement or an undo
+    // free of allocations.
+    void SetCell(CellPos pos, std::string_view text);
+    // Writes the cell with the first occurrence of `digit` deleted; the write
+    // happens (and is reported) even when the digit is not there.
+    void RemoveDigitFromCell(CellPos pos, std::string_view digit);
 
     CellPos Selection() const { return selection_; }
     void SetSelection(CellPos pos) { selection_ = pos; }

@@ -34,6 +34,7 @@ QImageCanvas& PictureImage::Canvas() {
 
 void PictureImage::SetTransparent(bool transparent) {
     transparent_ = transparent;
+    composedValid_ = false;
     update();
 }
 
@@ -45,6 +46,7 @@ QImage PictureImage::PaintedImage() const {
 
 void PictureImage::SetBackdrop(const QPixmap& backdrop) {
     backdrop_ = backdrop;
+    composedValid_ = false;
     update();
 }
 

@@ -33,6 +33,12 @@ QRect BoardGrid::CellRect(int col, int row) {
 }
 
 void BoardGrid::UpdateCell(CellPos pos) {
+    // A command may write a cell dozens of times before the next paint (the
+    // check re-places all 81); marking it once keeps the dirty region small.
+    const bool inGrid = pos.col >= 0 && pos.col < kCount && pos.row >= 0 && pos.row < kCount;
+    const std::size_t bit = static_cast<std::size_t>(pos.col * kCount + pos.row);
+    if (inGrid && marked_.test(bit)) return;
+    if (inGrid) marked_.set(bit);
     update(CellRect(pos.col, pos.row).translated(kBorder, kBorder));
     if (!pos.IsOnBoard()) return;
     AnnounceCell(QAccessible::NameChanged, pos);
@@ -155,6 +161,8 @@ void BoardGrid::focusOutEvent(QFocusEvent* event) {
 }
 
 void BoardGrid::paintEvent(QPaintEvent* event) {
+    // Every marked cell is in this paint's region or still pending in Qt's.
+    marked_.reset();
     QPainter painter(this);
     PaintBorder(painter);
     painter.translate(kBorder, kBorder);

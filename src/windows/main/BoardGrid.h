@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
+#include <bitset>
 #include <optional>
 
 #include "board/CandidateBoard.h"
@@ -90,6 +91,8 @@ private:
     CellPos current_{1, 1};
     CellPos anchor_{1, 1};
     bool dragging_ = false;
+    // Cells marked for repainting since the last paint.
+    std::bitset<kCount * kCount> marked_;
 };
 
 }  // namespace quillet

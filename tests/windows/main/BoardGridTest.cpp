@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -8,6 +9,17 @@
 using namespace quillet;
 
 Q_DECLARE_METATYPE(quillet::GridPress)
+
+// Collects the regions the grid is asked to paint.
+class PaintRegions : public QObject {
+public:
+    QList<QRegion> regions;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            regions.append(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
 
 class BoardGridTest : public QObject {
     Q_OBJECT
@@ -40,6 +52,21 @@ private slots:
         grid->setFocus();
     }
     void cleanup() { delete window; }
+
+    void aCellWrittenManyTimesIsPaintedOnceAndAgainAfterTheNextWrite() {
+        QTRY_VERIFY(grid->isVisible());
+        QCoreApplication::processEvents();
+        PaintRegions paints;
+        grid->installEventFilter(&paints);
+        const QRect cell = BoardGrid::CellRect(3, 4).translated(2, 2);
+        for (int i = 0; i < 20; ++i) grid->UpdateCell({3, 4});
+        QTRY_COMPARE(paints.regions.size(), 1);
+        QVERIFY(paints.regions[0].contains(cell));
+        grid->UpdateCell({3, 4});
+        QTRY_COMPARE(paints.regions.size(), 2);
+        QVERIFY(paints.regions[1].contains(cell));
+        grid->removeEventFilter(&paints);
+    }
 
     void keysMoveTheHighlightWithinTheBoard() {
         QTest::keyClick(grid, Qt::Key_Left);

@@ -1,0 +1,341 @@
+// Click-to-paint latency of the main window's commands:
+//     quillet-bench-latency --program PATH [--samples N] [--only TEXT]
+// Starts the program under a private X server in a directory of prepared
+// board files, drives it with synthetic input (XTest) and times each command
+// from the input event to the last drawing of its repaint that the X server
+// reports (X Damage), once the screen has stayed still for a while. Prints
+// the median and the 99th percentile of each command as table rows.
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "files/BoardText.h"
+#include "latency/PreparedBoards.h"
+#include "xlib/Process.h"
+#include "xlib/Rows.h"
+#include "xlib/Scratch.h"
+#include "xlib/Stats.h"
+#include "xlib/XSession.h"
+#include "xlib/XvfbServer.h"
+
+namespace quillet::bench {
+namespace {
+
+constexpr int kMainWidth = 534;
+constexpr int kMainHeight = 416;
+// A command's repaint is over once nothing has been drawn for this long.
+constexpr int kQuietMs = 150;
+// Between untimed steps a shorter pause will do.
+constexpr int kSettleMs = 80;
+constexpr int kCommandTimeoutMs = 10000;
+constexpr double kTargetP99Ms = 8.0;
+
+constexpr Rect kResetAll{424, 8, 57, 25};
+constexpr Rect kDecide{480, 64, 49, 25};
+constexpr Rect kSave{424, 356, 49, 25};
+constexpr Rect kLoad{480, 356, 49, 25};
+constexpr Rect kBack{480, 36, 49, 25};
+constexpr Rect kBoxAid{424, 92, 33, 25};
+constexpr Rect kLinesAid{460, 92, 33, 25};
+constexpr Rect kCheck{496, 92, 33, 25};
+constexpr Rect kFileName{424, 328, 105, 24};
+constexpr Rect kEnd{424, 384, 105, 25};
+constexpr int kMenuItems = 10;
+constexpr int kMenuAll = 9;
+
+struct Point {
+    int x;
+    int y;
+};
+
+class Driver {
+public:
+    Driver(XSession& x, const TopWindow& main) : x_(x), main_(main) {}
+
+    Point At(const Rect& control) const {
+        return {main_.rect.x + control.CentreX(), main_.rect.y + control.CentreY()};
+    }
+    // The middle of board cell (col, row), inside the grid's 2-pixel border.
+    Point Cell(int col, int row) const {
+        return {main_.rect.x + 2 + 41 * col + 20, main_.rect.y + 2 + 41 * row + 20};
+    }
+
+    void Settle(int quietMs = kSettleMs) {
+        if (!x_.WaitQuiet(Clock::now(), quietMs, kCommandTimeoutMs).has_value()) {
+            // Nothing drawn at all is settled too; only a timeout matters.
+            x_.ReadEvents(0);
+        }
+    }
+
+    // Moves there first and lets hover effects paint, so the timed click
+    // times the command alone.
+    void Hover(Point p) {
+        x_.MovePointer(p.x, p.y);
+        Settle();
+    }
+
+    void Click(Point p, int button = 1) {
+        Hover(p);
+        x_.Click(p.x, p.y, button);
+        Settle();
+    }
+
+    // Milliseconds from the press to the last drawing of the repaint; with
+    // opensWindow, to the last drawing once a new window has come up.
+    double Timed(Point p, int button = 1, bool opensWindow = false) {
+        Hover(p);
+        x_.ForgetDamage();
+        const TimePoint start = Clock::now();
+        x_.Click(p.x, p.y, button);
+        TopWindow opened;
+        if (opensWindow && !x_.WaitFor([&] { return FindOther(opened); }, kCommandTimeoutMs))
+            throw std::runtime_error("the command opened no window");
+        const auto last = x_.WaitQuiet(start, kQuietMs, kCommandTimeoutMs);
+        if (!last) throw std::runtime_error("a command drew nothing, or never stopped drawing");
+        return MillisBetween(start, *last);
+    }
+
+    void TypeFileName(const std::string& name) {
+        Click(At(kFileName));
+        x_.Key("a", true);
+        x_.TypeText(name);
+        Settle();
+    }
+
+    // The name box must hold the board's name.
+    void Reload() { Click(At(kLoad)); }
+
+    // Opens the pop-up menu with a right press on the cell and returns it.
+    TopWindow OpenMenu(int col, int row) {
+        const Point p = Cell(col, row);
+        Hover(p);
+        x_.Press(3);
+        x_.Release(3);
+        TopWindow menu;
+        const bool open = x_.WaitFor([&] { return FindOther(menu); }, kCommandTimeoutMs);
+        if (!open) throw std::runtime_error("the pop-up menu did not open");
+        Settle();
+        return menu;
+    }
+
+    Point MenuItem(const TopWindow& menu, int index) const {
+        return {menu.rect.CentreX(),
+                menu.rect.y + (2 * index + 1) * menu.rect.height / (2 * kMenuItems)};
+    }
+
+    // A mapped window other than the main window, the newest one.
+    bool FindOther(TopWindow& found) const {
+        const auto windows = x_.MappedWindows();
+        for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+            if (it->id == main_.id) continue;
+            found = *it;
+            return true;
+        }
+        return false;
+    }
+
+    void ExpectOnlyMainWindow(const std::string& after) const {
+        TopWindow other;
+        if (FindOther(other))
+            throw std::runtime_error("an unexpected window (" + std::to_string(other.rect.width) +
+                                     "x" + std::to_string(other.rect.height) + ") is open after " +
+                                     after);
+    }
+
+    XSession& Session() { return x_; }
+
+private:
+    XSession& x_;
+    TopWindow main_;
+};
+
+struct Command {
+    std::string figure;
+    // Puts the board in place and returns the timed latency of one run.
+    std::function<double(Driver&, int sample)> run;
+    // The board file the command's preparation loads, typed once.
+    std::string board;
+};
+
+std::vector<Command> Commands() {
+    std::vector<Command> commands;
+    // Cells of the puzzle board to press in turn: givens, and open cells.
+    static const auto cells = [](bool givens) {
+        std::vector<std::pair<int, int>> found;
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (IsGiven(c, r) == givens) found.emplace_back(c, r);
+        return found;
+    };
+    static const std::vector<std::pair<int, int>> givens = cells(true);
+    static const std::vector<std::pair<int, int>> opens = cells(false);
+    auto given = [](int sample) { return givens[sample % givens.size()]; };
+    auto open = [](int sample) { return opens[(sample * 7) % opens.size()]; };
+
+    commands.push_back({"grid press placing a digit",
+                        [=](Driver& d, int s) {
+                            d.Reload();
+                            return d.Timed(d.Cell(given(s).first, given(s).second));
+                        },
+                        "puzzle.cgd"});
+    commands.push_back({"決定",
+                        [=](Driver& d, int s) {
+                            d.Reload();
+                            d.Click(d.Cell(open(s).first, open(s).second));
+                            return d.Timed(d.At(kDecide));
+                        },
+                        "puzzle.cgd"});
+    for (int digit = 1; digit <= 9; ++digit) {
+        commands.push_back({"pop-up &" + std::to_string(digit),
+                            [=](Driver& d, int s) {
+                                d.Reload();
+                                const TopWindow menu = d.OpenMenu(open(s).first, open(s).second);
+                                const double ms = d.Timed(d.MenuItem(menu, digit - 1));
+                                d.ExpectOnlyMainWindow("a pop-up digit");
+                                return ms;
+                            },
+                            "puzzle.cgd"});
+    }
+    commands.push_back({"pop-up &All",
+                        [=](Driver& d, int s) {
+                            d.Reload();
+                            const TopWindow menu = d.OpenMenu(given(s).first, given(s).second);
+                            const double ms = d.Timed(d.MenuItem(menu, kMenuAll));
+                            d.ExpectOnlyMainWindow("&All");
+                            return ms;
+                        },
+                        "puzzle.cgd"});
+    commands.push_back({"全初期化",
+                        [](Driver& d, int) {
+                            d.Reload();
+                            return d.Timed(d.At(kResetAll));
+                        },
+                        "solved.cgd"});
+    commands.push_back({"戻る",
+                        [=](Driver& d, int s) {
+                            d.Reload();
+                            d.Click(d.Cell(given(s).first, given(s).second));
+                            return d.Timed(d.At(kBack));
+                        },
+                        "puzzle.cgd"});
+    commands.push_back({"解1 (nine boxes)",
+                        [](Driver& d, int) {
+                            d.Reload();
+                            return d.Timed(d.At(kBoxAid));
+                        },
+                        "fives.cgd"});
+    commands.push_back({"解2",
+                        [](Driver& d, int) {
+                            d.Reload();
+                            return d.Timed(d.At(kLinesAid));
+                        },
+                        "fives.cgd"});
+    commands.push_back({"OK? (81 cells, to the picture)",
+                        [](Driver& d, int) {
+                            d.Reload();
+                            const double ms = d.Timed(d.At(kCheck), 1, true);
+                            TopWindow picture;
+                            if (!d.FindOther(picture))
+                                throw std::runtime_error("OK? on a solved board showed no picture");
+                            const Rect hit = d.Session().LargestShapeRect(picture);
+                            d.Click({hit.CentreX(), hit.CentreY()});
+                            d.Session().WaitFor([&] { return !d.FindOther(picture); },
+                                                kCommandTimeoutMs);
+                            d.ExpectOnlyMainWindow("closing the picture");
+                            d.Settle();
+                            return ms;
+                        },
+                        "solved.cgd"});
+    commands.push_back({"Save", [](Driver& d, int) { return d.Timed(d.At(kSave)); }, "saved.cgd"});
+    commands.push_back({"Load", [](Driver& d, int) { return d.Timed(d.At(kLoad)); }, "puzzle.cgd"});
+    return commands;
+}
+
+void WriteBoard(const std::string& path, const std::vector<std::string>& lines) {
+    std::ofstream out(path, std::ios::binary);
+    out << JoinBoardText(lines);
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+int Run(int argc, char** argv) {
+    std::string program;
+    std::string only;
+    int samples = 20;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string key = argv[i];
+        if (key == "--program")
+            program = AbsolutePath(argv[i + 1]);
+        else if (key == "--samples")
+            samples = std::max(1, std::atoi(argv[i + 1]));
+        else if (key == "--only")
+            only = argv[i + 1];
+        else
+            throw std::runtime_error("unknown option " + key);
+    }
+    if (program.empty())
+        throw std::runtime_error("usage: quillet-bench-latency --program PATH [--samples N]");
+
+    ScratchDirectory scratch("quillet-bench-latency");
+    const std::string workDir = scratch.Subdirectory("start");
+    WriteBoard(workDir + "/solved.cgd", SolvedBoard());
+    WriteBoard(workDir + "/puzzle.cgd", PuzzleBoard());
+    WriteBoard(workDir + "/fives.cgd", HiddenFivesBoard());
+
+    XvfbServer server(scratch.Path() + "/xvfb.log");
+    XSession x(server.DisplayName());
+    ChildProcess quillet;
+    const std::string log = scratch.Path() + "/program.log";
+    quillet.Start({program}, ProgramEnvironment(server.DisplayName(), scratch), workDir, log);
+    TopWindow main;
+    const bool shown = x.WaitFor(
+        [&] {
+            for (const TopWindow& w : x.MappedWindows())
+                if (!w.overrideRedirect && w.rect.width == kMainWidth &&
+                    w.rect.height == kMainHeight) {
+                    main = w;
+                    return true;
+                }
+            return false;
+        },
+        30000);
+    if (!shown) throw std::runtime_error("the main window did not show; see " + log);
+    Driver driver(x, main);
+    driver.Settle(300);
+
+    for (const Command& command : Commands()) {
+        if (command.figure.find(only) == std::string::npos) continue;
+        driver.TypeFileName(command.board);
+        std::vector<double> ms;
+        for (int s = 0; s < samples; ++s) {
+            if (!quillet.Running() || quillet.Poll())
+                throw std::runtime_error("the program ended; see " + log);
+            ms.push_back(command.run(driver, s));
+        }
+        std::fprintf(stderr, "  %-32s min %6.2f  median %6.2f  max %6.2f ms\n",
+                     command.figure.c_str(), Quantile(ms, 0), Median(ms), Quantile(ms, 1));
+        PrintRow("click to paint: " + command.figure, "ms", Median(ms), Quantile(ms, 0.99), -1,
+                 "p99", kTargetP99Ms);
+    }
+    // Ended as a user ends it, so that a profiler wrapped around it can finish.
+    const Point end = driver.At(kEnd);
+    x.Click(end.x, end.y);
+    quillet.WaitOrKill(10000);
+    return 0;
+}
+
+}  // namespace
+}  // namespace quillet::bench
+
+int main(int argc, char** argv) {
+    try {
+        return quillet::bench::Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "quillet-bench-latency: %s\n", e.what());
+        return 1;
+    }
+}

@@ -1,0 +1,153 @@
+// Start-up of the program against the floor window, alternating runs under a
+// private X server:
+//     quillet-bench-startup --program PATH --floor PATH [--runs N] [--warmup N]
+// Times from just before the program is started to the first drawing into its
+// main window that the X server reports (seen from outside the process), and
+// the program's peak resident size. Prints one table row per figure.
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "xlib/Process.h"
+#include "xlib/Rows.h"
+#include "xlib/Scratch.h"
+#include "xlib/Stats.h"
+#include "xlib/XSession.h"
+#include "xlib/XvfbServer.h"
+
+namespace quillet::bench {
+namespace {
+
+constexpr int kMainWidth = 534;
+constexpr int kMainHeight = 416;
+constexpr int kStartTimeoutMs = 30000;
+
+struct Options {
+    std::string program;
+    std::string floor;
+    int runs = 7;
+    int warmup = 1;
+};
+
+struct Sample {
+    double firstPaintMs = 0;
+    double peakResidentMiB = 0;
+};
+
+struct Series {
+    std::string name;
+    std::string path;
+    bool quitsByItself;
+    std::vector<Sample> samples;
+};
+
+bool IsMainWindow(const TopWindow& w) {
+    return !w.overrideRedirect && w.rect.width == kMainWidth && w.rect.height == kMainHeight;
+}
+
+Sample RunOnce(XSession& x, const std::string& program, bool quitsByItself,
+               const std::vector<std::string>& env, const std::string& workDir,
+               const std::string& log) {
+    x.ReadEvents(0);
+    x.ForgetDamage();
+    ChildProcess child;
+    const TimePoint start = Clock::now();
+    child.Start({program}, env, workDir, log);
+    std::optional<TimePoint> painted;
+    const bool seen = x.WaitFor(
+        [&] {
+            for (const TopWindow& w : x.MappedWindows())
+                if (IsMainWindow(w) && (painted = x.FirstDamage(w.mappedAt, w.rect))) return true;
+            return false;
+        },
+        kStartTimeoutMs);
+    // The floor quits by itself once painted; the program is stopped here.
+    const ChildEnd end = child.WaitOrKill(quitsByItself ? 5000 : 0);
+    if (!seen) throw std::runtime_error(program + " showed no painted main window; see " + log);
+    // Let the screen settle before the next start.
+    x.WaitFor([&] { return x.MappedWindows().empty(); }, 5000);
+    x.WaitQuiet(Clock::now(), 50, 2000);
+    return {MillisBetween(start, *painted), end.peakResidentKiB / 1024.0};
+}
+
+std::vector<double> FirstPaints(const Series& s) {
+    std::vector<double> v;
+    for (const Sample& x : s.samples) v.push_back(x.firstPaintMs);
+    return v;
+}
+
+std::vector<double> PeakResidents(const Series& s) {
+    std::vector<double> v;
+    for (const Sample& x : s.samples) v.push_back(x.peakResidentMiB);
+    return v;
+}
+
+Options Parse(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string key = argv[i];
+        const std::string value = argv[i + 1];
+        if (key == "--program")
+            o.program = AbsolutePath(value);
+        else if (key == "--floor")
+            o.floor = AbsolutePath(value);
+        else if (key == "--runs")
+            o.runs = std::max(1, std::atoi(value.c_str()));
+        else if (key == "--warmup")
+            o.warmup = std::max(0, std::atoi(value.c_str()));
+        else
+            throw std::runtime_error("unknown option " + key);
+    }
+    if (o.program.empty() || o.floor.empty())
+        throw std::runtime_error(
+            "usage: quillet-bench-startup --program PATH --floor PATH [--runs N] [--warmup N]");
+    return o;
+}
+
+int Run(int argc, char** argv) {
+    const Options options = Parse(argc, argv);
+    ScratchDirectory scratch("quillet-bench-startup");
+    const std::string log = scratch.Path() + "/programs.log";
+    XvfbServer server(scratch.Path() + "/xvfb.log");
+    XSession x(server.DisplayName());
+    const std::vector<std::string> env = ProgramEnvironment(server.DisplayName(), scratch);
+    const std::string workDir = scratch.Subdirectory("start");
+
+    Series floor{"floor", options.floor, true, {}};
+    Series program{"quillet", options.program, false, {}};
+    for (int i = 0; i < options.warmup + options.runs; ++i) {
+        // Alternating which goes first keeps any drift from favouring one.
+        Series* order[2] = {&floor, &program};
+        if (i % 2 == 1) std::swap(order[0], order[1]);
+        for (Series* s : order) {
+            const Sample sample = RunOnce(x, s->path, s->quitsByItself, env, workDir, log);
+            const bool warm = i >= options.warmup;
+            std::fprintf(stderr, "  %s %-8s first paint %7.1f ms, peak RSS %6.1f MiB\n",
+                         warm ? "run   " : "warmup", s->name.c_str(), sample.firstPaintMs,
+                         sample.peakResidentMiB);
+            if (warm) s->samples.push_back(sample);
+        }
+    }
+    PrintRow("start to first paint", "ms", Median(FirstPaints(program)),
+             Quantile(FirstPaints(program), 0.99), Median(FirstPaints(floor)), "ratio", 1.05);
+    PrintRow("peak resident memory", "MiB", Median(PeakResidents(program)), -1,
+             Median(PeakResidents(floor)), "ratio", 1.05);
+    return 0;
+}
+
+}  // namespace
+}  // namespace quillet::bench
+
+int main(int argc, char** argv) {
+    try {
+        return quillet::bench::Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "quillet-bench-startup: %s\n", e.what());
+        return 1;
+    }
+}

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "aids/CompletionCheck.h"
+#include "aids/FakeDecidePath.h"
+#include "aids/HiddenSingles.h"
+#include "latency/PreparedBoards.h"
+
+namespace quillet::bench {
+namespace {
+
+class RecordingInformer : public Informer {
+public:
+    void Inform(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+// Counts what the aids place through the Decide path.
+class CountingPath : public quillet::testing::FakeDecidePath {
+public:
+    using FakeDecidePath::FakeDecidePath;
+    void Decide() override {
+        placed.push_back(value);
+        FakeDecidePath::Decide();
+    }
+    std::vector<int> placed;
+};
+
+struct Loaded {
+    Loaded(const std::vector<std::string>& lines) : state(informer), path(state) {
+        for (const std::string& line : lines) state.Snapshot().Append(line);
+        state.Snapshot().RestoreBoard(state.Board());
+    }
+    RecordingInformer informer;
+    BoardState state;
+    CountingPath path;
+};
+
+TEST(PreparedBoardsTest, SolvedBoardIsAValidGridThatTheCheckCongratulates) {
+    const auto lines = SolvedBoard();
+    ASSERT_EQ(lines.size(), 81u);
+    for (int i = 0; i < 9; ++i) {
+        std::set<int> row, col, box;
+        for (int j = 0; j < 9; ++j) {
+            row.insert(SolutionDigit(j + 1, i + 1));
+            col.insert(SolutionDigit(i + 1, j + 1));
+            box.insert(SolutionDigit(i / 3 * 3 + j / 3 + 1, i % 3 * 3 + j % 3 + 1));
+        }
+        EXPECT_EQ(row.size(), 9u);
+        EXPECT_EQ(col.size(), 9u);
+        EXPECT_EQ(box.size(), 9u);
+    }
+    Loaded board(lines);
+    bool congratulated = false;
+    CheckBoard(board.state, board.path, [&] { congratulated = true; });
+    EXPECT_TRUE(congratulated);
+    EXPECT_EQ(board.path.placed.size(), 81u);
+    EXPECT_TRUE(board.informer.texts.empty());
+}
+
+TEST(PreparedBoardsTest, BoxAidPlacesAFiveInEveryBoxAndLinesAidWritesNine) {
+    Loaded boxes(HiddenFivesBoard());
+    SolveAllBoxes(boxes.state, boxes.path);
+    EXPECT_EQ(boxes.path.placed, std::vector<int>(9, 5));
+    EXPECT_TRUE(boxes.informer.texts.empty());
+
+    Loaded lines(HiddenFivesBoard());
+    SolveLines(lines.state.Board());
+    int fives = 0;
+    ForEachCellColumnMajor([&](CellPos p) { fives += lines.state.Board().Cell(p) == "5" ? 1 : 0; });
+    EXPECT_EQ(fives, 9);
+}
+
+TEST(PreparedBoardsTest, EveryGivenStrikesItsDigitFromSeventeenCellsOrMore) {
+    int givens = 0;
+    ForEachCellColumnMajor([&](CellPos at) {
+        Loaded board(PuzzleBoard());
+        const CandidateBoard before = board.state.Board();
+        if (!IsGiven(at.col, at.row)) {
+            EXPECT_EQ(before.Cell(at), "123456789");
+            return;
+        }
+        ++givens;
+        board.state.Board().SetSelection(at);
+        ASSERT_TRUE(board.state.PlaceDigit(SolutionDigit(at.col, at.row)));
+        int changed = 0;
+        ForEachCellColumnMajor(
+            [&](CellPos p) { changed += board.state.Board().Cell(p) != before.Cell(p); });
+        EXPECT_GE(changed, 17) << at.col << "," << at.row;
+    });
+    EXPECT_EQ(givens, 17);
+}
+
+}  // namespace
+}  // namespace quillet::bench

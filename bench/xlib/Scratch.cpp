@@ -1,0 +1,44 @@
+#include "xlib/Scratch.h"
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+#include "xlib/Process.h"
+
+namespace quillet::bench {
+
+ScratchDirectory::ScratchDirectory(const std::string& prefix) {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern =
+        std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/" + prefix + ".XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create " + pattern);
+    path_ = pattern;
+}
+
+ScratchDirectory::~ScratchDirectory() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ScratchDirectory::Subdirectory(const std::string& name) const {
+    const std::string path = path_ + "/" + name;
+    if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+        throw std::runtime_error("cannot create " + path);
+    return path;
+}
+
+std::vector<std::string> ProgramEnvironment(const std::string& display,
+                                            const ScratchDirectory& scratch) {
+    return EnvironmentWith(
+        {"DISPLAY=" + display, "HOME=" + scratch.Subdirectory("home"),
+         "XDG_RUNTIME_DIR=" + scratch.Subdirectory("runtime"), "QT_QPA_PLATFORM=xcb",
+         "LC_ALL=C.UTF-8"},
+        {"DBUS_SESSION_BUS_ADDRESS", "SESSION_MANAGER", "WAYLAND_DISPLAY", "XDG_CONFIG_HOME",
+         "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
+         "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "QT_SCALE_FACTOR", "QT_FONT_DPI"});
+}
+
+}  // namespace quillet::bench

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quillet::bench {
+
+// A scratch directory under TMPDIR (or /tmp), removed with its content when
+// this object goes.
+class ScratchDirectory {
+public:
+    explicit ScratchDirectory(const std::string& prefix);
+    ~ScratchDirectory();
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // Creates a subdirectory and returns its path.
+    std::string Subdirectory(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+// The environment the measured programs run in: this process's, on the given
+// display, with a scratch home and runtime directory and no desktop session
+// (no session bus), the same for every program compared.
+std::vector<std::string> ProgramEnvironment(const std::string& display,
+                                            const ScratchDirectory& scratch);
+
+}  // namespace quillet::bench
