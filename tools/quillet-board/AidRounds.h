@@ -7,8 +7,8 @@ namespace quillet::board_tool {
 // What pressing "OK?", "解1" and "解2" in turn did to a board.
 struct AidOutcome {
     bool congratulated = false;
-    int rounds = 0;     // presses of "OK?", the last one included
-    int refusals = 0;   // placements refused as the window would have shown
+    int rounds = 0;    // presses of "OK?", the last one included
+    int refusals = 0;  // placements refused as the window would have shown
 };
 
 // One press of "OK?": every solved cell is placed again in column-major order,

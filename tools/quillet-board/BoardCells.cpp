@@ -42,9 +42,9 @@ void LoadBoardFile(const std::string& path, CandidateBoard& board) {
         throw InputError(tooLarge ? "too large for a board file" : "cannot open the file");
     }
     if (lines.size() < kBoardLineCount)
-        throw TextError(static_cast<int>(lines.size()) + 1, 1,
-                        "the board file ends after " + std::to_string(lines.size()) +
-                            " lines; a board has 81");
+        throw TextError(
+            static_cast<int>(lines.size()) + 1, 1,
+            "the board file ends after " + std::to_string(lines.size()) + " lines; a board has 81");
     BoardSnapshot snapshot;
     for (std::string& line : lines) snapshot.Append(std::move(line));
     snapshot.RestoreBoard(board);

@@ -7,11 +7,14 @@ namespace quillet::board_tool {
 namespace {
 
 bool SharesUnit(CellPos a, CellPos b, std::string& unit) {
-    if (a.row == b.row) unit = "row " + std::to_string(a.row);
-    else if (a.col == b.col) unit = "column " + std::to_string(a.col);
+    if (a.row == b.row)
+        unit = "row " + std::to_string(a.row);
+    else if (a.col == b.col)
+        unit = "column " + std::to_string(a.col);
     else if (BoxOrigin(a.col) == BoxOrigin(b.col) && BoxOrigin(a.row) == BoxOrigin(b.row))
         unit = "box";
-    else return false;
+    else
+        return false;
     return true;
 }
 
@@ -72,7 +75,8 @@ int CountPendingEliminations(const CandidateBoard& board) {
         ForEachCellColumnMajor([&](CellPos q) {
             std::string unit;
             const CandidateString& peer = board.Cell(q);
-            held = held || (q != p && peer.size() > 1 && SharesUnit(p, q, unit) && Contains(peer, digit));
+            held = held ||
+                   (q != p && peer.size() > 1 && SharesUnit(p, q, unit) && Contains(peer, digit));
         });
         pending += held ? 1 : 0;
     });

@@ -94,8 +94,10 @@ RowMajorCells LoadCells(const std::string& path) {
 }
 
 void WriteBoard(const std::string& out, const CandidateBoard& board, std::ostream& stream) {
-    if (out == "-") stream << BoardFileText(board);
-    else Named(out, [&] { SaveBoardFile(out, board); });
+    if (out == "-")
+        stream << BoardFileText(board);
+    else
+        Named(out, [&] { SaveBoardFile(out, board); });
 }
 
 int Import(const CommandLine& line, ToolStreams& io) {
@@ -156,10 +158,13 @@ int Check(const CommandLine& line, ToolStreams& io) {
     io.out << path << ": consistent, " << solved << " cells solved, " << 81 - solved << " open\n";
     if (const int pending = CountPendingEliminations(board))
         io.out << path << ": " << pending
-               << " solved digits are still candidates of a peer; \"OK?\" strikes them\n";
+               << (pending == 1 ? " solved digit is still a candidate"
+                                : " solved digits are still candidates")
+               << " of a peer; \"OK?\" strikes them\n";
 
     const AidOutcome outcome = FinishWithAids(board);
-    const std::string rounds = std::to_string(outcome.rounds) + " rounds of \"OK?\", \"解1\", \"解2\"";
+    const std::string rounds =
+        std::to_string(outcome.rounds) + " rounds of \"OK?\", \"解1\", \"解2\"";
     if (!outcome.congratulated) {
         int open = 0;
         ForEachCellColumnMajor([&](CellPos p) { open += board.Cell(p).size() == 1 ? 0 : 1; });
@@ -185,14 +190,15 @@ int New(const CommandLine& line, ToolStreams& io) {
     const std::string out = line.Value("-o", "puzzle.cgd");
     if (out == "-" && count > 1) throw UsageError("new: -o - writes one puzzle only");
     std::string base = out;
-    if (base.ends_with(kBoardExtension)) base.resize(base.size() - std::string_view(kBoardExtension).size());
+    if (base.ends_with(kBoardExtension))
+        base.resize(base.size() - std::string_view(kBoardExtension).size());
 
     PuzzleMaker maker(seed);
     std::ostream& report = out == "-" ? io.err : io.out;
     for (int n = 1; n <= count; ++n) {
         CandidateBoard board;
         PutCells(maker.Next(!line.Has("--any")).cells, board);
-        const std::string name = out == "-"    ? out
+        const std::string name = out == "-"   ? out
                                  : count == 1 ? WithBoardExtension(out)
                                               : NumberedName(base, n, count);
         WriteBoard(name, board, io.out);

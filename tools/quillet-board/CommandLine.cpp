@@ -48,9 +48,12 @@ CommandLine ParseCommandLine(const std::string& command, const std::vector<std::
         if (spec.flags.count(name) && equals == std::string::npos) {
             line.flags.insert(name);
         } else if (spec.valued.count(name)) {
-            if (equals != std::string::npos) line.values[name] = arg.substr(equals + 1);
-            else if (i + 1 < args.size()) line.values[name] = args[++i];
-            else throw UsageError(command + ": " + name + " needs a value");
+            if (equals != std::string::npos)
+                line.values[name] = arg.substr(equals + 1);
+            else if (i + 1 < args.size())
+                line.values[name] = args[++i];
+            else
+                throw UsageError(command + ": " + name + " needs a value");
         } else {
             throw UsageError(command + ": unknown option '" + arg + "'");
         }

@@ -35,7 +35,8 @@ std::string DisplayToken(const std::string& text) {
     if (text.empty()) return std::string(kNoCandidateToken);
     // A blank inside a cell would read as two cells.
     std::string shown;
-    for (const char ch : Escaped(text)) shown += ch == ' ' ? std::string("\\x20") : std::string(1, ch);
+    for (const char ch : Escaped(text))
+        shown += ch == ' ' ? std::string("\\x20") : std::string(1, ch);
     return shown;
 }
 

@@ -16,7 +16,8 @@ using Grid = std::array<int, qqwing::BOARD_SIZE>;
 
 bool HasOneSolution(Grid givens, std::string& solution) {
     qqwing::SudokuBoard board;
-    if (!board.setPuzzle(givens.data()) || !board.hasUniqueSolution() || !board.solve()) return false;
+    if (!board.setPuzzle(givens.data()) || !board.hasUniqueSolution() || !board.solve())
+        return false;
     const int* solved = board.getSolution();
     solution.clear();
     for (int i = 0; i < qqwing::BOARD_SIZE; ++i) solution += static_cast<char>('0' + solved[i]);
@@ -25,7 +26,9 @@ bool HasOneSolution(Grid givens, std::string& solution) {
 
 }  // namespace
 
-PuzzleMaker::PuzzleMaker(unsigned seed) { std::srand(seed); }
+PuzzleMaker::PuzzleMaker(unsigned seed) {
+    std::srand(seed);
+}
 
 MadePuzzle PuzzleMaker::Next(bool aidsFinish) {
     for (;;) {
@@ -39,7 +42,8 @@ MadePuzzle PuzzleMaker::Next(bool aidsFinish) {
         MadePuzzle made;
         if (!HasOneSolution(givens, made.solution)) continue;
         for (int i = 0; i < qqwing::BOARD_SIZE; ++i)
-            made.cells[i] = givens[i] == 0 ? std::string(FULL_SET) : std::string(1, static_cast<char>('0' + givens[i]));
+            made.cells[i] = givens[i] == 0 ? std::string(FULL_SET)
+                                           : std::string(1, static_cast<char>('0' + givens[i]));
         if (!aidsFinish || AidsFinish(made.cells, made.solution)) return made;
     }
 }

@@ -25,23 +25,27 @@ struct Unit {
     bool IsBlank() const { return Is(' ') || Is('\t'); }
     // Box-drawing characters, U+2500 to U+257F, as in a printed board.
     bool IsBoxDrawing() const {
-        return bytes.size() == 3 && bytes[0] == '\xE2' && (bytes[1] == '\x94' || bytes[1] == '\x95');
+        return bytes.size() == 3 && bytes[0] == '\xE2' &&
+               (bytes[1] == '\x94' || bytes[1] == '\x95');
     }
     bool IsSeparator() const { return Is('|') || IsBoxDrawing(); }
     bool IsLetter() const {
-        return bytes.size() == 1 && ((bytes[0] >= 'a' && bytes[0] <= 'z') ||
-                                     (bytes[0] >= 'A' && bytes[0] <= 'Z'));
+        return bytes.size() == 1 &&
+               ((bytes[0] >= 'a' && bytes[0] <= 'z') || (bytes[0] >= 'A' && bytes[0] <= 'Z'));
     }
     bool IsPuzzleChar() const { return IsOneOf(kDigits) || IsOneOf(kBlankCells); }
 };
 
-std::string Describe(const Unit& u) { return Quoted(u.bytes); }
+std::string Describe(const Unit& u) {
+    return Quoted(u.bytes);
+}
 
 std::size_t SequenceLength(std::string_view line, std::size_t at) {
     const auto lead = static_cast<unsigned char>(line[at]);
     const std::size_t want = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
     std::size_t n = 1;
-    while (n < want && at + n < line.size() && (static_cast<unsigned char>(line[at + n]) & 0xC0) == 0x80)
+    while (n < want && at + n < line.size() &&
+           (static_cast<unsigned char>(line[at + n]) & 0xC0) == 0x80)
         ++n;
     return n == want ? n : 1;
 }
@@ -170,9 +174,9 @@ void ReadPencilGrid(const std::vector<TextLine>& lines, std::vector<TextPuzzle>&
         }
     }
     if (count < 81)
-        throw TextError(lines.back().number, lines.back().EndColumn(),
-                        "the pencil-mark grid ends after " + std::to_string(count) +
-                            " cells; it needs 81");
+        throw TextError(
+            lines.back().number, lines.back().EndColumn(),
+            "the pencil-mark grid ends after " + std::to_string(count) + " cells; it needs 81");
     puzzles.push_back(std::move(puzzle));
 }
 
@@ -191,7 +195,8 @@ void ReadCharacterRows(const std::vector<TextLine>& lines, std::vector<TextPuzzl
         const std::vector<Unit> cells = line.CellChars();
         for (const Unit& u : cells)
             if (!u.IsPuzzleChar())
-                throw TextError(line.number, u.column, Describe(u) + " is neither a digit nor a blank");
+                throw TextError(line.number, u.column,
+                                Describe(u) + " is neither a digit nor a blank");
         const std::size_t n = cells.size();
         if (n == 81 && rows == 0) {
             TextPuzzle puzzle;
@@ -213,15 +218,17 @@ void ReadCharacterRows(const std::vector<TextLine>& lines, std::vector<TextPuzzl
         } else if (n > 9 && (rows > 0 || n < 45)) {
             throw TextError(line.number, cells[9].column, "a 10th cell; a grid row holds 9");
         } else if (n > 9) {
-            throw TextError(line.number, line.EndColumn(),
-                            "the line ends after " + std::to_string(n) +
-                                " cells; a puzzle line holds 81");
+            throw TextError(
+                line.number, line.EndColumn(),
+                "the line ends after " + std::to_string(n) + " cells; a puzzle line holds 81");
         } else {
-            throw TextError(line.number, line.EndColumn(),
-                            "the row ends after " + std::to_string(n) + " cells; a grid row holds 9");
+            throw TextError(
+                line.number, line.EndColumn(),
+                "the row ends after " + std::to_string(n) + " cells; a grid row holds 9");
         }
     }
-    if (rows == 9) puzzles.push_back(std::move(grid));
+    if (rows == 9)
+        puzzles.push_back(std::move(grid));
     else if (rows > 0)
         throw TextError(lastRow->number, lastRow->EndColumn(),
                         "the grid ends after " + std::to_string(rows) + " rows; it needs 9");
@@ -232,8 +239,10 @@ void ReadBlock(const std::vector<TextLine>& block, std::vector<TextPuzzle>& puzz
     for (const TextLine& line : block)
         if (!line.IsBorder()) cellLines.push_back(line);
     if (cellLines.empty()) return;
-    if (IsPencilGrid(cellLines)) ReadPencilGrid(cellLines, puzzles);
-    else ReadCharacterRows(cellLines, puzzles);
+    if (IsPencilGrid(cellLines))
+        ReadPencilGrid(cellLines, puzzles);
+    else
+        ReadCharacterRows(cellLines, puzzles);
 }
 
 }  // namespace
@@ -249,8 +258,11 @@ std::vector<TextPuzzle> ReadPuzzles(std::string_view text) {
         TextLine line;
         line.number = ++number;
         switch (Classify(Units(text.substr(start, end - start)), line)) {
-            case LineKind::kIgnored: break;
-            case LineKind::kContent: block.push_back(std::move(line)); break;
+            case LineKind::kIgnored:
+                break;
+            case LineKind::kContent:
+                block.push_back(std::move(line));
+                break;
             case LineKind::kSeparating:
                 ReadBlock(block, puzzles);
                 block.clear();

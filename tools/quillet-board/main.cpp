@@ -17,8 +17,10 @@ bool LocaleIsUtf8() {
         const char* value = std::getenv(name);
         if (!value || !*value) continue;
         std::string lowered(value);
-        for (char& ch : lowered) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-        return lowered.find("utf-8") != std::string::npos || lowered.find("utf8") != std::string::npos;
+        for (char& ch : lowered)
+            ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        return lowered.find("utf-8") != std::string::npos ||
+               lowered.find("utf8") != std::string::npos;
     }
     return false;
 }
@@ -29,7 +31,8 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const bool utf8 = ::isatty(STDOUT_FILENO) == 1 && LocaleIsUtf8();
-    const int status = quillet::board_tool::RunBoardTool(args, {std::cin, std::cout, std::cerr, utf8});
+    const int status =
+        quillet::board_tool::RunBoardTool(args, {std::cin, std::cout, std::cerr, utf8});
     std::cout.flush();
     return std::cout.good() ? status : 1;
 }
