@@ -211,7 +211,7 @@ int New(const CommandLine& line, ToolStreams& io) {
 
 struct Command {
     const char* name;
-    OptionSpec spec;
+    CommandGrammar grammar;
     bool needsOperand;
     int (*run)(const CommandLine&, ToolStreams&);
 };
@@ -243,7 +243,7 @@ int Dispatch(const std::vector<std::string>& args, ToolStreams& io) {
     for (const Command& command : Commands()) {
         if (args.front() != command.name) continue;
         const CommandLine line = ParseCommandLine(
-            command.name, std::vector<std::string>(args.begin() + 1, args.end()), command.spec);
+            command.name, std::vector<std::string>(args.begin() + 1, args.end()), command.grammar);
         if (command.needsOperand && line.operands.empty())
             throw UsageError(std::string(command.name) + ": a board file FILE.cgd is needed");
         return command.run(line, io);

@@ -27,14 +27,14 @@ unsigned long long CommandLine::Number(const std::string& option, unsigned long 
 }
 
 CommandLine ParseCommandLine(const std::string& command, const std::vector<std::string>& args,
-                             const OptionSpec& spec) {
+                             const CommandGrammar& grammar) {
     CommandLine line;
     line.command = command;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg == "-" || !arg.starts_with("-")) {
-            if (line.operands.size() == spec.maxOperands)
+            if (line.operands.size() == grammar.maxOperands)
                 throw UsageError(command + ": unexpected operand '" + arg + "'");
             line.operands.push_back(arg);
             continue;
@@ -45,9 +45,9 @@ CommandLine ParseCommandLine(const std::string& command, const std::vector<std::
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        if (spec.flags.count(name) && equals == std::string::npos) {
+        if (grammar.flags.count(name) && equals == std::string::npos) {
             line.flags.insert(name);
-        } else if (spec.valued.count(name)) {
+        } else if (grammar.valued.count(name)) {
             if (equals != std::string::npos)
                 line.values[name] = arg.substr(equals + 1);
             else if (i + 1 < args.size())

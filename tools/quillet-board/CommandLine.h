@@ -23,14 +23,14 @@ struct CommandLine {
                               unsigned long long low, unsigned long long high) const;
 };
 
-struct OptionSpec {
+struct CommandGrammar {
     std::set<std::string> valued;  // options followed by a value
     std::set<std::string> flags;
     std::size_t maxOperands = 0;
 };
 
-// Splits `args` (without the sub-command) by `spec`. Throws UsageError.
+// Splits `args` (without the sub-command) by `grammar`. Throws UsageError.
 CommandLine ParseCommandLine(const std::string& command, const std::vector<std::string>& args,
-                             const OptionSpec& spec);
+                             const CommandGrammar& grammar);
 
 }  // namespace quillet::board_tool
