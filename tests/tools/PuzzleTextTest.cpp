@@ -43,11 +43,17 @@ TEST(PuzzleText, EveryQqwingStyleGivesThePuzzleAndItsSolution) {
 }
 
 TEST(PuzzleText, SdkAndSsFilesReadAsTheSamePuzzle) {
-    for (const char* name : {"sample.sdk", "sample.ss"}) {
-        const auto puzzles = ReadPuzzles(Fixture(name));
-        ASSERT_EQ(puzzles.size(), 1u) << name;
-        EXPECT_EQ(AsLine(puzzles[0]), kGivens) << name;
+    std::string bars = Fixture("sample.ss");
+    for (std::size_t at; (at = bars.find("---+")) != std::string::npos;) bars[at + 3] = '|';
+    for (const std::string& text : {Fixture("sample.sdk"), Fixture("sample.ss"), bars}) {
+        const auto puzzles = ReadPuzzles(text);
+        ASSERT_EQ(puzzles.size(), 1u) << text;
+        EXPECT_EQ(AsLine(puzzles[0]), kGivens) << text;
     }
+    // A row of blanks written with "-" is no rule.
+    std::string dashes = Fixture("qqwing-readable.txt");
+    dashes.replace(0, 22, " - - - | - - - | - - -");
+    EXPECT_EQ(AsLine(ReadPuzzles(dashes)[0]).substr(0, 9), ".........");
 }
 
 TEST(PuzzleText, LinesTakeEveryBlankCharacterAndAnyLineEnd) {

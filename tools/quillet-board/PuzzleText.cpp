@@ -78,12 +78,15 @@ struct TextLine {
             if (!u.IsPuzzleChar()) return false;
         return true;
     }
+    // Rules are drawn with runs of "-" or "=" or with box-drawing
+    // characters; single "-" between blanks are blank cells.
     bool IsBorder() const {
-        if (IsCharacterRow()) return false;
         bool rule = false;
-        for (const Unit& u : units) {
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            const Unit& u = units[i];
             if (!u.IsBlank() && !u.IsOneOf(kBorderChars) && !u.IsBoxDrawing()) return false;
-            rule = rule || u.Is('-') || u.Is('=') || u.IsBoxDrawing();
+            const bool run = i > 0 && u.IsOneOf("-=") && units[i - 1].IsOneOf("-=");
+            rule = rule || run || u.IsBoxDrawing();
         }
         return rule;
     }
