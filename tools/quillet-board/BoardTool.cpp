@@ -104,14 +104,20 @@ int Import(const CommandLine& line, ToolStreams& io) {
     const std::string operand = line.operands.empty() ? "-" : line.operands.front();
     const std::string name = operand == "-" ? "standard input" : operand;
     const auto index = line.Number("--index", 1, 1, INT_MAX);
-    const std::vector<TextPuzzle> puzzles =
-        Named(name, [&] { return ReadPuzzles(ReadInput(operand, io.in)); });
-    if (puzzles.empty()) throw InputError(name + ": no puzzle in the text");
-    if (index > puzzles.size())
+    // Only the puzzle asked for is kept: a text may list thousands.
+    std::size_t count = 0;
+    TextPuzzle picked;
+    Named(name, [&] {
+        ReadPuzzles(ReadInput(operand, io.in), [&](TextPuzzle&& puzzle) {
+            if (++count == index) picked = std::move(puzzle);
+        });
+    });
+    if (count == 0) throw InputError(name + ": no puzzle in the text");
+    if (index > count)
         throw InputError(name + ": --index " + std::to_string(index) + " asks for more than the " +
-                         std::to_string(puzzles.size()) + " puzzles of the text");
+                         std::to_string(count) + " puzzles of the text");
     CandidateBoard board;
-    PutCells(puzzles[index - 1].cells, board);
+    PutCells(picked.cells, board);
     if (line.Has("--propagate")) ApplyCheck(board);
     const std::string out = line.Value("-o", "-");
     WriteBoard(out == "-" ? out : WithBoardExtension(out), board, io.out);

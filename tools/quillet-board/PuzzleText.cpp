@@ -11,6 +11,9 @@ namespace {
 constexpr std::string_view kDigits = "123456789";
 constexpr std::string_view kBlankCells = "0.*_-xX";
 constexpr std::string_view kBorderChars = "-+*|=:.'";
+// Far above any line of a puzzle text; keeps a runaway line from taking
+// memory in proportion to its characters.
+constexpr std::size_t kLineLimit = 4096;
 
 // One character of a line: its bytes (a UTF-8 sequence, or one stray byte)
 // and its column.
@@ -60,14 +63,18 @@ std::vector<Unit> Units(std::string_view line) {
     return units;
 }
 
+// A line of a block, without comment, further CSV fields and trailing
+// blanks. Its characters are worked out when needed, so that a long list of
+// puzzles takes little more memory than its text.
 struct TextLine {
     int number = 0;
-    std::vector<Unit> units;  // without comment and further CSV fields
+    std::string_view text;
 
-    int EndColumn() const { return units.back().column + 1; }
+    std::vector<Unit> Chars() const { return Units(text); }
+    int EndColumn() const { return Chars().back().column + 1; }
     std::vector<Unit> CellChars() const {
         std::vector<Unit> cells;
-        for (const Unit& u : units)
+        for (const Unit& u : Chars())
             if (!u.IsBlank() && !u.IsSeparator()) cells.push_back(u);
         return cells;
     }
@@ -81,6 +88,7 @@ struct TextLine {
     // Rules are drawn with runs of "-" or "=" or with box-drawing
     // characters; single "-" between blanks are blank cells.
     bool IsBorder() const {
+        const std::vector<Unit> units = Chars();
         bool rule = false;
         for (std::size_t i = 0; i < units.size(); ++i) {
             const Unit& u = units[i];
@@ -104,7 +112,7 @@ struct Token {
 std::vector<Token> Tokens(const TextLine& line) {
     std::vector<Token> tokens;
     bool inToken = false;
-    for (const Unit& u : line.units) {
+    for (const Unit& u : line.Chars()) {
         const bool part = !u.IsBlank() && !u.IsSeparator();
         if (part && !inToken) tokens.emplace_back();
         if (part) tokens.back().units.push_back(u);
@@ -115,21 +123,24 @@ std::vector<Token> Tokens(const TextLine& line) {
 
 enum class LineKind { kIgnored, kSeparating, kContent };
 
-LineKind Classify(const std::vector<Unit>& whole, TextLine& line) {
+LineKind Classify(std::string_view text, TextLine& line) {
+    const std::vector<Unit> whole = Units(text);
     std::size_t end = 0;
     while (end < whole.size() && !whole[end].IsOneOf("#,;")) ++end;
-    line.units.assign(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(end));
-    while (!line.units.empty() && line.units.back().IsBlank()) line.units.pop_back();
-    if (line.units.empty()) {
+    while (end > 0 && whole[end - 1].IsBlank()) --end;
+    const std::vector<Unit> units(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(end));
+    line.text = text.substr(
+        0, units.empty() ? 0 : units.back().bytes.data() + units.back().bytes.size() - text.data());
+    if (units.empty()) {
         for (const Unit& u : whole)
             if (!u.IsBlank()) return u.Is('#') ? LineKind::kIgnored : LineKind::kSeparating;
         return LineKind::kSeparating;
     }
     // A word of two letters or more (other than blanks written as "xx")
     // marks prose: headings, CSV headers, statistics printed with a puzzle.
-    for (std::size_t i = 1; i < line.units.size(); ++i) {
-        const Unit& a = line.units[i - 1];
-        const Unit& b = line.units[i];
+    for (std::size_t i = 1; i < units.size(); ++i) {
+        const Unit& a = units[i - 1];
+        const Unit& b = units[i];
         if (a.IsLetter() && b.IsLetter() && !(a.IsOneOf("xX") && b.IsOneOf("xX")))
             return LineKind::kSeparating;
     }
@@ -155,7 +166,7 @@ bool IsPencilGrid(const std::vector<TextLine>& lines) {
     return false;
 }
 
-void ReadPencilGrid(const std::vector<TextLine>& lines, std::vector<TextPuzzle>& puzzles) {
+void ReadPencilGrid(const std::vector<TextLine>& lines, const PuzzleSink& take) {
     TextPuzzle puzzle;
     puzzle.line = lines.front().number;
     std::size_t count = 0;
@@ -180,7 +191,7 @@ void ReadPencilGrid(const std::vector<TextLine>& lines, std::vector<TextPuzzle>&
         throw TextError(
             lines.back().number, lines.back().EndColumn(),
             "the pencil-mark grid ends after " + std::to_string(count) + " cells; it needs 81");
-    puzzles.push_back(std::move(puzzle));
+    take(std::move(puzzle));
 }
 
 void AddCharacterCells(const std::vector<Unit>& cells, TextPuzzle& puzzle, std::size_t first) {
@@ -190,7 +201,7 @@ void AddCharacterCells(const std::vector<Unit>& cells, TextPuzzle& puzzle, std::
     }
 }
 
-void ReadCharacterRows(const std::vector<TextLine>& lines, std::vector<TextPuzzle>& puzzles) {
+void ReadCharacterRows(const std::vector<TextLine>& lines, const PuzzleSink& take) {
     TextPuzzle grid;
     std::size_t rows = 0;
     const TextLine* lastRow = nullptr;
@@ -205,7 +216,7 @@ void ReadCharacterRows(const std::vector<TextLine>& lines, std::vector<TextPuzzl
             TextPuzzle puzzle;
             puzzle.line = line.number;
             AddCharacterCells(cells, puzzle, 0);
-            puzzles.push_back(std::move(puzzle));
+            take(std::move(puzzle));
         } else if (n == 9) {
             if (rows == 9)
                 throw TextError(line.number, cells.front().column, "a 10th row; a grid holds 9");
@@ -231,27 +242,26 @@ void ReadCharacterRows(const std::vector<TextLine>& lines, std::vector<TextPuzzl
         }
     }
     if (rows == 9)
-        puzzles.push_back(std::move(grid));
+        take(std::move(grid));
     else if (rows > 0)
         throw TextError(lastRow->number, lastRow->EndColumn(),
                         "the grid ends after " + std::to_string(rows) + " rows; it needs 9");
 }
 
-void ReadBlock(const std::vector<TextLine>& block, std::vector<TextPuzzle>& puzzles) {
+void ReadBlock(const std::vector<TextLine>& block, const PuzzleSink& take) {
     std::vector<TextLine> cellLines;
     for (const TextLine& line : block)
         if (!line.IsBorder()) cellLines.push_back(line);
     if (cellLines.empty()) return;
     if (IsPencilGrid(cellLines))
-        ReadPencilGrid(cellLines, puzzles);
+        ReadPencilGrid(cellLines, take);
     else
-        ReadCharacterRows(cellLines, puzzles);
+        ReadCharacterRows(cellLines, take);
 }
 
 }  // namespace
 
-std::vector<TextPuzzle> ReadPuzzles(std::string_view text) {
-    std::vector<TextPuzzle> puzzles;
+void ReadPuzzles(std::string_view text, const PuzzleSink& take) {
     std::vector<TextLine> block;
     int number = 0;
     std::size_t start = 0;
@@ -260,21 +270,29 @@ std::vector<TextPuzzle> ReadPuzzles(std::string_view text) {
         if (end == std::string_view::npos) end = text.size();
         TextLine line;
         line.number = ++number;
-        switch (Classify(Units(text.substr(start, end - start)), line)) {
+        if (end - start > kLineLimit)
+            throw TextError(line.number, static_cast<int>(kLineLimit) + 1,
+                            "a line longer than " + std::to_string(kLineLimit) + " bytes");
+        switch (Classify(text.substr(start, end - start), line)) {
             case LineKind::kIgnored:
                 break;
             case LineKind::kContent:
                 block.push_back(std::move(line));
                 break;
             case LineKind::kSeparating:
-                ReadBlock(block, puzzles);
+                ReadBlock(block, take);
                 block.clear();
                 break;
         }
         start = end + 1;
         if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++start;
     }
-    ReadBlock(block, puzzles);
+    ReadBlock(block, take);
+}
+
+std::vector<TextPuzzle> ReadPuzzles(std::string_view text) {
+    std::vector<TextPuzzle> puzzles;
+    ReadPuzzles(text, [&](TextPuzzle&& puzzle) { puzzles.push_back(std::move(puzzle)); });
     return puzzles;
 }
 

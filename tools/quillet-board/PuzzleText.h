@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,9 @@ struct TextPuzzle {
 // Blank lines and lines of prose separate puzzles; "#" starts a comment, and
 // of a line with "," or ";" only the first field counts (CSV). Line ends may
 // be LF, CR LF or CR. Throws TextError at the first fault.
+// Lines longer than 4096 bytes are refused.
+using PuzzleSink = std::function<void(TextPuzzle&&)>;
+void ReadPuzzles(std::string_view text, const PuzzleSink& take);
 std::vector<TextPuzzle> ReadPuzzles(std::string_view text);
 
 }  // namespace quillet::board_tool
