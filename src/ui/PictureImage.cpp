@@ -1,6 +1,5 @@
 #include "ui/PictureImage.h"
 
-#include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -30,10 +29,15 @@ QImage PictureImage::PaintedImage() const {
     return transparent_ ? WithTransparentColour(bitmap, TransparentKey(bitmap)) : bitmap;
 }
 
+void PictureImage::SetBackdrop(const QPixmap& backdrop) {
+    backdrop_ = backdrop;
+    update();
+}
+
 void PictureImage::paintEvent(QPaintEvent*) {
-    if (!canvas_) return;
     QPainter painter(this);
-    painter.drawImage(0, 0, PaintedImage());
+    if (!backdrop_.isNull()) painter.drawPixmap(0, 0, backdrop_);
+    if (canvas_) painter.drawImage(0, 0, PaintedImage());
 }
 
 void PictureImage::mousePressEvent(QMouseEvent* event) {
@@ -55,14 +59,6 @@ QImage WithTransparentColour(const QImage& image, QRgb key) {
             if ((pixels[x] & RGB_MASK) == key) pixels[x] = 0;
     }
     return result;
-}
-
-QRegion OpaqueRegion(const QImage& image, QRgb key) {
-    // The mask marks the key colour with colour 0 of the bitmap, which a
-    // region built from a bitmap leaves out.
-    const QImage mask = image.convertToFormat(QImage::Format_RGB32)
-                            .createMaskFromColor(key | 0xFF000000u, Qt::MaskInColor);
-    return QRegion(QBitmap::fromImage(mask));
 }
 
 QRgb TransparentKey(const QImage& image) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QImage>
-#include <QRegion>
+#include <QPixmap>
 #include <QWidget>
 
 #include <memory>
@@ -31,6 +31,11 @@ public:
     // transparent while it is transparent.
     QImage PaintedImage() const;
 
+    // What shows through the transparent pixels where the window system
+    // cannot leave them out: a copy of the screen under the image.
+    void SetBackdrop(const QPixmap& backdrop);
+    const QPixmap& Backdrop() const { return backdrop_; }
+
 signals:
     // A press and release of the left button on the image.
     void clicked();
@@ -42,14 +47,13 @@ protected:
 
 private:
     std::unique_ptr<QImageCanvas> canvas_;
+    QPixmap backdrop_;
     bool transparent_ = false;
     bool pressed_ = false;
 };
 
 // The bitmap with every pixel of the key colour fully transparent.
 QImage WithTransparentColour(const QImage& image, QRgb key);
-// The pixels of the image that do not have the key colour.
-QRegion OpaqueRegion(const QImage& image, QRgb key);
 // The bottom-left pixel, whose colour is the transparent one.
 QRgb TransparentKey(const QImage& image);
 

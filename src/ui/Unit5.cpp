@@ -22,8 +22,8 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent), Image1(new PictureImage(this)
     setModal(true);
     // The window itself is never painted: only Image1's picture shows.
     setAttribute(Qt::WA_NoSystemBackground);
-    usesWindowMask_ = !PerPixelTransparencyAvailable();
-    if (!usesWindowMask_) setAttribute(Qt::WA_TranslucentBackground);
+    usesScreenBackdrop_ = !PerPixelTransparencyAvailable();
+    if (!usesScreenBackdrop_) setAttribute(Qt::WA_TranslucentBackground);
     resize(kSurfaceSize, kSurfaceSize);
     Image1->setGeometry(rect());
     connect(Image1, &PictureImage::clicked, this, &TForm5::Image1Click);
@@ -62,10 +62,20 @@ void TForm5::FormActivate() {
         default: break;
     }
     Image1->SetTransparent(true);
-    if (usesWindowMask_) {
-        const QImage& bitmap = Image1->Canvas().Image();
-        setMask(OpaqueRegion(bitmap, TransparentKey(bitmap)));
-    }
+}
+
+// Without a compositor the window cannot leave pixels out one by one. A window
+// mask could, but the X server then sends no click on the left-out pixels
+// (the input shape never reaches past the visible one), so a click in the
+// white middle of a picture would fall through to the disabled main window.
+// Showing the screen as it was just before the window appears looks the same
+// and keeps every pixel of the window clickable.
+void TForm5::TakeScreenBackdrop() {
+    if (!usesScreenBackdrop_ || !Image1->Backdrop().isNull()) return;
+    QScreen* shownOn = screen();
+    if (!shownOn) return;
+    // The first activation makes the client area the surface's size.
+    Image1->SetBackdrop(shownOn->grabWindow(0, x(), y(), kSurfaceSize, kSurfaceSize));
 }
 
 void TForm5::Image1Click() { reject(); }
@@ -93,6 +103,7 @@ bool TForm5::event(QEvent* event) {
 // back; drawing at the first showing as well keeps the picture from staying
 // invisible, and unclickable, until then.
 void TForm5::showEvent(QShowEvent* event) {
+    TakeScreenBackdrop();  // before the window covers the screen
     QDialog::showEvent(event);
     FormActivate();
 }

@@ -36,9 +36,9 @@ public:
 
     int ClientWidth() const { return width(); }
     int ClientHeight() const { return height(); }
-    // Whether the window uses a window mask for its transparent pixels
-    // rather than per-pixel transparency.
-    bool UsesWindowMask() const { return usesWindowMask_; }
+    // Whether the window shows a copy of the screen under it through its
+    // transparent pixels rather than leaving them to the compositor.
+    bool UsesScreenBackdrop() const { return usesScreenBackdrop_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -48,11 +48,12 @@ protected:
 
 private:
     void CentreOnScreen();
+    void TakeScreenBackdrop();
     void SetClientHeight(int height);
     void SetClientWidth(int width);
 
     bool activated_ = false;
-    bool usesWindowMask_ = false;
+    bool usesScreenBackdrop_ = false;
 };
 
 // Opens a new congratulation window over parent, waits until it is clicked
