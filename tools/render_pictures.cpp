@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "ui/Fonts.h"
-#include "ui/Pictures.h"
-#include "ui/QImageCanvas.h"
+#include "drawing/Fonts.h"
+#include "drawing/QImageCanvas.h"
+#include "pictures/Pictures.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -34,8 +34,10 @@ int main(int argc, char** argv) {
 
     using Picture = std::function<void(quillet::Canvas&, int, int)>;
     const std::vector<std::pair<QString, Picture>> pictures = {
-        {QStringLiteral("crown.png"), [](auto& s, int size, int h) { quillet::DrawCrown(s, size, h); }},
-        {QStringLiteral("blossom.png"), [](auto& s, int size, int h) { quillet::DrawBlossom(s, size, h); }},
+        {QStringLiteral("crown.png"),
+         [](auto& s, int size, int h) { quillet::DrawCrown(s, size, h); }},
+        {QStringLiteral("blossom.png"),
+         [](auto& s, int size, int h) { quillet::DrawBlossom(s, size, h); }},
         {QStringLiteral("spiral-flower-circle-5.png"),
          [](auto& s, int size, int h) { quillet::DrawSpiralFlowerCircle(s, size, h, 5); }},
         {QStringLiteral("spiral-flower-circle-6.png"),

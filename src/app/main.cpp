@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "ui/Dialogs.h"
-#include "ui/Fonts.h"
-#include "ui/Unit1.h"
+#include "app/ModalDialogs.h"
+#include "drawing/Fonts.h"
+#include "windows/main/Unit1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

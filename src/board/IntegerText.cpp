@@ -8,9 +8,12 @@ namespace {
 
 int DigitValue(char ch, int base) {
     int v = -1;
-    if (ch >= '0' && ch <= '9') v = ch - '0';
-    else if (ch >= 'a' && ch <= 'f') v = ch - 'a' + 10;
-    else if (ch >= 'A' && ch <= 'F') v = ch - 'A' + 10;
+    if (ch >= '0' && ch <= '9')
+        v = ch - '0';
+    else if (ch >= 'a' && ch <= 'f')
+        v = ch - 'a' + 10;
+    else if (ch >= 'A' && ch <= 'F')
+        v = ch - 'A' + 10;
     return v < base ? v : -1;
 }
 

@@ -9,9 +9,7 @@ namespace quillet {
 
 namespace {
 
-char LowerAscii(char ch) {
-    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-}
+char LowerAscii(char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; }
 
 bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
     return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
@@ -32,6 +30,11 @@ std::string LowerAsciiLetters(std::string name) {
 std::string WithBoardExtension(std::string name) {
     if (name.find(kBoardExtension) == std::string::npos) name += kBoardExtension;
     return name;
+}
+
+std::string InDirectory(const std::string& directory, const std::string& name) {
+    if (directory.empty() || name.empty() || name.front() == '/') return name;
+    return directory.back() == '/' ? directory + name : directory + '/' + name;
 }
 
 std::string MatchLetterCase(const std::string& name) {

@@ -13,6 +13,9 @@ std::string LowerAsciiLetters(std::string name);
 // Appends ".cgd" unless the name already contains it anywhere.
 std::string WithBoardExtension(std::string name);
 
+// The name inside the directory, unless it is empty or already absolute.
+std::string InDirectory(const std::string& directory, const std::string& name);
+
 // The path to use for a lower-cased name. Board names are lowered before use,
 // yet the list shows files in their stored case; on a case-sensitive file
 // system a name that does not exist therefore stands for the one regular file

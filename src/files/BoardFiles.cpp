@@ -30,7 +30,8 @@ void SaveBoard(BoardState& state, FileControls& controls, Informer& informer) {
 
     BoardSnapshot& buffer = state.Snapshot();
     buffer.CaptureBoard(state.Board());
-    WriteBoardFile(MatchLetterCase(name), name, JoinBoardText(buffer.Lines()));
+    const std::string path = InDirectory(controls.ListDirectory(), name);
+    WriteBoardFile(MatchLetterCase(path), name, JoinBoardText(buffer.Lines()));
 
     controls.RereadList();
     controls.SetFileNameText(name);
@@ -42,7 +43,8 @@ void LoadBoard(BoardState& state, FileControls& controls, Informer& informer) {
     if (!name) return;
     state.SetUndoAvailable(false);
 
-    std::vector<std::string> lines = ReadBoardFile(MatchLetterCase(*name), *name);
+    const std::string path = InDirectory(controls.ListDirectory(), *name);
+    std::vector<std::string> lines = ReadBoardFile(MatchLetterCase(path), *name);
     BoardSnapshot& buffer = state.Snapshot();
     buffer.Clear();
     for (std::string& line : lines) buffer.Append(std::move(line));

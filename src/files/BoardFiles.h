@@ -8,6 +8,8 @@ namespace quillet {
 
 inline constexpr const char* kInputFileNameMessage = "Input file name";
 
+// Names in the box without a directory refer to the file list's directory.
+
 // Saves the board to the file named in the file-name box (lowered, ".cgd"
 // appended unless present), re-reads the file list, shows the final name in
 // the box and ends undo. The line buffer then holds the board. When the box

@@ -13,6 +13,9 @@ public:
     virtual std::string FileNameText() const = 0;
     // The file list's mask, "*.cgd".
     virtual std::string ListMask() const = 0;
+    // The directory the list shows (bytes): names without a directory refer
+    // to it, whatever the process's current directory is.
+    virtual std::string ListDirectory() const = 0;
     // Reads the file list's directory again, so that a new file shows.
     virtual void RereadList() = 0;
     virtual void SetFileNameText(const std::string& text) = 0;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../board/BoardTestSupport.h"
+#include "BoardTestSupport.h"
 #include "FakeDecidePath.h"
 #include "aids/CompletionCheck.h"
 #include "aids/HiddenSingles.h"
@@ -16,11 +16,14 @@ using testing::RecordingInformer;
 class AidsTest : public ::testing::Test {
 protected:
     CandidateBoard& board() { return state.Board(); }
-    void Check() { CheckBoard(state, path, [this] { ++congratulations; }); }
+    void Check() {
+        CheckBoard(state, path, [this] { ++congratulations; });
+    }
     // Solves the board completely from a valid solution grid.
     void FillSolved() {
         ForEachCellColumnMajor([&](CellPos p) {
-            board().SetCell(p, DigitText((p.col - 1 + 3 * ((p.row - 1) % 3) + (p.row - 1) / 3) % 9 + 1));
+            board().SetCell(
+                p, DigitText((p.col - 1 + 3 * ((p.row - 1) % 3) + (p.row - 1) / 3) % 9 + 1));
         });
     }
 
@@ -130,7 +133,8 @@ TEST_F(AidsTest, ACascadeReachesEightyOneInOneCheck) {
     FillSolved();
     // Cells that become single as the scan goes, each through a cell of
     // its column placed before it.
-    for (auto [p, from] : {std::pair{CellPos{1, 5}, CellPos{1, 1}}, {CellPos{4, 7}, CellPos{4, 2}},
+    for (auto [p, from] : {std::pair{CellPos{1, 5}, CellPos{1, 1}},
+                           {CellPos{4, 7}, CellPos{4, 2}},
                            {CellPos{9, 9}, CellPos{9, 1}}})
         board().SetCell(p, board().Cell(p) + board().Cell(from));
     board().SetSelection({3, 3});

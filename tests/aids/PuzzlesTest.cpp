@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "../board/BoardTestSupport.h"
+#include "BoardTestSupport.h"
 #include "FakeDecidePath.h"
 #include "PuzzleFixture.h"
 #include "aids/CompletionCheck.h"
@@ -32,8 +32,10 @@ TEST(Puzzles, TheAidsFinishSimplePuzzlesAndNeverPlaceAWrongDigit) {
         }
         ForEachCellColumnMajor([&](CellPos p) {
             const CandidateString& cell = state.Board().Cell(p);
-            if (cell.size() == 1) ASSERT_EQ(cell, puzzle.Answer(p)) << puzzle.givens;
-            else ASSERT_TRUE(Contains(cell, puzzle.Answer(p))) << puzzle.givens;
+            if (cell.size() == 1)
+                ASSERT_EQ(cell, puzzle.Answer(p)) << puzzle.givens;
+            else
+                ASSERT_TRUE(Contains(cell, puzzle.Answer(p))) << puzzle.givens;
         });
         EXPECT_TRUE(informer.texts.empty());
         finished[puzzle.difficulty] += done ? 1 : 0;

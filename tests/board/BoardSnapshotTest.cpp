@@ -24,9 +24,8 @@ TEST(BoardSnapshot, ReadsLinesCappedAndEmptyPastTheEnd) {
 
 TEST(BoardSnapshot, CapturesColumnMajorAndRestoresExactly) {
     CandidateBoard board;
-    ForEachCellColumnMajor([&](CellPos p) {
-        board.SetCell(p, std::to_string(p.col * 10 + p.row));
-    });
+    ForEachCellColumnMajor(
+        [&](CellPos p) { board.SetCell(p, std::to_string(p.col * 10 + p.row)); });
     board.SetCell({3, 4}, "");
     BoardSnapshot snapshot;
     snapshot.CaptureBoard(board);

@@ -31,7 +31,7 @@ bool SharesUnit(CellPos a, CellPos b) {
 TEST_F(PlaceDigitTest, StrikesTheDigitFromRowColumnAndBoxOnly) {
     ASSERT_TRUE(PlaceAt({1, 1}, 5));
     ForEachCellColumnMajor([&](CellPos p) {
-        const char* expected = p == CellPos{1, 1}        ? "5"
+        const char* expected = p == CellPos{1, 1}      ? "5"
                                : SharesUnit(p, {1, 1}) ? "12346789"
                                                        : "123456789";
         EXPECT_EQ(board().Cell(p), expected) << p.col << "," << p.row;
@@ -74,8 +74,8 @@ TEST_F(PlaceDigitTest, RefusalInformsAndLeavesBoardBufferAndUndoUntouched) {
     const auto cells = AllCells(board());
     const auto buffer = state.Snapshot().Lines();
 
-    EXPECT_FALSE(PlaceAt({2, 1}, 5));  // 5 was struck from the row
-    EXPECT_FALSE(PlaceAt({1, 1}, 4));  // the cell holds only 5
+    EXPECT_FALSE(PlaceAt({2, 1}, 5));   // 5 was struck from the row
+    EXPECT_FALSE(PlaceAt({1, 1}, 4));   // the cell holds only 5
     EXPECT_FALSE(PlaceAt({10, 2}, 5));  // no cell there
     EXPECT_FALSE(PlaceAt({3, 10}, 5));
 

@@ -1,3 +1,5 @@
+#include <QFile>
+
 #include <random>
 
 #include "BoardFilesTestSupport.h"
@@ -136,6 +138,20 @@ TEST_F(BoardFilesTest, ACapitalisedFileIsFoundByItsWholeNameOnly) {
     EXPECT_EQ(Entries(), QStringList{"MyBoard.cgd"});
     EXPECT_EQ(ReadFile("MyBoard.cgd").substr(0, 3), "8\r\n");
     EXPECT_EQ(controls.nameText, "myboard.cgd");
+}
+
+TEST_F(BoardFilesTest, NamesReferToTheListsDirectoryNotTheCurrentOne) {
+    QTemporaryDir listed;
+    ASSERT_TRUE(listed.isValid());
+    controls.directory = QFile::encodeName(listed.path()).toStdString() + "/";
+    const std::string inList = controls.directory;
+    WriteFile(inList + "Stored.cgd", "5\r\n");
+    ASSERT_EQ(Load("STORED.CGD"), "");
+    EXPECT_EQ(board().Cell({1, 1}), "5");
+    ASSERT_EQ(Save("Copy"), "");
+    EXPECT_EQ(ReadFile(inList + "copy.cgd").substr(0, 3), "5\r\n");
+    EXPECT_EQ(Load("none"), CannotOpenMessage("none"));
+    EXPECT_TRUE(Entries().isEmpty());
 }
 
 TEST_F(BoardFilesTest, TwoFilesDifferingOnlyInCaseMatchNeither) {

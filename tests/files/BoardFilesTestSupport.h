@@ -10,7 +10,7 @@
 #include <iterator>
 #include <string>
 
-#include "../board/BoardTestSupport.h"
+#include "BoardTestSupport.h"
 #include "board/CommandError.h"
 #include "files/BoardFiles.h"
 
@@ -20,10 +20,12 @@ class FakeFileControls : public FileControls {
 public:
     std::string FileNameText() const override { return nameText; }
     std::string ListMask() const override { return "*.cgd"; }
+    std::string ListDirectory() const override { return directory; }
     void RereadList() override { ++rereads; }
     void SetFileNameText(const std::string& text) override { nameText = text; }
 
     std::string nameText = "*.cgd";
+    std::string directory = ".";
     int rereads = 0;
 };
 

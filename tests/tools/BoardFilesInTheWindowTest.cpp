@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../ui/RecordingDialogs.h"
+#include "../windows/main/RecordingDialogs.h"
 #include "ToolRun.h"
-#include "ui/Unit1.h"
+#include "windows/main/Unit1.h"
 
 using namespace quillet;
 using namespace quillet::testing;
@@ -35,7 +35,7 @@ class BoardFilesInTheWindowTest : public QObject {
         return false;
     }
 
-  private slots:
+private slots:
     void init() {
         startDir = QDir::currentPath();
         dir = new QTemporaryDir;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "../aids/FakeDecidePath.h"
-#include "../board/BoardTestSupport.h"
+#include "BoardTestSupport.h"
 #include "ToolRun.h"
 #include "aids/CompletionCheck.h"
 #include "board/BoardSnapshot.h"
@@ -23,13 +23,9 @@ constexpr const char* kGivens =
 // The same with a second 6 in row 1, in column 9.
 const std::string kTwinGivens = "......6.6" + std::string(kGivens).substr(9);
 
-std::vector<std::string> Lines(const std::string& boardText) {
-    return SplitBoardText(boardText);
-}
+std::vector<std::string> Lines(const std::string& boardText) { return SplitBoardText(boardText); }
 
-std::string BoardText(const std::vector<std::string>& cells) {
-    return JoinBoardText(cells);
-}
+std::string BoardText(const std::vector<std::string>& cells) { return JoinBoardText(cells); }
 
 TEST(BoardTool, ImportTurnsRowsIntoColumns) {
     const auto result = RunTool({"import"}, kGivens);

@@ -31,7 +31,7 @@ inline ToolResult RunTool(const std::vector<std::string>& args, const std::strin
 
 // A fresh directory for the files of one test, removed with it.
 class ScratchDir {
-  public:
+public:
     ScratchDir() {
         path_ = std::filesystem::temp_directory_path() /
                 ("quillet-board-" + std::to_string(::getpid()) + "-" + std::to_string(next_++));
@@ -41,7 +41,7 @@ class ScratchDir {
     ~ScratchDir() { std::filesystem::remove_all(path_); }
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
 
-  private:
+private:
     static inline int next_ = 0;
     std::filesystem::path path_;
 };

@@ -12,7 +12,7 @@ namespace quillet::board_tool {
 namespace {
 
 class CountingInformer : public Informer {
-  public:
+public:
     void Inform(const std::string&) override { ++count; }
     int count = 0;
 };

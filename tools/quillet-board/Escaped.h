@@ -24,8 +24,6 @@ inline std::string Escaped(std::string_view text) {
     return shown;
 }
 
-inline std::string Quoted(std::string_view text) {
-    return "'" + Escaped(text) + "'";
-}
+inline std::string Quoted(std::string_view text) { return "'" + Escaped(text) + "'"; }
 
 }  // namespace quillet::board_tool

@@ -26,9 +26,7 @@ bool HasOneSolution(Grid givens, std::string& solution) {
 
 }  // namespace
 
-PuzzleMaker::PuzzleMaker(unsigned seed) {
-    std::srand(seed);
-}
+PuzzleMaker::PuzzleMaker(unsigned seed) { std::srand(seed); }
 
 MadePuzzle PuzzleMaker::Next(bool aidsFinish) {
     for (;;) {

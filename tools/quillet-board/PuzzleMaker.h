@@ -15,7 +15,7 @@ struct MadePuzzle {
 // qqwing draws from the C library's rand(), so making puzzles reseeds that
 // one generator of the process: the seed fixes the sequence of puzzles.
 class PuzzleMaker {
-  public:
+public:
     explicit PuzzleMaker(unsigned seed);
 
     // The next puzzle with exactly one solution; with `aidsFinish`, only one
@@ -24,7 +24,7 @@ class PuzzleMaker {
     // Puzzles generated so far, those turned down included.
     int Generated() const { return generated_; }
 
-  private:
+private:
     int generated_ = 0;
 };
 

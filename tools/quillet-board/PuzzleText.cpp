@@ -39,9 +39,7 @@ struct Unit {
     bool IsPuzzleChar() const { return IsOneOf(kDigits) || IsOneOf(kBlankCells); }
 };
 
-std::string Describe(const Unit& u) {
-    return Quoted(u.bytes);
-}
+std::string Describe(const Unit& u) { return Quoted(u.bytes); }
 
 std::size_t SequenceLength(std::string_view line, std::size_t at) {
     const auto lead = static_cast<unsigned char>(line[at]);
@@ -274,11 +272,8 @@ void ReadPuzzles(std::string_view text, const PuzzleSink& take) {
             throw TextError(line.number, static_cast<int>(kLineLimit) + 1,
                             "a line longer than " + std::to_string(kLineLimit) + " bytes");
         switch (Classify(text.substr(start, end - start), line)) {
-            case LineKind::kIgnored:
-                break;
-            case LineKind::kContent:
-                block.push_back(std::move(line));
-                break;
+            case LineKind::kIgnored: break;
+            case LineKind::kContent: block.push_back(std::move(line)); break;
             case LineKind::kSeparating:
                 ReadBlock(block, take);
                 block.clear();

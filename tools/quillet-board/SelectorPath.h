@@ -11,7 +11,7 @@ namespace quillet::board_tool {
 // window: setting the selector holds it within 1..9, and Decide reads it,
 // places that digit at the selection and writes it back.
 class SelectorPath : public DecidePath {
-  public:
+public:
     explicit SelectorPath(BoardState& state) : state_(state) {}
     int SelectorValue() const override { return value_; }
     void SetSelectorValue(int value) override { value_ = std::clamp(value, 1, 9); }
@@ -21,7 +21,7 @@ class SelectorPath : public DecidePath {
         SetSelectorValue(v);
     }
 
-  private:
+private:
     BoardState& state_;
     int value_ = 1;
 };

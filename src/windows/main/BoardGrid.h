@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+#include <optional>
+
+#include "board/CandidateBoard.h"
+
+namespace quillet {
+
+// One mouse press on the grid.
+struct GridPress {
+    Qt::MouseButton button = Qt::LeftButton;
+    Qt::KeyboardModifiers modifiers;
+    bool doubleClick = false;
+    // In client coordinates (inside the border).
+    QPoint pos;
+    // The grid cell under the press: column or row 0 is the header (with the
+    // line after it), 10 the few pixels the client area has past the ninth
+    // cell. Both are kept so the window can tell them apart from board cells.
+    CellPos cell;
+
+    bool OnHeader() const { return cell.col == 0 || cell.row == 0; }
+};
+
+// The 10 x 10 board grid: a header row and column around the 81 cells, each
+// 40 pixels with a 1-pixel line after it, inside a 2-pixel sunken border. It
+// shows the board's texts, keeps a highlighted cell of its own, and reports
+// every press in its client area.
+class BoardGrid : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kBorder = 2;
+    static constexpr int kCellSize = 40;
+    static constexpr int kPitch = kCellSize + 1;
+    static constexpr int kCount = 10;
+    // The last grid line in each direction.
+    static constexpr int kGridExtent = kPitch * kCount - 1;
+
+    explicit BoardGrid(const CandidateBoard& board, QWidget* parent = nullptr);
+
+    // Marks a cell for repainting after its text changed.
+    void UpdateCell(CellPos pos);
+    CellPos HighlightedCell() const { return current_; }
+    // The highlighted rectangle (the highlighted cell is one of its corners).
+    QRect HighlightedRange() const;
+    // The client-area rectangle of grid cell (col, row), 0 being the header.
+    static QRect CellRect(int col, int row);
+
+signals:
+    void Pressed(const GridPress& press);
+    void ContextMenuRequested(const QPoint& globalPos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    QPoint ClientPos(const QPointF& widgetPos) const;
+    bool InClient(QPoint clientPos) const;
+    // The grid cell at a client position inside the client area.
+    static CellPos GridCellAt(QPoint clientPos);
+    // The board cell at a client position, if the position lies on one.
+    std::optional<CellPos> BoardCellAt(QPoint clientPos) const;
+    void HandlePress(QMouseEvent* event, bool doubleClick);
+    void MoveHighlight(CellPos to, bool extend);
+    void PaintCell(QPainter& painter, int col, int row) const;
+    void PaintBorder(QPainter& painter) const;
+
+    const CandidateBoard& board_;
+    CellPos current_{1, 1};
+    CellPos anchor_{1, 1};
+    bool dragging_ = false;
+};
+
+}  // namespace quillet

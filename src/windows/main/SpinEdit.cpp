@@ -1,0 +1,88 @@
+#include "windows/main/SpinEdit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QToolButton>
+#include <algorithm>
+
+#include "board/IntegerText.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr int kArrowsLeft = 29;
+constexpr int kArrowsWidth = 15;
+constexpr int kArrowsHeight = 21;
+constexpr int kRepeatDelayMs = 400;
+constexpr int kRepeatIntervalMs = 100;
+
+bool IsAcceptedCharacter(QChar ch) {
+    return (ch >= u'0' && ch <= u'9') || ch == u'+' || ch == u'-' ||
+           QLocale().decimalPoint() == QString(ch);
+}
+
+}  // namespace
+
+SpinEdit::SpinEdit(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(1);
+    setTextMargins(0, 0, kArrowsWidth, 0);
+    up_ = MakeArrow(Qt::UpArrow, +1);
+    down_ = MakeArrow(Qt::DownArrow, -1);
+    SetValue(kMin);
+}
+
+QToolButton* SpinEdit::MakeArrow(Qt::ArrowType arrow, int delta) {
+    auto* button = new QToolButton(this);
+    button->setArrowType(arrow);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::ArrowCursor);
+    button->setAutoRepeat(true);
+    button->setAutoRepeatDelay(kRepeatDelayMs);
+    button->setAutoRepeatInterval(kRepeatIntervalMs);
+    // Pressing an arrow gives the text box the focus; steps come with each
+    // release, and with each repeat while held.
+    connect(button, &QToolButton::pressed, this, [this] { setFocus(Qt::MouseFocusReason); });
+    connect(button, &QToolButton::clicked, this, [this, delta] { Step(delta); });
+    return button;
+}
+
+void SpinEdit::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    const int upHeight = (kArrowsHeight + 1) / 2;
+    up_->setGeometry(kArrowsLeft, 0, kArrowsWidth, upHeight);
+    down_->setGeometry(kArrowsLeft, upHeight, kArrowsWidth, kArrowsHeight - upHeight);
+}
+
+int SpinEdit::Value() const { return ParseInteger(text().toStdString()).value_or(kMin); }
+
+void SpinEdit::SetValue(int value) { setText(QString::number(std::clamp(value, kMin, kMax))); }
+
+void SpinEdit::Step(int delta) { SetValue(Value() + delta); }
+
+void SpinEdit::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up: Step(+1); return;
+        case Qt::Key_Down: Step(-1); return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: QApplication::beep(); return;
+        default: break;
+    }
+    const QString typed = event->text();
+    const bool isCharacter = typed.size() == 1 && typed.front().isPrint() &&
+                             !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (isCharacter && !IsAcceptedCharacter(typed.front())) {
+        QApplication::beep();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void SpinEdit::focusOutEvent(QFocusEvent* event) {
+    const int value = Value();
+    if (value != std::clamp(value, kMin, kMax)) SetValue(value);
+    QLineEdit::focusOutEvent(event);
+}
+
+}  // namespace quillet

@@ -1,0 +1,234 @@
+#include "windows/main/Unit1.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <limits>
+
+#include "aids/CompletionCheck.h"
+#include "aids/HiddenSingles.h"
+#include "board/CommandError.h"
+#include "board/IntegerText.h"
+#include "drawing/Fonts.h"
+#include "files/BoardFiles.h"
+#include "windows/main/BoardGrid.h"
+#include "windows/main/Dialogs.h"
+#include "windows/main/FileListBox.h"
+#include "windows/main/ProgramTitle.h"
+#include "windows/main/SpinEdit.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr int kClientWidth = 534;
+constexpr int kClientHeight = 416;
+const QPoint kWindowPosition(240, 120);
+constexpr int kWindowFontHeight = 16;
+constexpr int kSmallFontHeight = 12;
+const QString kBoardMask = QStringLiteral("*.cgd");
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+}  // namespace
+
+TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      dialogs_(dialogs),
+      state_(*this) {
+    setWindowTitle(QStringLiteral("Quillet"));
+    setFixedSize(kClientWidth, kClientHeight);
+    move(kWindowPosition);
+    setFont(GothicFont(kWindowFontHeight));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    CreateControls();
+    ConnectCommands();
+    StartUp();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateControls() {
+    SG1 = new BoardGrid(state_.Board(), this);
+    SG1->setGeometry(0, 0, 417, 416);
+    SG1->setFont(GothicFont(kWindowFontHeight));
+
+    Button1 = MakeButton(this, QStringLiteral("全初期化"), {424, 8, 57, 25});
+    Button1->setFont(GothicFont(kSmallFontHeight));
+
+    SpinEdit1 = new SpinEdit(this);
+    SpinEdit1->setGeometry(424, 64, 49, 26);
+    SpinEdit1->setFont(GothicFont(kWindowFontHeight));
+
+    Button2 = MakeButton(this, QStringLiteral("決定"), {480, 64, 49, 25});
+
+    Panel1 = new QLabel(this);
+    Panel1->setGeometry(424, 36, 49, 25);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(1);
+    Panel1->setAlignment(Qt::AlignCenter);
+    Panel1->setFocusPolicy(Qt::NoFocus);
+
+    Button3 = MakeButton(this, QStringLiteral("Save"), {424, 356, 49, 25});
+    Button4 = MakeButton(this, QStringLiteral("Load"), {480, 356, 49, 25});
+
+    FileListBox1 = new FileListBox(this);
+    FileListBox1->setGeometry(424, 120, 105, 205);
+
+    Edit1 = new QLineEdit(QStringLiteral("*.*"), this);
+    Edit1->setGeometry(424, 328, 105, 24);
+    Edit1->setMaxLength(std::numeric_limits<int>::max());
+    FileListBox1->SetFileEdit(Edit1);
+
+    Button5 = MakeButton(this, QStringLiteral("戻る"), {480, 36, 49, 25});
+    Button6 = MakeButton(this, QStringLiteral("解1"), {424, 92, 33, 25});
+    Button9 = MakeButton(this, QStringLiteral("End"), {424, 384, 105, 25});
+    Button7 = MakeButton(this, QStringLiteral("解2"), {460, 92, 33, 25});
+    Button8 = MakeButton(this, QStringLiteral("OK?"), {496, 92, 33, 25});
+    Button10 = MakeButton(this, QStringLiteral("初期化"), {488, 8, 41, 25});
+    Button10->setFont(GothicFont(kSmallFontHeight));
+    Button10->setEnabled(false);
+
+    const QList<QWidget*> tabOrder{SG1,     Button1,      SpinEdit1, Button2, Button3,
+                                   Button4, FileListBox1, Edit1,     Button5, Button6,
+                                   Button9, Button7,      Button8,   Button10};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    PopupMenu1 = new QMenu(this);
+    QAction** digits[] = {&N11, &N21, &N31, &N41, &N51, &N61, &N71, &N81, &N91};
+    for (int d = 1; d <= 9; ++d) {
+        *digits[d - 1] = PopupMenu1->addAction(QStringLiteral("&%1").arg(d));
+        connect(*digits[d - 1], &QAction::triggered, this, [this, d] { PopupDigitClick(d); });
+    }
+    N12 = PopupMenu1->addAction(QStringLiteral("&All"));
+}
+
+void TForm1::ConnectCommands() {
+    const std::pair<QPushButton*, void (TForm1::*)()> commands[] = {
+        {Button1, &TForm1::Button1Click}, {Button2, &TForm1::Button2Click},
+        {Button3, &TForm1::Button3Click}, {Button4, &TForm1::Button4Click},
+        {Button5, &TForm1::Button5Click}, {Button6, &TForm1::Button6Click},
+        {Button7, &TForm1::Button7Click}, {Button8, &TForm1::Button8Click}};
+    for (const auto& [button, handler] : commands)
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+    connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
+    connect(N12, &QAction::triggered, this, [this] { RunCommand([this] { N12Click(); }); });
+    connect(SG1, &BoardGrid::Pressed, this, &TForm1::SG1MouseDown);
+    connect(SG1, &BoardGrid::ContextMenuRequested, PopupMenu1,
+            [this](const QPoint& at) { PopupMenu1->popup(at); });
+    state_.Board().SetCellWrittenHandler([this](CellPos pos) { SG1->UpdateCell(pos); });
+    state_.SetUndoChangedHandler([this](bool available) { Button5->setEnabled(available); });
+}
+
+void TForm1::StartUp() {
+    state_.SetUndoAvailable(false);
+    Button5->setEnabled(false);
+    state_.Board().ResetAll();
+    state_.Board().SetSelection({1, 1});
+    WriteSelectionToPanel();
+    FileListBox1->SetMask(kBoardMask);
+    SG1->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::RunCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const CommandError& error) {
+        dialogs_.ShowError(this, WithFullStop(QString::fromUtf8(error.what())));
+    }
+}
+
+void TForm1::Inform(const std::string& text) {
+    dialogs_.ShowInformation(this, QString::fromUtf8(text));
+}
+
+void TForm1::WriteSelectionToPanel() {
+    const CellPos at = state_.Board().Selection();
+    Panel1->setText(QStringLiteral("%1  %2").arg(at.col).arg(at.row));
+}
+
+int TForm1::SelectorValue() const { return SpinEdit1->Value(); }
+
+void TForm1::SetSelectorValue(int value) { SpinEdit1->SetValue(value); }
+
+void TForm1::Decide() {
+    const int v = SelectorValue();
+    state_.PlaceDigit(v);
+    SetSelectorValue(v);
+}
+
+void TForm1::Button1Click() { state_.Board().ResetAll(); }
+
+void TForm1::Button2Click() { Decide(); }
+
+void TForm1::Button3Click() { SaveBoard(state_, *this, *this); }
+
+void TForm1::Button4Click() { LoadBoard(state_, *this, *this); }
+
+void TForm1::Button5Click() { state_.UndoLast(); }
+
+void TForm1::Button6Click() { SolveAllBoxes(state_, *this); }
+
+void TForm1::Button7Click() { RunLinesAid(state_.Board(), *this); }
+
+void TForm1::Button8Click() {
+    CheckBoard(state_, *this, [this] { dialogs_.ShowCongratulation(this); });
+}
+
+std::string TForm1::FileNameText() const { return Edit1->text().toStdString(); }
+
+std::string TForm1::ListMask() const { return FileListBox1->Mask().toStdString(); }
+
+std::string TForm1::ListDirectory() const {
+    return QFile::encodeName(FileListBox1->Directory()).toStdString();
+}
+
+void TForm1::RereadList() { FileListBox1->Update(); }
+
+void TForm1::SetFileNameText(const std::string& text) {
+    Edit1->setText(QString::fromStdString(text));
+}
+
+void TForm1::Button9Click() { close(); }
+
+void TForm1::PopupDigitClick(int digit) {
+    if (!state_.Board().Selection().IsOnBoard()) return;
+    SetSelectorValue(digit);
+    Decide();
+}
+
+void TForm1::N12Click() { state_.Board().ResetCell(); }
+
+void TForm1::SG1MouseDown(const GridPress& press) {
+    if (press.OnHeader()) return;
+    CandidateBoard& board = state_.Board();
+    // The strip past the ninth cell selects a cell off the board: it reads as
+    // empty and takes no writes.
+    board.SetSelection(press.cell);
+    WriteSelectionToPanel();
+    const CandidateString& cell = board.SelectedCell();
+    if (cell.size() != 1) return;
+    // A solved cell that is not a digit is selected and nothing more happens.
+    const std::optional<int> digit = ParseInteger(cell);
+    if (!digit) return;
+    SetSelectorValue(*digit);
+    Decide();
+}
+
+}  // namespace quillet

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "aids/DecidePath.h"
+#include "board/BoardState.h"
+#include "board/Informer.h"
+#include "files/FileControls.h"
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QAction;
+class QPushButton;
+
+namespace quillet {
+
+class BoardGrid;
+class Dialogs;
+class FileListBox;
+class SpinEdit;
+struct GridPress;
+
+// The main window: the board grid on the left, the controls on the right.
+class TForm1 : public QWidget, private Informer, public DecidePath, private FileControls {
+    Q_OBJECT
+public:
+    explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    BoardState& State() { return state_; }
+
+    // DecidePath: the digit selector and the one way the window places digits.
+    int SelectorValue() const override;
+    void SetSelectorValue(int value) override;
+    void Decide() override;
+
+    BoardGrid* SG1;
+    QPushButton* Button1;
+    SpinEdit* SpinEdit1;
+    QPushButton* Button2;
+    QLabel* Panel1;
+    QPushButton* Button3;
+    QPushButton* Button4;
+    FileListBox* FileListBox1;
+    QLineEdit* Edit1;
+    QPushButton* Button5;
+    QPushButton* Button6;
+    QPushButton* Button9;
+    QPushButton* Button7;
+    QPushButton* Button8;
+    QPushButton* Button10;
+    QMenu* PopupMenu1;
+    QAction* N11;
+    QAction* N21;
+    QAction* N31;
+    QAction* N41;
+    QAction* N51;
+    QAction* N61;
+    QAction* N71;
+    QAction* N81;
+    QAction* N91;
+    QAction* N12;
+
+private:
+    void Inform(const std::string& text) override;
+
+    std::string FileNameText() const override;
+    std::string ListMask() const override;
+    std::string ListDirectory() const override;
+    void RereadList() override;
+    void SetFileNameText(const std::string& text) override;
+
+    void CreateControls();
+    void ConnectCommands();
+    void StartUp();
+    // Runs a command; an error it raises ends it and shows the error box.
+    void RunCommand(const std::function<void()>& command);
+    void WriteSelectionToPanel();
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+    void Button9Click();
+    void PopupDigitClick(int digit);
+    void N12Click();
+    void SG1MouseDown(const GridPress& press);
+
+    Dialogs& dialogs_;
+    BoardState state_;
+};
+
+}  // namespace quillet

@@ -1,0 +1,145 @@
+// The congratulation window on a real X server: clicks are routed by the
+// server, not handed to the widget, so a window shape that leaves out the
+// white pixels would lose them. Runs once without and once with a
+// compositing manager (QUILLET_EXPECT_COMPOSITOR says which).
+
+#include <QtGui/qguiapplication_platform.h>
+#include <QPainter>
+#include <QScreen>
+#include <QtTest>
+
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <memory>
+
+#include "pictures/Random.h"
+#include "windows/congratulation/Unit5.h"
+#include "windows/congratulation/WindowTransparency.h"
+
+namespace quillet {
+namespace {
+
+// A window under the congratulation window that no picture colour matches
+// by chance: every pixel differs from its neighbours.
+class Backdrop : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        for (int y = 0; y < height(); y += 8)
+            for (int x = 0; x < width(); x += 8)
+                painter.fillRect(x, y, 8, 8, QColor((x * 7) % 256, (y * 5) % 256, 99));
+    }
+};
+
+// The time of day whose seed makes the window pick the picture.
+QTime TimeChoosing(int picture) {
+    QTime time(9, 0, 0, 0);
+    RandomGenerator random;
+    for (random.Randomize(time); random.Random(4) != picture; random.Randomize(time))
+        time = time.addMSecs(1);
+    return time;
+}
+
+void ClickAt(QPoint global) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const auto x = static_cast<int16_t>(global.x());
+    const auto y = static_cast<int16_t>(global.y());
+    xcb_test_fake_input(connection, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root, x, y, 0);
+    xcb_test_fake_input(connection, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_test_fake_input(connection, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_flush(connection);
+}
+
+QImage ScreenAt(const QRect& area) {
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+class CongratulationClickTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        backdrop_.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        backdrop_.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&backdrop_));
+        // The compositing manager may still be starting up.
+        const bool compositor = qEnvironmentVariableIntValue("QUILLET_EXPECT_COMPOSITOR") != 0;
+        QTRY_COMPARE_WITH_TIMEOUT(PerPixelTransparencyAvailable(), compositor, 5000);
+    }
+
+    void closesOnAClickAnywhere_data() {
+        QTest::addColumn<int>("picture");
+        QTest::addColumn<QPoint>("at");
+        const std::pair<const char*, QPoint> points[] = {{"centre", {225, 225}},
+                                                         {"top left", {20, 20}},
+                                                         {"top right", {429, 20}},
+                                                         {"bottom left", {20, 429}},
+                                                         {"bottom right", {429, 429}}};
+        for (int picture = 0; picture < 4; ++picture)
+            for (const auto& [name, at] : points)
+                QTest::addRow("picture %d, %s", picture, name) << picture << at;
+    }
+
+    void closesOnAClickAnywhere() {
+        QFETCH(int, picture);
+        QFETCH(QPoint, at);
+        const auto form = Show(picture);
+        QCOMPARE(form->windowTitle(), QString::number(picture));
+        ClickAt(form->mapToGlobal(at));
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 3000);
+        QCOMPARE(form->result(), int(QDialog::Rejected));
+    }
+
+    void aClickBesideItLeavesItOpen() {
+        const auto form = Show(0);
+        ClickAt(form->mapToGlobal(QPoint(-30, 225)));
+        QTest::qWait(300);
+        QVERIFY(form->isVisible());
+        ClickAt(form->mapToGlobal(QPoint(225, 225)));
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 3000);
+    }
+
+    // Only the strokes, fills and texts cover what was on the screen.
+    void showsThePictureOverTheScreen() {
+        const QRect screen = backdrop_.geometry();
+        const QRect area(
+            screen.topLeft() + QPoint((screen.width() - 450) / 2, (screen.height() - 450) / 2),
+            QSize(450, 450));
+        const QImage before = ScreenAt(area);
+        const auto form = Show(1);
+        QCOMPARE(form->geometry(), area);
+        const QImage picture = form->Image1->Canvas().Image().convertToFormat(QImage::Format_RGB32);
+        QImage expected = before;
+        for (int y = 0; y < 450; ++y)
+            for (int x = 0; x < 450; ++x)
+                if ((picture.pixel(x, y) & RGB_MASK) != 0xFFFFFF)
+                    expected.setPixel(x, y, picture.pixel(x, y));
+        QTRY_COMPARE_WITH_TIMEOUT(ScreenAt(area), expected, 3000);
+    }
+
+private:
+    // Shown without a nested loop, as a modal window is, over the backdrop.
+    std::unique_ptr<TForm5> Show(int picture) {
+        const QTime time = TimeChoosing(picture);
+        auto form = std::make_unique<TForm5>(&backdrop_, [time] { return time; });
+        form->show();
+        [&] { QVERIFY(QTest::qWaitForWindowExposed(form.get())); }();
+        return form;
+    }
+
+    Backdrop backdrop_;
+};
+
+}  // namespace quillet
+
+QTEST_MAIN(quillet::CongratulationClickTest)
+#include "CongratulationClickTest.moc"

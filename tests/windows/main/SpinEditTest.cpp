@@ -1,0 +1,117 @@
+#include <QApplication>
+#include <QTest>
+#include <QToolButton>
+
+#include "windows/main/SpinEdit.h"
+
+using quillet::SpinEdit;
+
+class SpinEditTest : public QObject {
+    Q_OBJECT
+
+    SpinEdit* spin = nullptr;
+    QWidget* window = nullptr;
+    QLineEdit* other = nullptr;
+
+private slots:
+    void init() {
+        window = new QWidget;
+        spin = new SpinEdit(window);
+        spin->setGeometry(0, 0, 49, 26);
+        other = new QLineEdit(window);
+        other->setGeometry(0, 40, 49, 26);
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        spin->setFocus();
+    }
+    void cleanup() { delete window; }
+
+    void readsTextWithoutClamping_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("digit") << "7" << 7;
+        QTest::newRow("zero reads as zero") << "0" << 0;
+        QTest::newRow("empty") << "" << 1;
+        QTest::newRow("minus") << "-" << 1;
+        QTest::newRow("plus") << "+" << 1;
+        QTest::newRow("dollar") << "$" << 1;
+        QTest::newRow("letter") << "a" << 1;
+        QTest::newRow("full-width digit") << "５" << 1;
+    }
+    void readsTextWithoutClamping() {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        spin->setText(text);
+        QCOMPARE(spin->Value(), value);
+    }
+
+    void settingClampsAndWritesTheNormalForm() {
+        spin->SetValue(0);
+        QCOMPARE(spin->text(), QStringLiteral("1"));
+        spin->SetValue(12);
+        QCOMPARE(spin->text(), QStringLiteral("9"));
+        spin->SetValue(-40);
+        QCOMPARE(spin->text(), QStringLiteral("1"));
+    }
+
+    void arrowsAndKeysStepWithoutWrapping() {
+        spin->SetValue(9);
+        QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+        QCOMPARE(spin->text(), QStringLiteral("9"));
+        QTest::keyClick(spin, Qt::Key_Down);
+        QCOMPARE(spin->text(), QStringLiteral("8"));
+        spin->SetValue(1);
+        QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+        QCOMPARE(spin->text(), QStringLiteral("1"));
+        QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+        QTest::keyClick(spin, Qt::Key_Up);
+        QCOMPARE(spin->text(), QStringLiteral("3"));
+        // A step from an unreadable text starts at the minimum.
+        spin->setText(QStringLiteral("-"));
+        QTest::keyClick(spin, Qt::Key_Up);
+        QCOMPARE(spin->text(), QStringLiteral("2"));
+    }
+
+    void aHeldArrowRepeatsAfterItsDelay() {
+        spin->SetValue(1);
+        QTest::mousePress(spin->UpButton(), Qt::LeftButton);
+        QTest::qWait(250);
+        QCOMPARE(spin->text(), QStringLiteral("1"));  // nothing before the delay
+        QTest::qWait(400);
+        QTest::mouseRelease(spin->UpButton(), Qt::LeftButton);
+        // 400 ms, then every 100 ms, then the release: 650 ms held gives 3 or 4 steps.
+        QVERIFY2(spin->Value() >= 4 && spin->Value() <= 6, qPrintable(spin->text()));
+        QCOMPARE(QApplication::focusWidget(), spin);
+    }
+
+    void typingIsFilteredToOneNumberCharacter() {
+        spin->clear();
+        QTest::keyClick(spin, Qt::Key_A);
+        QCOMPARE(spin->text(), QString());
+        QTest::keyClick(spin, Qt::Key_Return);
+        QCOMPARE(spin->text(), QString());
+        QTest::keyClick(spin, Qt::Key_Minus);
+        QCOMPARE(spin->text(), QStringLiteral("-"));
+        QTest::keyClick(spin, Qt::Key_5);  // at most one character
+        QCOMPARE(spin->text(), QStringLiteral("-"));
+        QTest::keyClick(spin, Qt::Key_Backspace);
+        QTest::keyClick(spin, Qt::Key_7);
+        QCOMPARE(spin->text(), QStringLiteral("7"));
+    }
+
+    void leavingTheBoxNormalisesOnlyNumbersOutOfRange() {
+        spin->setText(QStringLiteral("0"));
+        QTest::keyClick(spin, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), other);
+        QCOMPARE(spin->text(), QStringLiteral("1"));
+
+        spin->setFocus();
+        spin->setText(QStringLiteral("-"));
+        other->setFocus();
+        QCOMPARE(spin->text(), QStringLiteral("-"));
+    }
+};
+
+QTEST_MAIN(SpinEditTest)
+#include "SpinEditTest.moc"
