@@ -1,0 +1,73 @@
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "../windows/main/RecordingDialogs.h"
+#include "ToolRun.h"
+#include "windows/main/Unit1.h"
+
+using namespace quillet;
+using namespace quillet::testing;
+using quillet::board_tool::testing::RunTool;
+
+// Boards that quillet-board writes, loaded and finished in the real window.
+class BoardFilesInTheWindowTest : public QObject {
+    Q_OBJECT
+
+    QString startDir;
+    QTemporaryDir* dir = nullptr;
+    RecordingDialogs* dialogs = nullptr;
+    TForm1* form = nullptr;
+
+    // Loads the file with "Load", then presses "OK?", "解1", "解2" in rounds.
+    bool LoadAndFinish(const QString& name) {
+        form->Edit1->setText(name);
+        form->Button4->click();
+        const int before = dialogs->congratulations;
+        for (int round = 0; round < 50; ++round) {
+            form->Button8->click();
+            if (dialogs->congratulations > before) return true;
+            form->Button6->click();
+            form->Button7->click();
+        }
+        return false;
+    }
+
+private slots:
+    void init() {
+        startDir = QDir::currentPath();
+        dir = new QTemporaryDir;
+        QDir::setCurrent(dir->path());
+        dialogs = new RecordingDialogs;
+        form = new TForm1(*dialogs);
+    }
+    void cleanup() {
+        delete form;
+        delete dialogs;
+        QDir::setCurrent(startDir);
+        delete dir;
+    }
+
+    void newPuzzlesFinishWithTheButtons() {
+        QCOMPARE(RunTool({"new", "--count", "20", "--seed", "1"}).status, 0);
+        for (int n = 1; n <= 20; ++n)
+            QVERIFY2(LoadAndFinish(QString("puzzle-%1.cgd").arg(n, 2, 10, QChar('0'))),
+                     qPrintable(QString::number(n)));
+        QVERIFY(dialogs->informations.isEmpty() && dialogs->errors.isEmpty());
+    }
+
+    void everyQqwingStyleLoadsAndFinishes() {
+        for (const char* style : {"one-line", "compact", "readable", "csv"}) {
+            const std::string path =
+                QUILLET_TOOL_FIXTURE_DIR "/qqwing-" + std::string(style) + ".txt";
+            QCOMPARE(RunTool({"import", "-o", style, path}).status, 0);
+            QVERIFY2(LoadAndFinish(QString(style) + ".cgd"), style);
+        }
+        QVERIFY(dialogs->informations.isEmpty() && dialogs->errors.isEmpty());
+    }
+};
+
+QTEST_MAIN(BoardFilesInTheWindowTest)
+#include "BoardFilesInTheWindowTest.moc"

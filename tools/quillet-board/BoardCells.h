@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "PuzzleText.h"
+#include "board/CandidateBoard.h"
+
+namespace quillet::board_tool {
+
+// Puzzle texts run row by row, board files column by column: these convert.
+inline int RowMajorIndex(CellPos p) { return (p.row - 1) * 9 + (p.col - 1); }
+inline CellPos CellOfRowMajor(int index) { return {index % 9 + 1, index / 9 + 1}; }
+// The 1-based line of a board file that holds the cell.
+inline int BoardFileLine(CellPos p) { return (p.col - 1) * 9 + p.row; }
+
+void PutCells(const RowMajorCells& cells, CandidateBoard& board);
+RowMajorCells TakeCells(const CandidateBoard& board);
+
+// The bytes of a board file holding the board.
+std::string BoardFileText(const CandidateBoard& board);
+
+// Writes a board file, replacing any file of that name whole. Throws
+// InputError when it cannot.
+void SaveBoardFile(const std::string& path, const CandidateBoard& board);
+
+// Reads a board file as the program's "Load" does, except that a file of
+// fewer than 81 lines is refused: it is not a board. Throws InputError.
+void LoadBoardFile(const std::string& path, CandidateBoard& board);
+
+}  // namespace quillet::board_tool

@@ -1,0 +1,274 @@
+#include "BoardTool.h"
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <random>
+
+#include "AidRounds.h"
+#include "BoardCells.h"
+#include "BoardCheck.h"
+#include "CommandLine.h"
+#include "GridText.h"
+#include "PuzzleMaker.h"
+#include "ToolErrors.h"
+#include "files/BoardFileName.h"
+
+namespace quillet::board_tool {
+
+namespace {
+
+constexpr std::size_t kInputLimit = std::size_t{64} << 20;
+
+constexpr const char* kHelp = R"(Usage: quillet-board COMMAND [OPTIONS]
+
+Brings puzzles into Quillet's board files (.cgd), makes new ones and takes
+boards out. Puzzle texts run row by row, board files column by column.
+
+  import [--propagate] [-o NAME.cgd] [--index N] [FILE|-]
+      Reads a puzzle from FILE (standard input without FILE or with -) and
+      writes it as a board file to NAME.cgd (".cgd" is added when the name
+      lacks it) or to standard output. Reads 81-character lines, one or many
+      per file; 9-line grids with or without box borders; .sdk and .ss files;
+      pencil-mark grids of 81 candidate strings. --index N picks the Nth
+      puzzle of the text (default 1). --propagate strikes the givens from
+      their peers as one press of "OK?" does.
+  export [--format line|grid|pencil] FILE.cgd
+      Writes the solved cells as an 81-character line (default) or a 9-line
+      grid, "." for open cells, or the whole board as a pencil-mark grid that
+      import reads back exactly.
+  show FILE.cgd
+      Prints the board as a pencil-mark grid.
+  new [--count N] [--seed S] [--any] [-o NAME.cgd]
+      Makes N puzzles (default 1) with exactly one solution into NAME.cgd, or
+      NAME-01.cgd ... when N is above 1 (default name: puzzle). Each is one
+      that "OK?", "解1" and "解2", pressed in rounds, finish; --any takes any
+      puzzle. The same seed S makes the same puzzles.
+  check FILE.cgd
+      Tells whether the board is consistent and whether the aids alone would
+      finish it.
+
+  --help      show this text
+  --version   show the version
+
+Exit status: 0 success, 1 bad input (the message names the line and column
+of the fault), 2 a command line that is not understood.
+)";
+
+std::string ReadInput(const std::string& operand, std::istream& in) {
+    std::istream* source = &in;
+    std::ifstream file;
+    if (operand != "-") {
+        std::error_code error;
+        if (std::filesystem::is_directory(operand, error)) throw InputError("is a directory");
+        file.open(operand, std::ios::binary);
+        if (!file) throw InputError("cannot open the file");
+        source = &file;
+    }
+    std::string text;
+    char chunk[1 << 16];
+    while (source->read(chunk, sizeof chunk) || source->gcount() > 0) {
+        text.append(chunk, static_cast<std::size_t>(source->gcount()));
+        if (text.size() > kInputLimit) throw InputError("larger than 64 MiB");
+    }
+    if (source->bad()) throw InputError("cannot read the file");
+    return text;
+}
+
+// Runs `work`, putting `name` in front of the message of any bad input.
+template <typename Work>
+auto Named(const std::string& name, Work work) {
+    try {
+        return work();
+    } catch (const InputError& e) {
+        throw InputError(name + ": " + e.what());
+    }
+}
+
+RowMajorCells LoadCells(const std::string& path) {
+    CandidateBoard board;
+    Named(path, [&] { LoadBoardFile(path, board); });
+    return TakeCells(board);
+}
+
+void WriteBoard(const std::string& out, const CandidateBoard& board, std::ostream& stream) {
+    if (out == "-")
+        stream << BoardFileText(board);
+    else
+        Named(out, [&] { SaveBoardFile(out, board); });
+}
+
+int Import(const CommandLine& line, ToolStreams& io) {
+    const std::string operand = line.operands.empty() ? "-" : line.operands.front();
+    const std::string name = operand == "-" ? "standard input" : operand;
+    const auto index = line.Number("--index", 1, 1, INT_MAX);
+    // Only the puzzle asked for is kept: a text may list thousands.
+    std::size_t count = 0;
+    TextPuzzle picked;
+    Named(name, [&] {
+        ReadPuzzles(ReadInput(operand, io.in), [&](TextPuzzle&& puzzle) {
+            if (++count == index) picked = std::move(puzzle);
+        });
+    });
+    if (count == 0) throw InputError(name + ": no puzzle in the text");
+    if (index > count)
+        throw InputError(name + ": --index " + std::to_string(index) + " asks for more than the " +
+                         std::to_string(count) + " puzzles of the text");
+    CandidateBoard board;
+    PutCells(picked.cells, board);
+    if (line.Has("--propagate")) ApplyCheck(board);
+    const std::string out = line.Value("-o", "-");
+    WriteBoard(out == "-" ? out : WithBoardExtension(out), board, io.out);
+    return 0;
+}
+
+int Export(const CommandLine& line, ToolStreams& io) {
+    const std::string format = line.Value("--format", "line");
+    if (format != "line" && format != "grid" && format != "pencil")
+        throw UsageError("export: --format takes line, grid or pencil, not '" + format + "'");
+    const std::string& path = line.operands.front();
+    const RowMajorCells cells = LoadCells(path);
+    io.out << Named(path, [&] {
+        if (format == "grid") return CompactGridText(cells);
+        return format == "pencil" ? PencilGridText(cells) : LineText(cells);
+    });
+    return 0;
+}
+
+int Show(const CommandLine& line, ToolStreams& io) {
+    const RowMajorCells cells = LoadCells(line.operands.front());
+    io.out << DisplayGridText(cells, io.utf8Terminal ? GridStyle::kBoxDrawing : GridStyle::kAscii);
+    return 0;
+}
+
+std::string Where(const BoardFault& fault) {
+    return "line " + std::to_string(BoardFileLine(fault.cell)) + ", column " +
+           std::to_string(fault.column) + " (column " + std::to_string(fault.cell.col) + ", row " +
+           std::to_string(fault.cell.row) + "): " + fault.what;
+}
+
+int Check(const CommandLine& line, ToolStreams& io) {
+    const std::string& path = line.operands.front();
+    CandidateBoard board;
+    Named(path, [&] { LoadBoardFile(path, board); });
+    const std::vector<BoardFault> faults = FindContradictions(board);
+    if (!faults.empty()) {
+        io.out << path << ": not consistent\n";
+        for (const BoardFault& fault : faults) io.out << path << ": " << Where(fault) << "\n";
+        throw InputError(path + ": " + Where(faults.front()));
+    }
+    int solved = 0;
+    ForEachCellColumnMajor([&](CellPos p) { solved += board.Cell(p).size() == 1 ? 1 : 0; });
+    io.out << path << ": consistent, " << solved << " cells solved, " << 81 - solved << " open\n";
+    if (const int pending = CountPendingEliminations(board))
+        io.out << path << ": " << pending
+               << (pending == 1 ? " solved digit is still a candidate"
+                                : " solved digits are still candidates")
+               << " of a peer; \"OK?\" strikes them\n";
+
+    const AidOutcome outcome = FinishWithAids(board);
+    const std::string rounds =
+        std::to_string(outcome.rounds) + " rounds of \"OK?\", \"解1\", \"解2\"";
+    if (!outcome.congratulated) {
+        int open = 0;
+        ForEachCellColumnMajor([&](CellPos p) { open += board.Cell(p).size() == 1 ? 0 : 1; });
+        io.out << path << ": the aids stop after " << rounds << " with " << open << " cells open\n";
+    } else if (!FindContradictions(board).empty()) {
+        io.out << path << ": the aids fill every cell in " << rounds << ", but a digit repeats\n";
+    } else {
+        io.out << path << ": the aids finish it in " << rounds << "\n";
+    }
+    return 0;
+}
+
+std::string NumberedName(const std::string& base, int n, int count) {
+    std::string digits = std::to_string(n);
+    const std::size_t width = std::max<std::size_t>(2, std::to_string(count).size());
+    return base + "-" + std::string(width - digits.size(), '0') + digits + kBoardExtension;
+}
+
+int New(const CommandLine& line, ToolStreams& io) {
+    const int count = static_cast<int>(line.Number("--count", 1, 1, 9999));
+    const auto seed = static_cast<unsigned>(
+        line.Number("--seed", std::random_device{}(), 0, std::numeric_limits<unsigned>::max()));
+    const std::string out = line.Value("-o", "puzzle.cgd");
+    if (out == "-" && count > 1) throw UsageError("new: -o - writes one puzzle only");
+    std::string base = out;
+    if (base.ends_with(kBoardExtension))
+        base.resize(base.size() - std::string_view(kBoardExtension).size());
+
+    PuzzleMaker maker(seed);
+    std::ostream& report = out == "-" ? io.err : io.out;
+    for (int n = 1; n <= count; ++n) {
+        CandidateBoard board;
+        PutCells(maker.Next(!line.Has("--any")).cells, board);
+        const std::string name = out == "-"   ? out
+                                 : count == 1 ? WithBoardExtension(out)
+                                              : NumberedName(base, n, count);
+        WriteBoard(name, board, io.out);
+        if (name != "-") report << name << "\n";
+    }
+    report << count << (count == 1 ? " puzzle" : " puzzles") << " from seed " << seed << ", "
+           << maker.Generated() << " generated\n";
+    return 0;
+}
+
+struct Command {
+    const char* name;
+    CommandGrammar grammar;
+    bool needsOperand;
+    int (*run)(const CommandLine&, ToolStreams&);
+};
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands{
+        {"import", {{"-o", "--index"}, {"--propagate"}, 1}, false, Import},
+        {"export", {{"--format"}, {}, 1}, true, Export},
+        {"show", {{}, {}, 1}, true, Show},
+        {"new", {{"-o", "--count", "--seed"}, {"--any"}, 0}, false, New},
+        {"check", {{}, {}, 1}, true, Check},
+    };
+    return commands;
+}
+
+int Dispatch(const std::vector<std::string>& args, ToolStreams& io) {
+    for (const std::string& arg : args) {
+        if (arg == "--") break;
+        if (arg == "--help" || arg == "-h") {
+            io.out << kHelp;
+            return 0;
+        }
+        if (arg == "--version") {
+            io.out << "quillet-board " QUILLET_VERSION "\n";
+            return 0;
+        }
+    }
+    if (args.empty()) throw UsageError("a command is needed: import, export, show, new or check");
+    for (const Command& command : Commands()) {
+        if (args.front() != command.name) continue;
+        const CommandLine line = ParseCommandLine(
+            command.name, std::vector<std::string>(args.begin() + 1, args.end()), command.grammar);
+        if (command.needsOperand && line.operands.empty())
+            throw UsageError(std::string(command.name) + ": a board file FILE.cgd is needed");
+        return command.run(line, io);
+    }
+    throw UsageError("unknown command '" + args.front() + "'");
+}
+
+}  // namespace
+
+int RunBoardTool(const std::vector<std::string>& args, ToolStreams io) {
+    try {
+        return Dispatch(args, io);
+    } catch (const UsageError& e) {
+        io.err << "quillet-board: " << e.what() << " (see quillet-board --help)\n";
+        return 2;
+    } catch (const std::exception& e) {
+        io.err << "quillet-board: " << e.what() << "\n";
+        return 1;
+    }
+}
+
+}  // namespace quillet::board_tool
