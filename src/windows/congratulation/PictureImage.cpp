@@ -34,7 +34,6 @@ QImageCanvas& PictureImage::Canvas() {
 
 void PictureImage::SetTransparent(bool transparent) {
     transparent_ = transparent;
-    composedValid_ = false;
     update();
 }
 
@@ -46,7 +45,6 @@ QImage PictureImage::PaintedImage() const {
 
 void PictureImage::SetBackdrop(const QPixmap& backdrop) {
     backdrop_ = backdrop;
-    composedValid_ = false;
     update();
 }
 
