@@ -32,6 +32,7 @@ public:
     explicit NameBox(std::string name) : text_(std::move(name)) {}
     std::string FileNameText() const override { return text_; }
     std::string ListMask() const override { return "*.cgd"; }
+    std::string ListDirectory() const override { return "."; }
     void RereadList() override {}
     void SetFileNameText(const std::string& text) override { text_ = text; }
 

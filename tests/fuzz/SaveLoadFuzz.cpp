@@ -33,13 +33,15 @@ class NameBox : public FileControls {
 public:
     std::string FileNameText() const override { return text; }
     std::string ListMask() const override { return "*.cgd"; }
+    std::string ListDirectory() const override { return directory; }
     void RereadList() override {}
     void SetFileNameText(const std::string& t) override { text = t; }
     std::string text;
+    std::string directory;
 };
 
-// Named in lower case only, as the name box's text is lowered before use;
-// removed when the fuzzer exits. In memory where possible: each save syncs.
+// The list's directory for every input, removed when the fuzzer exits. In
+// memory where possible: each save syncs.
 class ScratchDirectory {
 public:
     ScratchDirectory()
@@ -79,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NoInformer informer;
     BoardState state(informer);
     NameBox box;
-    box.text = input;
+    box.directory = dir;
+    box.text = "in.cgd";
     try {
         LoadBoard(state, box, informer);
     } catch (const CommandError&) {
@@ -92,10 +95,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t k = 0; k < loaded.size(); ++k)
         Check(loaded[k] == (k < lines.size() ? lines[k] : std::string()));
 
-    box.text = dir + "/out";
+    box.text = "out";
     SaveBoard(state, box, informer);
-    Check(box.text == dir + "/out.cgd");
-    const std::string saved = ReadFile(box.text);
+    Check(box.text == "out.cgd");
+    const std::string saved = ReadFile(dir + "/out.cgd");
     Check(IsSavedBoardText(saved) && saved == JoinBoardText(loaded));
 
     BoardState again(informer);
