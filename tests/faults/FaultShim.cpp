@@ -27,11 +27,11 @@ int quillet_fault_injections(void) { return injections; }
 // Whether this call of `kind` is to fail; sets errno when it is.
 static bool ShouldFail(const char* kind) {
     if (!armed) return false;
-    const char* spec = getenv("QUILLET_FAULT");
+    const char* wanted = getenv("QUILLET_FAULT");
     const size_t length = strlen(kind);
-    if (!spec || strncmp(spec, kind, length) != 0 || spec[length] != ':') return false;
+    if (!wanted || strncmp(wanted, kind, length) != 0 || wanted[length] != ':') return false;
     ++calls;
-    const char* which = spec + length + 1;
+    const char* which = wanted + length + 1;
     if (strcmp(which, "*") != 0 && atoi(which) != calls) return false;
     const char* number = getenv("QUILLET_FAULT_ERRNO");
     ++injections;
