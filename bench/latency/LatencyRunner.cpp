@@ -18,21 +18,17 @@
 #include "latency/PreparedBoards.h"
 #include "xlib/Process.h"
 #include "xlib/Rows.h"
-#include "xlib/Scratch.h"
+#include "xlib/Runner.h"
 #include "xlib/Stats.h"
-#include "xlib/XSession.h"
-#include "xlib/XvfbServer.h"
 
 namespace quillet::bench {
 namespace {
 
-constexpr int kMainWidth = 534;
-constexpr int kMainHeight = 416;
 // A command's repaint is over once nothing has been drawn for this long.
 constexpr int kQuietMs = 150;
 // Between untimed steps a shorter pause will do.
 constexpr int kSettleMs = 80;
-constexpr int kCommandTimeoutMs = 10000;
+constexpr int kCommandTimeoutMs = 30000;
 constexpr double kTargetP99Ms = 8.0;
 
 constexpr Rect kResetAll{424, 8, 57, 25};
@@ -55,7 +51,7 @@ struct Point {
 
 class Driver {
 public:
-    Driver(XSession& x, const TopWindow& main) : x_(x), main_(main) {}
+    Driver(XSession& x, const Showing& main) : x_(x), main_(main) {}
 
     Point At(const Rect& control) const {
         return {main_.rect.x + control.CentreX(), main_.rect.y + control.CentreY()};
@@ -89,16 +85,16 @@ public:
     // opensWindow, to the last drawing once a new window has come up.
     double Timed(Point p, int button = 1, bool opensWindow = false) {
         Hover(p);
-        x_.ForgetDamage();
-        const TimePoint start = Clock::now();
+        lastStart_ = Clock::now();
         x_.Click(p.x, p.y, button);
-        TopWindow opened;
-        if (opensWindow && !x_.WaitFor([&] { return FindOther(opened); }, kCommandTimeoutMs))
+        if (opensWindow &&
+            !x_.WaitFor([&] { return NewestOther(lastStart_).has_value(); }, kCommandTimeoutMs))
             throw std::runtime_error("the command opened no window");
-        const auto last = x_.WaitQuiet(start, kQuietMs, kCommandTimeoutMs);
+        const auto last = x_.WaitQuiet(lastStart_, kQuietMs, kCommandTimeoutMs);
         if (!last) throw std::runtime_error("a command drew nothing, or never stopped drawing");
-        return MillisBetween(start, *last);
+        return MillisBetween(lastStart_, *last);
     }
+    TimePoint LastStart() const { return lastStart_; }
 
     void TypeFileName(const std::string& name) {
         Click(At(kFileName));
@@ -111,47 +107,56 @@ public:
     void Reload() { Click(At(kLoad)); }
 
     // Opens the pop-up menu with a right press on the cell and returns it.
-    TopWindow OpenMenu(int col, int row) {
+    Showing OpenMenu(int col, int row) {
         const Point p = Cell(col, row);
         Hover(p);
+        const TimePoint pressed = Clock::now();
         x_.Press(3);
         x_.Release(3);
-        TopWindow menu;
-        const bool open = x_.WaitFor([&] { return FindOther(menu); }, kCommandTimeoutMs);
-        if (!open) throw std::runtime_error("the pop-up menu did not open");
+        std::optional<Showing> menu;
+        x_.WaitFor([&] { return (menu = NewestOther(pressed)).has_value(); }, kCommandTimeoutMs);
+        if (!menu || !x_.IsMapped(menu->window))
+            throw std::runtime_error("the pop-up menu did not open, or did not stay open");
         Settle();
-        return menu;
+        return *menu;
     }
 
-    Point MenuItem(const TopWindow& menu, int index) const {
+    Point MenuItem(const Showing& menu, int index) const {
         return {menu.rect.CentreX(),
                 menu.rect.y + (2 * index + 1) * menu.rect.height / (2 * kMenuItems)};
     }
 
-    // A mapped window other than the main window, the newest one.
-    bool FindOther(TopWindow& found) const {
-        const auto windows = x_.MappedWindows();
-        for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-            if (it->id == main_.id) continue;
-            found = *it;
-            return true;
-        }
-        return false;
+    // The newest showing of a window other than the main window that began
+    // at or after `since`, also one that has ended meanwhile.
+    std::optional<Showing> NewestOther(TimePoint since) const {
+        const auto showings = x_.ShowingsSince(since);
+        for (auto it = showings.rbegin(); it != showings.rend(); ++it)
+            if (it->window != main_.window) return *it;
+        return std::nullopt;
     }
 
-    void ExpectOnlyMainWindow(const std::string& after) const {
-        TopWindow other;
-        if (FindOther(other))
-            throw std::runtime_error("an unexpected window (" + std::to_string(other.rect.width) +
-                                     "x" + std::to_string(other.rect.height) + ") is open after " +
-                                     after);
+    // No window but the main one is open, and since `since` none but
+    // `expected` (the pop-up menu that the command closed) has shown, not
+    // even briefly.
+    void ExpectOnlyMainWindow(const std::string& after, TimePoint since,
+                              unsigned long expected = 0) const {
+        auto unexpected = [&](const Showing& w) {
+            return w.window != main_.window && w.window != expected;
+        };
+        for (const auto& list : {x_.MappedWindows(), x_.ShowingsSince(since)})
+            for (const Showing& w : list)
+                if (unexpected(w))
+                    throw std::runtime_error(
+                        "an unexpected window (" + std::to_string(w.rect.width) + "x" +
+                        std::to_string(w.rect.height) + ") showed after " + after);
     }
 
     XSession& Session() { return x_; }
 
 private:
     XSession& x_;
-    TopWindow main_;
+    Showing main_;
+    TimePoint lastStart_;
 };
 
 struct Command {
@@ -194,9 +199,10 @@ std::vector<Command> Commands() {
         commands.push_back({"pop-up &" + std::to_string(digit),
                             [=](Driver& d, int s) {
                                 d.Reload();
-                                const TopWindow menu = d.OpenMenu(open(s).first, open(s).second);
+                                const Showing menu = d.OpenMenu(open(s).first, open(s).second);
                                 const double ms = d.Timed(d.MenuItem(menu, digit - 1));
-                                d.ExpectOnlyMainWindow("a pop-up digit");
+                                d.ExpectOnlyMainWindow("a pop-up digit", d.LastStart(),
+                                                       menu.window);
                                 return ms;
                             },
                             "puzzle.cgd"});
@@ -204,9 +210,9 @@ std::vector<Command> Commands() {
     commands.push_back({"pop-up &All",
                         [=](Driver& d, int s) {
                             d.Reload();
-                            const TopWindow menu = d.OpenMenu(given(s).first, given(s).second);
+                            const Showing menu = d.OpenMenu(given(s).first, given(s).second);
                             const double ms = d.Timed(d.MenuItem(menu, kMenuAll));
-                            d.ExpectOnlyMainWindow("&All");
+                            d.ExpectOnlyMainWindow("&All", d.LastStart(), menu.window);
                             return ms;
                         },
                         "puzzle.cgd"});
@@ -239,14 +245,16 @@ std::vector<Command> Commands() {
                         [](Driver& d, int) {
                             d.Reload();
                             const double ms = d.Timed(d.At(kCheck), 1, true);
-                            TopWindow picture;
-                            if (!d.FindOther(picture))
+                            const std::optional<Showing> picture = d.NewestOther(d.LastStart());
+                            if (!picture || !d.Session().IsMapped(picture->window))
                                 throw std::runtime_error("OK? on a solved board showed no picture");
-                            const Rect hit = d.Session().LargestShapeRect(picture);
+                            const Rect hit = d.Session().LargestShapeRect(*picture);
+                            const TimePoint closing = Clock::now();
                             d.Click({hit.CentreX(), hit.CentreY()});
-                            d.Session().WaitFor([&] { return !d.FindOther(picture); },
-                                                kCommandTimeoutMs);
-                            d.ExpectOnlyMainWindow("closing the picture");
+                            d.Session().WaitFor(
+                                [&] { return !d.Session().IsMapped(picture->window); },
+                                kCommandTimeoutMs);
+                            d.ExpectOnlyMainWindow("closing the picture", closing);
                             d.Settle();
                             return ms;
                         },
@@ -280,31 +288,21 @@ int Run(int argc, char** argv) {
     if (program.empty())
         throw std::runtime_error("usage: quillet-bench-latency --program PATH [--samples N]");
 
-    ScratchDirectory scratch("quillet-bench-latency");
-    const std::string workDir = scratch.Subdirectory("start");
+    BenchDisplay display("quillet-bench-latency");
+    XSession& x = display.x;
+    const std::string& workDir = display.workDir;
     WriteBoard(workDir + "/solved.cgd", SolvedBoard());
     WriteBoard(workDir + "/puzzle.cgd", PuzzleBoard());
     WriteBoard(workDir + "/fives.cgd", HiddenFivesBoard());
 
-    XvfbServer server(scratch.Path() + "/xvfb.log");
-    XSession x(server.DisplayName());
     ChildProcess quillet;
-    const std::string log = scratch.Path() + "/program.log";
-    quillet.Start({program}, ProgramEnvironment(server.DisplayName(), scratch), workDir, log);
-    TopWindow main;
-    const bool shown = x.WaitFor(
-        [&] {
-            for (const TopWindow& w : x.MappedWindows())
-                if (!w.overrideRedirect && w.rect.width == kMainWidth &&
-                    w.rect.height == kMainHeight) {
-                    main = w;
-                    return true;
-                }
-            return false;
-        },
-        30000);
-    if (!shown) throw std::runtime_error("the main window did not show; see " + log);
-    Driver driver(x, main);
+    const std::string log = display.scratch.Path() + "/program.log";
+    const TimePoint start = Clock::now();
+    quillet.Start({program}, display.environment, workDir, log);
+    const std::optional<Showing> main = WaitForMainWindow(x, start, false);
+    if (!main || !x.IsMapped(main->window))
+        throw std::runtime_error("the main window did not show; see " + log);
+    Driver driver(x, *main);
     driver.Settle(300);
 
     for (const Command& command : Commands()) {
@@ -332,10 +330,6 @@ int Run(int argc, char** argv) {
 }  // namespace quillet::bench
 
 int main(int argc, char** argv) {
-    try {
-        return quillet::bench::Run(argc, argv);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "quillet-bench-latency: %s\n", e.what());
-        return 1;
-    }
+    return quillet::bench::RunnerMain("quillet-bench-latency",
+                                      [&] { return quillet::bench::Run(argc, argv); });
 }

@@ -15,17 +15,11 @@
 
 #include "xlib/Process.h"
 #include "xlib/Rows.h"
-#include "xlib/Scratch.h"
+#include "xlib/Runner.h"
 #include "xlib/Stats.h"
-#include "xlib/XSession.h"
-#include "xlib/XvfbServer.h"
 
 namespace quillet::bench {
 namespace {
-
-constexpr int kMainWidth = 534;
-constexpr int kMainHeight = 416;
-constexpr int kStartTimeoutMs = 30000;
 
 struct Options {
     std::string program;
@@ -46,33 +40,23 @@ struct Series {
     std::vector<Sample> samples;
 };
 
-bool IsMainWindow(const TopWindow& w) {
-    return !w.overrideRedirect && w.rect.width == kMainWidth && w.rect.height == kMainHeight;
-}
-
 Sample RunOnce(XSession& x, const std::string& program, bool quitsByItself,
                const std::vector<std::string>& env, const std::string& workDir,
                const std::string& log) {
     x.ReadEvents(0);
-    x.ForgetDamage();
     ChildProcess child;
     const TimePoint start = Clock::now();
     child.Start({program}, env, workDir, log);
-    std::optional<TimePoint> painted;
-    const bool seen = x.WaitFor(
-        [&] {
-            for (const TopWindow& w : x.MappedWindows())
-                if (IsMainWindow(w) && (painted = x.FirstDamage(w.mappedAt, w.rect))) return true;
-            return false;
-        },
-        kStartTimeoutMs);
+    // The floor may map, paint and close its window before anyone looks: the
+    // session keeps the showing and its drawing.
+    const std::optional<Showing> shown = WaitForMainWindow(x, start, true);
     // The floor quits by itself once painted; the program is stopped here.
-    const ChildEnd end = child.WaitOrKill(quitsByItself ? 5000 : 0);
-    if (!seen) throw std::runtime_error(program + " showed no painted main window; see " + log);
+    const ChildEnd end = child.WaitOrKill(quitsByItself ? 10000 : 0);
+    if (!shown) throw std::runtime_error(program + " showed no painted main window; see " + log);
     // Let the screen settle before the next start.
-    x.WaitFor([&] { return x.MappedWindows().empty(); }, 5000);
-    x.WaitQuiet(Clock::now(), 50, 2000);
-    return {MillisBetween(start, *painted), end.peakResidentKiB / 1024.0};
+    x.WaitFor([&] { return x.MappedWindows().empty(); }, 10000);
+    x.WaitQuiet(Clock::now(), 50, 5000);
+    return {MillisBetween(start, *shown->firstDrawing), end.peakResidentKiB / 1024.0};
 }
 
 std::vector<double> FirstPaints(const Series& s) {
@@ -111,12 +95,8 @@ Options Parse(int argc, char** argv) {
 
 int Run(int argc, char** argv) {
     const Options options = Parse(argc, argv);
-    ScratchDirectory scratch("quillet-bench-startup");
-    const std::string log = scratch.Path() + "/programs.log";
-    XvfbServer server(scratch.Path() + "/xvfb.log");
-    XSession x(server.DisplayName());
-    const std::vector<std::string> env = ProgramEnvironment(server.DisplayName(), scratch);
-    const std::string workDir = scratch.Subdirectory("start");
+    BenchDisplay display("quillet-bench-startup");
+    const std::string log = display.scratch.Path() + "/programs.log";
 
     Series floor{"floor", options.floor, true, {}};
     Series program{"quillet", options.program, false, {}};
@@ -125,7 +105,8 @@ int Run(int argc, char** argv) {
         Series* order[2] = {&floor, &program};
         if (i % 2 == 1) std::swap(order[0], order[1]);
         for (Series* s : order) {
-            const Sample sample = RunOnce(x, s->path, s->quitsByItself, env, workDir, log);
+            const Sample sample = RunOnce(display.x, s->path, s->quitsByItself, display.environment,
+                                          display.workDir, log);
             const bool warm = i >= options.warmup;
             std::fprintf(stderr, "  %s %-8s first paint %7.1f ms, peak RSS %6.1f MiB\n",
                          warm ? "run   " : "warmup", s->name.c_str(), sample.firstPaintMs,
@@ -144,10 +125,6 @@ int Run(int argc, char** argv) {
 }  // namespace quillet::bench
 
 int main(int argc, char** argv) {
-    try {
-        return quillet::bench::Run(argc, argv);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "quillet-bench-startup: %s\n", e.what());
-        return 1;
-    }
+    return quillet::bench::RunnerMain("quillet-bench-startup",
+                                      [&] { return quillet::bench::Run(argc, argv); });
 }

@@ -2,15 +2,37 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <deque>
+#include <exception>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 #include "xlib/Process.h"
 
 namespace quillet::bench {
 
-ScratchDirectory::ScratchDirectory(const std::string& prefix) {
+namespace {
+
+constexpr std::size_t kLogLinesShown = 40;
+
+void PrintTail(const std::filesystem::path& log) {
+    std::ifstream in(log, std::ios::binary);
+    std::deque<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+        if (lines.size() > kLogLinesShown) lines.pop_front();
+    }
+    std::fprintf(stderr, "--- end of %s ---\n", log.c_str());
+    for (const std::string& line : lines) std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+}  // namespace
+
+ScratchDirectory::ScratchDirectory(const std::string& prefix)
+    : uncaughtAtStart_(std::uncaught_exceptions()) {
     const char* tmp = std::getenv("TMPDIR");
     std::string pattern =
         std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/" + prefix + ".XXXXXX";
@@ -19,8 +41,19 @@ ScratchDirectory::ScratchDirectory(const std::string& prefix) {
 }
 
 ScratchDirectory::~ScratchDirectory() {
+    if (std::uncaught_exceptions() > uncaughtAtStart_) {
+        ReportKept();
+        return;
+    }
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
+}
+
+void ScratchDirectory::ReportKept() const {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(path_, ignored))
+        if (entry.path().extension() == ".log") PrintTail(entry.path());
+    std::fprintf(stderr, "kept %s for inspection\n", path_.c_str());
 }
 
 std::string ScratchDirectory::Subdirectory(const std::string& name) const {

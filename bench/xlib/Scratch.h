@@ -6,7 +6,9 @@
 namespace quillet::bench {
 
 // A scratch directory under TMPDIR (or /tmp), removed with its content when
-// this object goes.
+// this object goes, unless it goes because of an exception: then it stays, so
+// that the logs a failure message names can still be read, and the end of
+// each log is printed to stderr for a run that nobody can look into later.
 class ScratchDirectory {
 public:
     explicit ScratchDirectory(const std::string& prefix);
@@ -19,7 +21,10 @@ public:
     std::string Subdirectory(const std::string& name) const;
 
 private:
+    void ReportKept() const;
+
     std::string path_;
+    int uncaughtAtStart_;
 };
 
 // The environment the measured programs run in: this process's, on the given

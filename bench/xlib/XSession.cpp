@@ -49,13 +49,8 @@ XSession::XSession(const std::string& displayName) : display_(XOpenDisplay(displ
         for (unsigned int i = 0; i < count; ++i) {
             XWindowAttributes a;
             if (!XGetWindowAttributes(display_, children[i], &a)) continue;
-            TopWindow w{children[i],
-                        {a.x, a.y, a.width, a.height},
-                        a.override_redirect != 0,
-                        a.map_state == IsViewable,
-                        Clock::now()};
-            windows_[w.id] = w;
-            if (w.mapped) mapOrder_.push_back(w.id);
+            history_.Created(children[i], {a.x, a.y, a.width, a.height}, a.override_redirect != 0);
+            if (a.map_state == IsViewable) history_.Mapped(children[i], Clock::now());
         }
         XFree(children);
     }
@@ -73,43 +68,25 @@ void XSession::Handle(void* raw, TimePoint at) {
     const XEvent& ev = *static_cast<XEvent*>(raw);
     if (ev.type == damageEventBase_ + XDamageNotify) {
         const auto& d = reinterpret_cast<const XDamageNotifyEvent&>(ev);
-        damage_.push_back({at, {d.area.x, d.area.y, d.area.width, d.area.height}});
+        history_.Drew({d.area.x, d.area.y, d.area.width, d.area.height}, at);
         lastDamage_ = at;
         return;
     }
     switch (ev.type) {
         case CreateNotify: {
             const XCreateWindowEvent& c = ev.xcreatewindow;
-            if (c.parent != root_) break;
-            windows_[c.window] = TopWindow{
-                c.window, {c.x, c.y, c.width, c.height}, c.override_redirect != 0, false, at};
+            if (c.parent == root_)
+                history_.Created(c.window, {c.x, c.y, c.width, c.height}, c.override_redirect != 0);
             break;
         }
         case ConfigureNotify: {
             const XConfigureEvent& c = ev.xconfigure;
-            if (auto it = windows_.find(c.window); it != windows_.end())
-                it->second.rect = {c.x, c.y, c.width, c.height};
+            history_.Configured(c.window, {c.x, c.y, c.width, c.height});
             break;
         }
-        case MapNotify: {
-            auto it = windows_.find(ev.xmap.window);
-            if (it == windows_.end()) break;
-            it->second.mapped = true;
-            it->second.mappedAt = at;
-            std::erase(mapOrder_, it->first);
-            mapOrder_.push_back(it->first);
-            break;
-        }
-        case UnmapNotify: {
-            if (auto it = windows_.find(ev.xunmap.window); it != windows_.end())
-                it->second.mapped = false;
-            std::erase(mapOrder_, ev.xunmap.window);
-            break;
-        }
-        case DestroyNotify:
-            windows_.erase(ev.xdestroywindow.window);
-            std::erase(mapOrder_, ev.xdestroywindow.window);
-            break;
+        case MapNotify: history_.Mapped(ev.xmap.window, at); break;
+        case UnmapNotify: history_.Unmapped(ev.xunmap.window, at); break;
+        case DestroyNotify: history_.Destroyed(ev.xdestroywindow.window, at); break;
         default: break;
     }
 }
@@ -151,23 +128,11 @@ std::optional<TimePoint> XSession::WaitQuiet(TimePoint since, int quietMs, int t
     return lastDamage_;
 }
 
-std::optional<TimePoint> XSession::FirstDamage(TimePoint since, const Rect& area) const {
-    for (const Drawing& d : damage_)
-        if (d.at >= since && d.area.Intersects(area)) return d.at;
-    return std::nullopt;
-}
-
-std::vector<TopWindow> XSession::MappedWindows() const {
-    std::vector<TopWindow> result;
-    for (unsigned long id : mapOrder_)
-        if (auto it = windows_.find(id); it != windows_.end()) result.push_back(it->second);
-    return result;
-}
-
-Rect XSession::LargestShapeRect(const TopWindow& window) const {
+Rect XSession::LargestShapeRect(const Showing& window) const {
     int count = 0;
     int ordering = 0;
-    XRectangle* rects = XShapeGetRectangles(display_, window.id, ShapeBounding, &count, &ordering);
+    XRectangle* rects =
+        XShapeGetRectangles(display_, window.window, ShapeBounding, &count, &ordering);
     Rect best{window.rect.x, window.rect.y, window.rect.width, window.rect.height};
     long bestArea = -1;
     for (int i = 0; i < count; ++i) {

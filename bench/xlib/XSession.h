@@ -1,40 +1,17 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "xlib/Clock.h"
+#include "xlib/WindowHistory.h"
 
 // Xlib's macros (None, Bool, Status...) stay out of the users of this header.
 struct _XDisplay;
 
 namespace quillet::bench {
-
-struct Rect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    bool Intersects(const Rect& o) const {
-        return x < o.x + o.width && o.x < x + width && y < o.y + o.height && o.y < y + height;
-    }
-    int CentreX() const { return x + width / 2; }
-    int CentreY() const { return y + height / 2; }
-};
-
-// A window directly on the root: without a window manager, every top-level
-// window of a program.
-struct TopWindow {
-    unsigned long id = 0;
-    Rect rect;
-    bool overrideRedirect = false;
-    bool mapped = false;
-    TimePoint mappedAt;
-};
 
 // A connection to the X server that watches the whole screen from outside
 // the programs: every top-level window appearing, moving and disappearing,
@@ -57,16 +34,18 @@ public:
     // was none or timeoutMs passed first.
     std::optional<TimePoint> WaitQuiet(TimePoint since, int quietMs, int timeoutMs);
 
-    // The first drawing reported at or after `since` that touches `area`.
-    std::optional<TimePoint> FirstDamage(TimePoint since, const Rect& area) const;
     std::optional<TimePoint> LastDamage() const { return lastDamage_; }
-    // Mapped top-level windows, in the order they were mapped.
-    std::vector<TopWindow> MappedWindows() const;
+    // Every showing of a top-level window that began at or after `since`,
+    // also those that have ended since, in the order they were mapped.
+    std::vector<Showing> ShowingsSince(TimePoint since) const {
+        return history_.ShowingsSince(since);
+    }
+    // Top-level windows mapped now, in the order they were mapped.
+    std::vector<Showing> MappedWindows() const { return history_.OpenShowings(); }
+    bool IsMapped(unsigned long window) const { return history_.IsOpen(window); }
     // The rectangle of `window`'s visible shape with the largest area, in
     // screen coordinates: a point inside it is sure to hit the window.
-    Rect LargestShapeRect(const TopWindow& window) const;
-    // Forgets the drawing reported so far.
-    void ForgetDamage() { damage_.clear(); }
+    Rect LargestShapeRect(const Showing& window) const;
 
     void MovePointer(int x, int y);
     // Press and release without delay between them; returns when both are sent.
@@ -78,11 +57,6 @@ public:
     void TypeText(const std::string& text);
 
 private:
-    struct Drawing {
-        TimePoint at;
-        Rect area;
-    };
-
     void Handle(void* event, TimePoint at);
     void Flush();
 
@@ -90,9 +64,7 @@ private:
     unsigned long root_;
     int damageEventBase_ = 0;
     unsigned long damage_handle_ = 0;
-    std::map<unsigned long, TopWindow> windows_;
-    std::vector<unsigned long> mapOrder_;
-    std::vector<Drawing> damage_;
+    WindowHistory history_;
     std::optional<TimePoint> lastDamage_;
 };
 

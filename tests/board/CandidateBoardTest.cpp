@@ -22,13 +22,6 @@ TEST(BoxOrigin, MapsEachIndexToTheFirstOfItsBox) {
     for (int i = 1; i <= 10; ++i) EXPECT_EQ(BoxOrigin(i), expected[i - 1]) << "i=" << i;
 }
 
-TEST(DigitText, IsTheDecimalText) {
-    EXPECT_EQ(DigitText(1), "1");
-    EXPECT_EQ(DigitText(9), "9");
-    EXPECT_EQ(DigitText(0), "0");
-    EXPECT_EQ(DigitText(-3), "-3");
-}
-
 TEST(CandidateBoard, StartsFullWithSelectionAtTopLeft) {
     CandidateBoard board;
     EXPECT_EQ(board.Selection(), (CellPos{1, 1}));

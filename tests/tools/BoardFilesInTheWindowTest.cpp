@@ -1,12 +1,11 @@
-#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
-#include "../windows/main/RecordingDialogs.h"
+#include "ScratchWindow.h"
 #include "ToolRun.h"
-#include "windows/main/Unit1.h"
 
 using namespace quillet;
 using namespace quillet::testing;
@@ -16,10 +15,13 @@ using quillet::board_tool::testing::RunTool;
 class BoardFilesInTheWindowTest : public QObject {
     Q_OBJECT
 
-    QString startDir;
-    QTemporaryDir* dir = nullptr;
+    std::unique_ptr<ScratchWindow> window;
     RecordingDialogs* dialogs = nullptr;
     TForm1* form = nullptr;
+
+    std::string InTheList(const QString& name) const {
+        return QFile::encodeName(window->Path(name)).toStdString();
+    }
 
     // Loads the file with "Load", then presses "OK?", "解1", "解2" in rounds.
     bool LoadAndFinish(const QString& name) {
@@ -37,21 +39,15 @@ class BoardFilesInTheWindowTest : public QObject {
 
 private slots:
     void init() {
-        startDir = QDir::currentPath();
-        dir = new QTemporaryDir;
-        QDir::setCurrent(dir->path());
-        dialogs = new RecordingDialogs;
-        form = new TForm1(*dialogs);
+        window = std::make_unique<ScratchWindow>();
+        dialogs = &window->dialogs;
+        form = &window->form;
     }
-    void cleanup() {
-        delete form;
-        delete dialogs;
-        QDir::setCurrent(startDir);
-        delete dir;
-    }
+    void cleanup() { window.reset(); }
 
     void newPuzzlesFinishWithTheButtons() {
-        QCOMPARE(RunTool({"new", "--count", "20", "--seed", "1"}).status, 0);
+        QCOMPARE(RunTool({"new", "--count", "20", "--seed", "1", "-o", InTheList("puzzle")}).status,
+                 0);
         for (int n = 1; n <= 20; ++n)
             QVERIFY2(LoadAndFinish(QString("puzzle-%1.cgd").arg(n, 2, 10, QChar('0'))),
                      qPrintable(QString::number(n)));
@@ -62,7 +58,7 @@ private slots:
         for (const char* style : {"one-line", "compact", "readable", "csv"}) {
             const std::string path =
                 QUILLET_TOOL_FIXTURE_DIR "/qqwing-" + std::string(style) + ".txt";
-            QCOMPARE(RunTool({"import", "-o", style, path}).status, 0);
+            QCOMPARE(RunTool({"import", "-o", InTheList(style), path}).status, 0);
             QVERIFY2(LoadAndFinish(QString(style) + ".cgd"), style);
         }
         QVERIFY(dialogs->informations.isEmpty() && dialogs->errors.isEmpty());

@@ -10,7 +10,8 @@ constexpr int kRowHeight = 16;
 constexpr int kNameIndent = 2;
 }  // namespace
 
-FileListBox::FileListBox(QWidget* parent) : QListWidget(parent), directory_(QDir::currentPath()) {
+FileListBox::FileListBox(QWidget* parent, const QString& directory)
+    : QListWidget(parent), directory_(directory.isEmpty() ? QDir::currentPath() : directory) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

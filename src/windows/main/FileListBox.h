@@ -13,8 +13,8 @@ namespace quillet {
 class FileListBox : public QListWidget {
     Q_OBJECT
 public:
-    // The directory is the current directory now, and never changes.
-    explicit FileListBox(QWidget* parent = nullptr);
+    // The directory never changes; without one it is the current directory now.
+    explicit FileListBox(QWidget* parent = nullptr, const QString& directory = QString());
 
     QString Directory() const { return directory_; }
     QString Mask() const { return mask_; }

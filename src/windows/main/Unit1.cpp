@@ -41,7 +41,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, const QRect& ge
 
 }  // namespace
 
-TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
+TForm1::TForm1(Dialogs& dialogs, QWidget* parent, const QString& directory)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -56,7 +56,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     setPalette(pal);
     setAutoFillBackground(true);
 
-    CreateControls();
+    CreateControls(directory);
     NameControlsForAssistiveTechnology();
     ConnectCommands();
     StartUp();
@@ -64,7 +64,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-void TForm1::CreateControls() {
+void TForm1::CreateControls(const QString& directory) {
     SG1 = new BoardGrid(state_.Board(), this);
     SG1->setGeometry(0, 0, 417, 416);
     SG1->setFont(GothicFont(kWindowFontHeight));
@@ -88,7 +88,7 @@ void TForm1::CreateControls() {
     Button3 = MakeButton(this, QStringLiteral("Save"), {424, 356, 49, 25});
     Button4 = MakeButton(this, QStringLiteral("Load"), {480, 356, 49, 25});
 
-    FileListBox1 = new FileListBox(this);
+    FileListBox1 = new FileListBox(this, directory);
     FileListBox1->setGeometry(424, 120, 105, 205);
 
     Edit1 = new QLineEdit(QStringLiteral("*.*"), this);

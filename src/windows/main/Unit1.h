@@ -26,7 +26,9 @@ struct GridPress;
 class TForm1 : public QWidget, private Informer, public DecidePath, private FileControls {
     Q_OBJECT
 public:
-    explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
+    // The file list shows `directory`, by default the current directory at start.
+    explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr,
+                    const QString& directory = QString());
     ~TForm1() override;
 
     BoardState& State() { return state_; }
@@ -72,7 +74,7 @@ private:
     void RereadList() override;
     void SetFileNameText(const std::string& text) override;
 
-    void CreateControls();
+    void CreateControls(const QString& directory);
     void NameControlsForAssistiveTechnology();
     void ConnectCommands();
     void StartUp();

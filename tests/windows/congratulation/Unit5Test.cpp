@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "PictureTime.h"
 #include "drawing/QImageCanvas.h"
 #include "pictures/Pictures.h"
 
@@ -15,14 +16,7 @@ namespace quillet {
 
 namespace {
 
-// A time of day whose seed makes the window draw the given picture.
-QTime TimeOfPicture(int picture) {
-    QTime time(10, 20, 30, 0);
-    RandomGenerator random;
-    for (random.Randomize(time); random.Random(4) != picture; random.Randomize(time))
-        time = time.addMSecs(1);
-    return time;
-}
+using testing::TimeOfPicture;
 
 void AddPictureRows() {
     QTest::addColumn<int>("picture");
@@ -155,7 +149,7 @@ private slots:
             if (auto* form = qobject_cast<TForm5*>(QApplication::activeModalWidget()))
                 form->reject();
         });
-        timeout.start(5000);
+        timeout.start(30000);  // only a window that never closes reaches it
         clicker.start(10);
         ShowCongratulationWindow(&parent);
         QVERIFY(!timedOut);

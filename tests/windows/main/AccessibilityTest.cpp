@@ -3,9 +3,10 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 
 #include "MainWindowTestSupport.h"
-#include "RecordingDialogs.h"
+#include "ScratchWindow.h"
 #include "windows/main/BoardGridAccessible.h"
 #include "windows/main/SpinEdit.h"
 #include "windows/main/Unit1.h"
@@ -30,6 +31,7 @@ void Walk(QAccessibleInterface* root, QList<QAccessibleInterface*>& found) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<ScratchWindow> window;
     RecordingDialogs* dialogs = nullptr;
     TForm1* form = nullptr;
 
@@ -47,16 +49,16 @@ class AccessibilityTest : public QObject {
 private slots:
     void initTestCase() { qRegisterMetaType<QAccessible::Event>(); }
     void init() {
-        dialogs = new RecordingDialogs;
-        form = new TForm1(*dialogs);
+        window = std::make_unique<ScratchWindow>();
+        dialogs = &window->dialogs;
+        form = &window->form;
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         announcements = new QSignalSpy(form->SG1, &BoardGrid::Announced);
     }
     void cleanup() {
         delete announcements;
-        delete form;
-        delete dialogs;
+        window.reset();
     }
 
     void everyControlHasANameAndARole() {

@@ -5,14 +5,12 @@
 #include <QTest>
 
 #include "windows/main/FileListBox.h"
-#include "windows/main/ProgramTitle.h"
 
 using namespace quillet;
 
 class FileListBoxTest : public QObject {
     Q_OBJECT
 
-    QString startDir;
     QTemporaryDir* dir = nullptr;
 
     void touch(const QString& name) {
@@ -22,23 +20,18 @@ class FileListBoxTest : public QObject {
 
 private slots:
     void init() {
-        startDir = QDir::currentPath();
         dir = new QTemporaryDir;
         QVERIFY(dir->isValid());
         for (const char* name :
              {"zeta.CGD", "MyBoard.cgd", "alpha.cgd", ".hidden.cgd", "notes.txt", "b.cgd.bak"})
             touch(name);
         QVERIFY(QDir(dir->path()).mkdir("folder.cgd"));
-        QDir::setCurrent(dir->path());
     }
-    void cleanup() {
-        QDir::setCurrent(startDir);
-        delete dir;
-    }
+    void cleanup() { delete dir; }
 
     void listsOrdinaryMatchingFilesSortedWithoutRegardToCase() {
         QLineEdit edit;
-        FileListBox list;
+        FileListBox list(nullptr, dir->path());
         list.SetFileEdit(&edit);
         list.SetMask(QStringLiteral("*.cgd"));
         QStringList names;
@@ -52,19 +45,20 @@ private slots:
         QCOMPARE(edit.text(), QStringLiteral("*.txt;*.bak"));
     }
 
-    void theDirectoryIsFixedWhenTheListIsMade() {
-        FileListBox list;
+    void theDirectoryIsTheOneGivenOrTheCurrentOne() {
+        const QString current = QDir::currentPath();
+        QCOMPARE(FileListBox().Directory(), current);
+        FileListBox list(nullptr, dir->path());
         list.SetMask(QStringLiteral("*.cgd"));
-        QDir::setCurrent(startDir);
         touch("later.cgd");
         list.Update();
         QCOMPARE(list.count(), 4);
-        QCOMPARE(QDir::currentPath(), startDir);  // reading the list leaves it alone
+        QCOMPARE(QDir::currentPath(), current);  // reading the list leaves it alone
     }
 
     void theLinkedBoxShowsTheSelectedNameOrTheMask() {
         QLineEdit edit;
-        FileListBox list;
+        FileListBox list(nullptr, dir->path());
         list.SetFileEdit(&edit);
         list.SetMask(QStringLiteral("*.cgd"));
         list.resize(105, 205);
@@ -92,25 +86,12 @@ private slots:
 
     void settingTheSameMaskDoesNotReread() {
         QLineEdit edit;
-        FileListBox list;
+        FileListBox list(nullptr, dir->path());
         list.SetFileEdit(&edit);
         list.SetMask(QStringLiteral("*.cgd"));
         edit.setText(QStringLiteral("kept"));
         list.SetMask(QStringLiteral("*.cgd"));
         QCOMPARE(edit.text(), QStringLiteral("kept"));
-    }
-
-    void programTitleAndFullStop() {
-        QCOMPARE(ProgramTitleFromPath("/usr/bin/quillet"), QStringLiteral("quillet"));
-        QCOMPARE(ProgramTitleFromPath("C:/x/QUILLET.EXE"), QStringLiteral("Quillet"));
-        QCOMPARE(ProgramTitleFromPath("my.prog.bin"), QStringLiteral("my"));
-        QCOMPARE(WithFullStop("ファイル a.cgd は開けません"),
-                 QStringLiteral("ファイル a.cgd は開けません."));
-        QCOMPARE(WithFullStop("abc"), QStringLiteral("abc."));
-        QCOMPARE(WithFullStop("9"), QStringLiteral("9."));
-        QCOMPARE(WithFullStop("a/"), QStringLiteral("a/."));  // "/" comes after "."
-        for (const char* kept : {"", "done.", "(a)", "stop!", "trailing ", "a-"})
-            QCOMPARE(WithFullStop(QString::fromUtf8(kept)), QString::fromUtf8(kept));
     }
 };
 

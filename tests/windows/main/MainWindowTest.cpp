@@ -4,9 +4,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <memory>
 
 #include "MainWindowTestSupport.h"
-#include "RecordingDialogs.h"
+#include "ScratchWindow.h"
 #include "windows/main/FileListBox.h"
 #include "windows/main/SpinEdit.h"
 #include "windows/main/Unit1.h"
@@ -17,6 +18,7 @@ using namespace quillet::testing;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<ScratchWindow> window;
     RecordingDialogs* dialogs = nullptr;
     TForm1* form = nullptr;
 
@@ -25,15 +27,13 @@ class MainWindowTest : public QObject {
 
 private slots:
     void init() {
-        dialogs = new RecordingDialogs;
-        form = new TForm1(*dialogs);
+        window = std::make_unique<ScratchWindow>();
+        dialogs = &window->dialogs;
+        form = &window->form;
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
     }
-    void cleanup() {
-        delete form;
-        delete dialogs;
-    }
+    void cleanup() { window.reset(); }
 
     void controlsSitWhereTheLayoutPutsThem_data() {
         QTest::addColumn<QString>("name");

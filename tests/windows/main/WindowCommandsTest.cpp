@@ -3,12 +3,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 #include "MainWindowTestSupport.h"
 #include "PuzzleFixture.h"
-#include "RecordingDialogs.h"
+#include "ScratchWindow.h"
 #include "windows/main/FileListBox.h"
 #include "windows/main/SpinEdit.h"
 
@@ -19,8 +19,7 @@ using namespace quillet::testing;
 class WindowCommandsTest : public QObject {
     Q_OBJECT
 
-    QString startDir;
-    QTemporaryDir* dir = nullptr;
+    std::unique_ptr<ScratchWindow> window;
     RecordingDialogs* dialogs = nullptr;
     TForm1* form = nullptr;
 
@@ -28,19 +27,12 @@ class WindowCommandsTest : public QObject {
 
 private slots:
     void init() {
-        startDir = QDir::currentPath();
-        dir = new QTemporaryDir;
-        QDir::setCurrent(dir->path());
-        dialogs = new RecordingDialogs;
-        form = new TForm1(*dialogs);
+        window = std::make_unique<ScratchWindow>();
+        dialogs = &window->dialogs;
+        form = &window->form;
         form->show();
     }
-    void cleanup() {
-        delete form;
-        delete dialogs;
-        QDir::setCurrent(startDir);
-        delete dir;
-    }
+    void cleanup() { window.reset(); }
 
     void theButtonsFinishRealPuzzlesInTheCongratulationWindow() {
         const auto puzzles = LoadPuzzles(QUILLET_FIXTURE_DIR "/puzzles.txt");
@@ -90,7 +82,7 @@ private slots:
         form->Button3->click();
         QCOMPARE(form->Edit1->text(), QStringLiteral("myboard.cgd"));
         QCOMPARE(form->FileListBox1->count(), 1);
-        QVERIFY(QFile::exists(QStringLiteral("myboard.cgd")));
+        QVERIFY(QFile::exists(window->Path(QStringLiteral("myboard.cgd"))));
 
         form->Button1->click();
         form->Button4->click();
@@ -106,21 +98,22 @@ private slots:
         QCOMPARE(dialogs->errors, QStringList{QStringLiteral("ファイル missing は開けません.")});
     }
 
-    void boardFilesFollowTheListWhereverTheCurrentDirectoryIs() {
-        QTemporaryDir elsewhere;
-        QVERIFY(QDir::setCurrent(elsewhere.path()));
+    void boardFilesGoToTheListsDirectoryNotTheCurrentOne() {
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir(current) != QDir(window->dir.path()));
+        QVERIFY(!QFile::exists(QStringLiteral("kept.cgd")));
         board().SetCell({1, 1}, "7");
         form->Edit1->setText(QStringLiteral("Kept"));
         form->Button3->click();
-        QVERIFY(QFile::exists(dir->filePath(QStringLiteral("kept.cgd"))));
+        QVERIFY(QFile::exists(window->Path(QStringLiteral("kept.cgd"))));
         QCOMPARE(form->FileListBox1->count(), 1);
         board().SetCell({1, 1}, "8");
         form->Edit1->setText(QStringLiteral("kept.cgd"));
         form->Button4->click();
         QCOMPARE(board().Cell({1, 1}), std::string("7"));
         QVERIFY(dialogs->errors.isEmpty());
-        QVERIFY(QDir(elsewhere.path()).isEmpty());
-        QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath());
+        QVERIFY(!QFile::exists(QStringLiteral("kept.cgd")));
+        QCOMPARE(QDir::currentPath(), current);
     }
 
     void anyExceptionInAHandlerEndsOnlyItsCommandWithTheErrorBox() {

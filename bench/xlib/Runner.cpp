@@ -1,0 +1,44 @@
+#include "xlib/Runner.h"
+
+#include <cstdio>
+#include <exception>
+
+namespace quillet::bench {
+
+bool IsMainWindow(const Showing& w) {
+    return !w.overrideRedirect && w.rect.width == kMainWidth && w.rect.height == kMainHeight;
+}
+
+std::optional<Showing> WaitForMainWindow(XSession& x, TimePoint since, bool painted,
+                                         int timeoutMs) {
+    std::optional<Showing> found;
+    x.WaitFor(
+        [&] {
+            for (const Showing& w : x.ShowingsSince(since)) {
+                if (!IsMainWindow(w) || (painted && !w.firstDrawing)) continue;
+                found = w;
+                return true;
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+BenchDisplay::BenchDisplay(const std::string& runnerName)
+    : scratch(runnerName),
+      server(scratch.Path() + "/xvfb.log"),
+      x(server.DisplayName()),
+      environment(ProgramEnvironment(server.DisplayName(), scratch)),
+      workDir(scratch.Subdirectory("start")) {}
+
+int RunnerMain(const char* runnerName, const std::function<int()>& body) {
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: %s\n", runnerName, e.what());
+        return 1;
+    }
+}
+
+}  // namespace quillet::bench
