@@ -16,9 +16,12 @@
 #include <cstdlib>
 #include <memory>
 
+#include "EventDeadline.h"
 #include "PictureTime.h"
 #include "windows/congratulation/Unit5.h"
 #include "windows/congratulation/WindowTransparency.h"
+
+using quillet::testing::kEventDeadlineMs;
 
 namespace quillet {
 namespace {
@@ -113,10 +116,10 @@ private slots:
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
         backdrop_.setGeometry(QGuiApplication::primaryScreen()->geometry());
         backdrop_.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&backdrop_));
+        QVERIFY(QTest::qWaitForWindowExposed(&backdrop_, kEventDeadlineMs));
         // The compositing manager may still be starting up.
         const bool compositor = qEnvironmentVariableIntValue("QUILLET_EXPECT_COMPOSITOR") != 0;
-        QTRY_COMPARE_WITH_TIMEOUT(PerPixelTransparencyAvailable(), compositor, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(PerPixelTransparencyAvailable(), compositor, kEventDeadlineMs);
     }
 
     void closesOnAClickAnywhere_data() {
@@ -138,7 +141,7 @@ private slots:
         const auto form = Show(picture);
         QCOMPARE(form->windowTitle(), QString::number(picture));
         ClickAt(form->mapToGlobal(at));
-        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), kEventDeadlineMs);
         QCOMPARE(form->result(), int(QDialog::Rejected));
     }
 
@@ -147,10 +150,10 @@ private slots:
         ServerMark mark(static_cast<xcb_window_t>(backdrop_.winId()));
         ClickAt(form->mapToGlobal(QPoint(-30, 225)));
         mark.Send();
-        QTRY_VERIFY_WITH_TIMEOUT(mark.Back(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(mark.Back(), kEventDeadlineMs);
         QVERIFY(form->isVisible());
         ClickAt(form->mapToGlobal(QPoint(225, 225)));
-        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), kEventDeadlineMs);
     }
 
     // Only the strokes, fills and texts cover what was on the screen.
@@ -168,7 +171,7 @@ private slots:
             for (int x = 0; x < 450; ++x)
                 if ((picture.pixel(x, y) & RGB_MASK) != 0xFFFFFF)
                     expected.setPixel(x, y, picture.pixel(x, y));
-        QTRY_COMPARE_WITH_TIMEOUT(ScreenAt(area), expected, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(ScreenAt(area), expected, kEventDeadlineMs);
     }
 
 private:
@@ -177,7 +180,7 @@ private:
         const QTime time = testing::TimeOfPicture(picture);
         auto form = std::make_unique<TForm5>(&backdrop_, [time] { return time; });
         form->show();
-        [&] { QVERIFY(QTest::qWaitForWindowExposed(form.get())); }();
+        [&] { QVERIFY(QTest::qWaitForWindowExposed(form.get(), kEventDeadlineMs)); }();
         return form;
     }
 

@@ -1,3 +1,4 @@
+#include "EventDeadline.h"
 #include "windows/congratulation/Unit5.h"
 
 #include <QAccessible>
@@ -11,6 +12,8 @@
 #include "PictureTime.h"
 #include "drawing/QImageCanvas.h"
 #include "pictures/Pictures.h"
+
+using quillet::testing::kEventDeadlineMs;
 
 namespace quillet {
 
@@ -119,7 +122,7 @@ private slots:
         for (const QPoint at : {QPoint(0, 449), QPoint(225, 225), QPoint(449, 0)}) {
             TForm5 form;
             form.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QVERIFY(QTest::qWaitForWindowExposed(&form, kEventDeadlineMs));
             for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space})
                 QTest::keyClick(&form, key);
             QTest::mouseClick(form.Image1, Qt::RightButton, {}, at);
@@ -149,7 +152,7 @@ private slots:
             if (auto* form = qobject_cast<TForm5*>(QApplication::activeModalWidget()))
                 form->reject();
         });
-        timeout.start(30000);  // only a window that never closes reaches it
+        timeout.start(kEventDeadlineMs);  // only a window that never closes reaches it
         clicker.start(10);
         ShowCongratulationWindow(&parent);
         QVERIFY(!timedOut);

@@ -5,11 +5,14 @@
 #include <QTest>
 #include <memory>
 
+#include "EventDeadline.h"
 #include "MainWindowTestSupport.h"
 #include "ScratchWindow.h"
 #include "windows/main/BoardGridAccessible.h"
 #include "windows/main/SpinEdit.h"
 #include "windows/main/Unit1.h"
+
+using quillet::testing::kEventDeadlineMs;
 
 using namespace quillet;
 using namespace quillet::testing;
@@ -53,7 +56,7 @@ private slots:
         dialogs = &window->dialogs;
         form = &window->form;
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(QTest::qWaitForWindowExposed(form, kEventDeadlineMs));
         announcements = new QSignalSpy(form->SG1, &BoardGrid::Announced);
     }
     void cleanup() {

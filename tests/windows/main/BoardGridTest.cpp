@@ -4,7 +4,10 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "EventDeadline.h"
 #include "windows/main/BoardGrid.h"
+
+using quillet::testing::kEventDeadlineMs;
 
 using namespace quillet;
 
@@ -48,22 +51,22 @@ private slots:
         grid->setGeometry(0, 0, 417, 416);
         window->show();
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(QTest::qWaitForWindowActive(window, kEventDeadlineMs));
         grid->setFocus();
     }
     void cleanup() { delete window; }
 
     void aCellWrittenManyTimesIsPaintedOnceAndAgainAfterTheNextWrite() {
-        QTRY_VERIFY(grid->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(grid->isVisible(), kEventDeadlineMs);
         QCoreApplication::processEvents();
         PaintRegions paints;
         grid->installEventFilter(&paints);
         const QRect cell = BoardGrid::CellRect(3, 4).translated(2, 2);
         for (int i = 0; i < 20; ++i) grid->UpdateCell({3, 4});
-        QTRY_COMPARE(paints.regions.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(paints.regions.size(), 1, kEventDeadlineMs);
         QVERIFY(paints.regions[0].contains(cell));
         grid->UpdateCell({3, 4});
-        QTRY_COMPARE(paints.regions.size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(paints.regions.size(), 2, kEventDeadlineMs);
         QVERIFY(paints.regions[1].contains(cell));
         grid->removeEventFilter(&paints);
     }

@@ -4,7 +4,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "EventDeadline.h"
 #include "windows/main/FileListBox.h"
+
+using quillet::testing::kEventDeadlineMs;
 
 using namespace quillet;
 
@@ -63,7 +66,7 @@ private slots:
         list.SetMask(QStringLiteral("*.cgd"));
         list.resize(105, 205);
         list.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QVERIFY(QTest::qWaitForWindowExposed(&list, kEventDeadlineMs));
 
         const QRect second = list.visualItemRect(list.item(1));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());

@@ -8,9 +8,12 @@
 #include <QTest>
 
 #include "DevicePixels.h"
+#include "EventDeadline.h"
 #include "MainWindowTestSupport.h"
 #include "RecordingDialogs.h"
 #include "windows/main/Unit1.h"
+
+using quillet::testing::kEventDeadlineMs;
 
 using namespace quillet;
 using namespace quillet::testing;
@@ -30,7 +33,7 @@ private slots:
     void init() {
         form = new TForm1(dialogs);
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(QTest::qWaitForWindowExposed(form, kEventDeadlineMs));
     }
     void cleanup() { delete form; }
 

@@ -6,11 +6,14 @@
 #include <QTest>
 #include <memory>
 
+#include "EventDeadline.h"
 #include "MainWindowTestSupport.h"
 #include "ScratchWindow.h"
 #include "windows/main/FileListBox.h"
 #include "windows/main/SpinEdit.h"
 #include "windows/main/Unit1.h"
+
+using quillet::testing::kEventDeadlineMs;
 
 using namespace quillet;
 using namespace quillet::testing;
@@ -31,7 +34,7 @@ private slots:
         dialogs = &window->dialogs;
         form = &window->form;
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(QTest::qWaitForWindowExposed(form, kEventDeadlineMs));
     }
     void cleanup() { window.reset(); }
 
@@ -114,7 +117,7 @@ private slots:
 
     void tabVisitsTheControlsInOrderSkippingDisabledOnes() {
         form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form));
+        QVERIFY(QTest::qWaitForWindowActive(form, kEventDeadlineMs));
         QCOMPARE(QApplication::focusWidget(), form->SG1);
         auto chain = [&](Qt::Key key) {
             QList<QWidget*> seen;
@@ -288,7 +291,7 @@ private slots:
     void aTypedZeroIsNormalisedBeforeDecideReadsIt() {
         ClickCell(*form, 5, 5);
         form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form));
+        QVERIFY(QTest::qWaitForWindowActive(form, kEventDeadlineMs));
         form->SpinEdit1->setFocus();
         form->SpinEdit1->setText(QStringLiteral("0"));
         QCOMPARE(form->SpinEdit1->Value(), 0);

@@ -3,7 +3,10 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "EventDeadline.h"
 #include "windows/main/SpinEdit.h"
+
+using quillet::testing::kEventDeadlineMs;
 
 using quillet::SpinEdit;
 
@@ -23,7 +26,7 @@ private slots:
         other->setGeometry(0, 40, 49, 26);
         window->show();
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(QTest::qWaitForWindowActive(window, kEventDeadlineMs));
         spin->setFocus();
     }
     void cleanup() { delete window; }
@@ -89,10 +92,10 @@ private slots:
         QTest::mousePress(spin->UpButton(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), spin);
         QCOMPARE(spin->text(), QStringLiteral("1"));  // a press alone does not step
-        QTRY_VERIFY_WITH_TIMEOUT(spin->Value() >= 2, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(spin->Value() >= 2, kEventDeadlineMs);
         // Timers may fire up to 5 % early, never sooner.
         QVERIFY2(held.elapsed() >= 380, qPrintable(QString::number(held.elapsed())));
-        QTRY_COMPARE_WITH_TIMEOUT(spin->text(), QStringLiteral("9"), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(spin->text(), QStringLiteral("9"), kEventDeadlineMs);
         QTest::mouseRelease(spin->UpButton(), Qt::LeftButton);
         QCOMPARE(spin->text(), QStringLiteral("9"));
     }
