@@ -11,6 +11,12 @@
 #include <QWindow>
 
 #include <cmath>
+#include <cstdlib>
+
+#ifdef QUILLET_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
 
 namespace quillet {
 namespace {
@@ -79,6 +85,7 @@ MessageBox::MessageBox(Kind kind, const QString& title, const QString& text, QWi
     ok_->setDefault(true);
     ok_->setAutoDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    WatchFrameExtents();
 
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
@@ -102,14 +109,45 @@ void MessageBox::showEvent(QShowEvent* event) {
 }
 
 // A window manager frames the box around its client area without moving it,
-// which sends no move event: the first exposure is when the frame is known.
+// which sends no move event: look again when the box is exposed, and when the
+// manager announces the frame's size.
 bool MessageBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && event->type() == QEvent::Expose &&
-        windowHandle()->isExposed()) {
-        ownFrameKnown_ = true;
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
         CentreOnScreen();
-    }
     return QDialog::eventFilter(watched, event);
+}
+
+bool MessageBox::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+#ifdef QUILLET_HAVE_XCB
+    if (eventType != "xcb_generic_event_t" || !frameExtentsAtom_ ||
+        !testAttribute(Qt::WA_WState_Created))
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) return false;
+    const auto* property = static_cast<const xcb_property_notify_event_t*>(message);
+    // Qt reads the new frame after this filter: look once it has.
+    if (property->window == winId() && property->atom == frameExtentsAtom_)
+        QMetaObject::invokeMethod(this, &MessageBox::CentreOnScreen, Qt::QueuedConnection);
+#else
+    Q_UNUSED(eventType);
+    Q_UNUSED(message);
+#endif
+    return false;
+}
+
+void MessageBox::WatchFrameExtents() {
+#ifdef QUILLET_HAVE_XCB
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) return;
+    xcb_connection_t* connection = x11->connection();
+    const char name[] = "_NET_FRAME_EXTENTS";
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+    if (!reply) return;
+    frameExtentsAtom_ = reply->atom;
+    std::free(reply);
+    QCoreApplication::instance()->installNativeEventFilter(this);
+#endif
 }
 
 void MessageBox::moveEvent(QMoveEvent* event) {
@@ -126,7 +164,7 @@ void MessageBox::CentreOnScreen() {
     const QScreen* screen = ScreenOf(parentWidget());
     if (!screen) return;
     const QWidget* opener = parentWidget() ? parentWidget()->window() : nullptr;
-    const bool framed = ownFrameKnown_ || frameGeometry() != geometry();
+    const bool framed = frameGeometry() != geometry();
     const QMargins frame = framed ? FrameOf(this) : opener ? FrameOf(opener) : QMargins();
     const QSize outer = size().grownBy(frame);
     const QRect area = screen->availableGeometry();

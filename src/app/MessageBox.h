@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QDialog>
 
 class QLabel;
@@ -12,7 +13,7 @@ namespace quillet {
 // centred below. The box stands centred on the screen's available area, not
 // over the window that opened it, and it keeps there when a window manager
 // frames it.
-class MessageBox : public QDialog {
+class MessageBox : public QDialog, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
     enum class Kind { Information, Error };
@@ -27,18 +28,20 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CentreOnScreen();
+    void WatchFrameExtents();
 
     Kind kind_;
     QLabel* text_;
     QPushButton* ok_;
     int corrections_ = 0;
     bool watchingWindow_ = false;
-    bool ownFrameKnown_ = false;
+    quint32 frameExtentsAtom_ = 0;  // X11 only
 };
 
 }  // namespace quillet

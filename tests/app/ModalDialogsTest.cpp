@@ -70,8 +70,9 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
     // Stands where the main window does, so that a box centred over its
-    // opener would miss the screen's centre.
-    QWidget opener;
+    // opener would miss the screen's centre. Unframed, so that under a window
+    // manager the box cannot take its frame from the opener's.
+    QWidget opener{nullptr, Qt::FramelessWindowHint};
 
 private slots:
     void initTestCase() {
