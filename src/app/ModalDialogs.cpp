@@ -1,8 +1,6 @@
 #include "app/ModalDialogs.h"
 
-#include <QMessageBox>
-#include <QPushButton>
-
+#include "app/MessageBox.h"
 #include "windows/congratulation/Unit5.h"
 #include "windows/main/ProgramTitle.h"
 
@@ -10,22 +8,19 @@ namespace quillet {
 
 namespace {
 
-void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, ProgramTitle(), text, QMessageBox::NoButton, parent);
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
+void ShowBox(QWidget* parent, MessageBox::Kind kind, const QString& text) {
+    MessageBox box(kind, ProgramTitle(), text, parent);
     box.exec();
 }
 
 }  // namespace
 
 void ModalDialogs::ShowInformation(QWidget* parent, const QString& text) {
-    ShowBox(parent, QMessageBox::NoIcon, text);
+    ShowBox(parent, MessageBox::Kind::Information, text);
 }
 
 void ModalDialogs::ShowError(QWidget* parent, const QString& text) {
-    ShowBox(parent, QMessageBox::Critical, text);
+    ShowBox(parent, MessageBox::Kind::Error, text);
 }
 
 void ModalDialogs::ShowCongratulation(QWidget* parent) { ShowCongratulationWindow(parent); }

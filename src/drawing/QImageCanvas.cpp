@@ -1,9 +1,11 @@
 #include "drawing/QImageCanvas.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QRawFont>
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "drawing/Fonts.h"
+#include "drawing/VerticalText.h"
 
 namespace quillet {
 namespace {
@@ -123,24 +126,20 @@ void QImageCanvas::DrawHorizontalText(QPainter& painter, const QString& text) {
 }
 
 // The vertical variant of a face sets the characters upright along a text
-// line that runs down the column. Drawn here character by character in a frame
-// turned a quarter turn back from the line: the column runs along +y, and the
-// cells, as wide as the font's cell height, lie to the left of the reference
-// point, where the line's "below" is.
+// line that runs down the column. Drawn here in a frame turned a quarter turn
+// back from the line: the column runs along +y, and its cells, as wide as the
+// font's cell height, lie to the left of the reference point, where the line's
+// "below" is. Glyph outlines are filled unsmoothed, as in DrawGlyphs.
 void QImageCanvas::DrawVerticalText(QPainter& painter, const QString& text) {
     painter.rotate(-90.0);
-    const QFontMetrics metrics(painter.font());
-    const int cell = metrics.height();
-    int top = 0;
-    for (const char32_t code : text.toUcs4()) {
-        const QString character = QString::fromUcs4(&code, 1);
-        const int advance = metrics.horizontalAdvance(character);
+    const QRawFont font = QRawFont::fromFont(painter.font());
+    const qreal width = QFontMetricsF(painter.font()).height();
+    for (const VerticalGlyph& glyph : LayOutVertically(font, text, width)) {
         if (GetBrushStyle() == BrushStyle::Solid)
-            painter.fillRect(QRect(-cell, top, cell, advance), ToQColor(BrushColour()));
-        const int baseline = top + (cell > 0 ? metrics.ascent() * advance / cell : 0);
-        DrawGlyphs(painter, -cell + (cell - advance) / 2, baseline, character,
-                   ToQColor(FontColour()));
-        top += advance;
+            painter.fillRect(QRectF(-width, glyph.top, width, glyph.advance),
+                             ToQColor(BrushColour()));
+        painter.fillPath(font.pathForGlyph(glyph.glyph).translated(glyph.origin),
+                         ToQColor(FontColour()));
     }
 }
 

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "drawing/Fonts.h"
 #include "drawing/QImageCanvas.h"
 #include "pictures/Banner.h"
 #include "pictures/Pictures.h"
@@ -39,6 +42,51 @@ TEST(QImageCanvasText, SetsTheBannerInExactColourBelowAndLeftOfItsReferencePoint
     }
     EXPECT_GT(right, 500);
     EXPECT_GT(left, 500);
+}
+
+// Each column measured in its own frame, turned 20 degrees clockwise about its
+// reference point: y down the column, x across it. The cells come from the
+// face's vertical advances (IPAPGothic's vmtx for the vertical forms, in
+// thousandths of the em). Its cell is about 1.087 em high, so the em is 69
+// pixels at the banner's cell height of 75; the column is the cell, 75 wide.
+TEST(BannerOnBitmap, SetsEachColumnInVerticalTypeFromItsReferencePoint) {
+    ASSERT_EQ(SurfaceFont(QStringLiteral("@") + kDefaultFontFace, 75).pixelSize(), 69);
+    QImageCanvas surface;
+    surface.SetBrushStyle(BrushStyle::Clear);
+    DrawBanner(surface, 0x00FFFF, 450);
+    struct Column {
+        QPointF reference;
+        int advances[4];
+    };
+    const Column columns[] = {{{360, 112}, {920, 940, 880, 940}},
+                              {{248, 112}, {940, 920, 930, 930}}};
+    const double turn = 20 * 3.14159265358979 / 180;
+    for (const Column& column : columns) {
+        double bounds[5] = {0};
+        for (int k = 0; k < 4; ++k) bounds[k + 1] = bounds[k] + column.advances[k] * 0.069;
+        int ink[4] = {0};
+        double left = 0, right = -75;
+        for (int y = 0; y < 450; ++y) {
+            for (int x = 0; x < 450; ++x) {
+                if (surface.Image().pixel(x, y) == kWhite) continue;
+                const QPointF q = QPointF(x + 0.5, y + 0.5) - column.reference;
+                const double across = q.x() * std::cos(turn) + q.y() * std::sin(turn);
+                const double along = -q.x() * std::sin(turn) + q.y() * std::cos(turn);
+                if (across < -90 || across > 15 || along < -30 || along > 330) continue;
+                ASSERT_TRUE(across > -75 && across < 0) << x << "," << y;
+                ASSERT_TRUE(along > 0 && along < bounds[4]) << x << "," << y;
+                // Every character stays clear of its cell's ends.
+                const int k =
+                    static_cast<int>(std::upper_bound(bounds, bounds + 4, along) - bounds) - 1;
+                ASSERT_TRUE(along > bounds[k] + 1 && along < bounds[k + 1] - 1) << x << "," << y;
+                ++ink[k];
+                left = std::min(left, across);
+                right = std::max(right, across);
+            }
+        }
+        for (int k = 0; k < 4; ++k) EXPECT_GT(ink[k], 150) << "cell " << k;
+        EXPECT_NEAR((left + right) / 2, -37.5, 1.5);
+    }
 }
 
 // Lets only pixels within the bounds of the outline drawn before a fill change.

@@ -80,9 +80,13 @@ void SpinEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void SpinEdit::focusOutEvent(QFocusEvent* event) {
+void SpinEdit::Normalise() {
     const int value = Value();
     if (value != std::clamp(value, kMin, kMax)) SetValue(value);
+}
+
+void SpinEdit::focusOutEvent(QFocusEvent* event) {
+    Normalise();
     QLineEdit::focusOutEvent(event);
 }
 

@@ -22,6 +22,9 @@ public:
     int Value() const;
     void SetValue(int value);
     void Step(int delta);
+    // Rewrites a number outside the range in its clamped form ("0" becomes
+    // "1"), as leaving the box does; any other text stays as typed.
+    void Normalise();
 
     QToolButton* UpButton() const { return up_; }
     QToolButton* DownButton() const { return down_; }

@@ -178,6 +178,10 @@ void TForm1::StartUp() {
 }
 
 void TForm1::RunCommand(const std::function<void()>& command, bool showForeseenErrors) {
+    // A command started without taking the focus from the selector (an
+    // assistive technology's press, a keyboard shortcut of the platform) must
+    // still read 1..9, as after leaving the selector.
+    SpinEdit1->Normalise();
     const std::optional<CommandFailure> failure = RunGuarded(command);
     if (!failure || (failure->foreseen && !showForeseenErrors)) return;
     // Even the error box may fail when memory is short; the program goes on.

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -298,6 +299,30 @@ private slots:
         QTest::mouseClick(form->Button2, Qt::LeftButton);
         QCOMPARE(form->SpinEdit1->text(), QStringLiteral("1"));
         QCOMPARE(cell({5, 5}), QStringLiteral("1"));
+    }
+
+    // An assistive technology presses "決定" without moving the focus.
+    void aTypedZeroReadsAsOneWhenDecideIsPressedFromOutside() {
+        ClickCell(*form, 5, 5);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        form->SpinEdit1->setFocus();
+        QTRY_VERIFY(form->SpinEdit1->hasFocus());
+        form->SpinEdit1->selectAll();
+        QTest::keyClick(form->SpinEdit1, Qt::Key_0);
+        QCOMPARE(form->SpinEdit1->text(), QStringLiteral("0"));
+        QAccessibleInterface* decide = QAccessible::queryAccessibleInterface(form->Button2);
+        QVERIFY(decide && decide->actionInterface());
+        // The press animates the button and clicks it when the animation ends.
+        decide->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE_WITH_TIMEOUT(cell({5, 5}), QStringLiteral("1"), 10000);
+        QVERIFY(form->SpinEdit1->hasFocus());
+        QVERIFY(dialogs->informations.isEmpty());
+        QCOMPARE(form->SpinEdit1->text(), QStringLiteral("1"));
+        // Any other text stays as typed, as when leaving the selector.
+        form->SpinEdit1->setText(QStringLiteral("-"));
+        form->Button1->click();
+        QCOMPARE(form->SpinEdit1->text(), QStringLiteral("-"));
     }
 
     void endClosesTheWindow() {
