@@ -1,9 +1,15 @@
 #include "files/BoardFileName.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <string_view>
+
+#include "files/DirectoryEntries.h"
+#include "files/UniqueFd.h"
 
 namespace quillet {
 
@@ -11,13 +17,8 @@ namespace {
 
 char LowerAscii(char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; }
 
-bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
-
-bool Exists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
 }
 
 }  // namespace
@@ -38,24 +39,29 @@ std::string InDirectory(const std::string& directory, const std::string& name) {
 }
 
 std::string MatchLetterCase(const std::string& name) {
-    const QByteArray bytes = QByteArray::fromStdString(name);
-    if (bytes.isEmpty() || bytes.contains('\0') || Exists(QFile::decodeName(bytes))) return name;
+    struct stat info {};
+    if (name.empty() || name.find('\0') != std::string::npos || ::lstat(name.c_str(), &info) == 0)
+        return name;
 
-    const qsizetype slash = bytes.lastIndexOf('/');
-    const std::string directory = name.substr(0, slash + 1);
-    const std::string leaf = name.substr(slash + 1);
+    const std::size_t slash = name.rfind('/');
+    const std::string directory = slash == std::string::npos ? "" : name.substr(0, slash + 1);
+    const std::string leaf = name.substr(slash == std::string::npos ? 0 : slash + 1);
     if (leaf.empty()) return name;
 
-    const QDir dir(directory.empty() ? QStringLiteral(".") : QFile::decodeName(directory.c_str()));
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
+    const UniqueFd dirFd(
+        ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dirFd.valid()) return name;
     std::string match;
     int matches = 0;
-    for (const QString& entry : entries) {
-        const std::string entryName = QFile::encodeName(entry).toStdString();
-        if (!EqualIgnoringAsciiCase(entryName, leaf)) continue;
+    ForEachEntry(dirFd.get(), [&](const dirent& entry) {
+        const std::string_view entryName = entry.d_name;
+        if (entryName.size() != leaf.size() || !EqualIgnoringAsciiCase(entryName, leaf)) return;
+        if (entry.d_type != DT_REG &&
+            (::fstatat(dirFd.get(), entry.d_name, &info, 0) != 0 || !S_ISREG(info.st_mode)))
+            return;
         match = entryName;
         ++matches;
-    }
+    });
     return matches == 1 ? directory + match : name;
 }
 

@@ -27,7 +27,13 @@ using OwnContentTest = std::function<bool(std::string_view bytes)>;
 // over the target, and the directory is synced. A symbolic link at `path` is
 // followed and stays. An existing target's permission bits are kept.
 //
-// Temporary files are named ".LEAF.XXXXXX.saving" (LEAF the target's name),
+// A target that exists but that this user may not write is refused untouched
+// (kCannotCreate), as writing it in place would be.
+//
+// Temporary files are named ".LEAF.XXXXXX.saving" (LEAF the target's name;
+// where that would pass the directory's name limit, LEAF is the name's start,
+// "~" and a hash of the whole name, so every name the directory takes can be
+// saved),
 // which no "*.ext" mask matches. Where the file system allows, the bytes go
 // to an unnamed file that is named only once complete and synced, so a kill
 // can leave at most a complete copy. Such a leftover of this target is
@@ -37,7 +43,11 @@ using OwnContentTest = std::function<bool(std::string_view bytes)>;
 ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes,
                            const OwnContentTest& isOwnContent);
 
-// Whether `entry` has the form of a temporary name made for `leaf`.
-bool IsTemporaryNameFor(std::string_view entry, std::string_view leaf);
+// What stands for `leaf` in the names of its temporaries.
+std::string TemporaryLeafPart(std::string_view leaf, std::size_t nameLimit);
+
+// Whether `entry` has the form of a temporary name made for `leaf` in a
+// directory whose names hold at most `nameLimit` bytes.
+bool IsTemporaryNameFor(std::string_view entry, std::string_view leaf, std::size_t nameLimit = 255);
 
 }  // namespace quillet

@@ -6,6 +6,7 @@
 #include "aids/DecidePath.h"
 #include "board/BoardState.h"
 #include "board/Informer.h"
+#include "files/BoardDirectory.h"
 #include "files/FileControls.h"
 
 class QLabel;
@@ -26,7 +27,9 @@ struct GridPress;
 class TForm1 : public QWidget, private Informer, public DecidePath, private FileControls {
     Q_OBJECT
 public:
-    explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
+    // Boards are listed, saved and loaded in `boardDirectory` (bytes).
+    explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr,
+                    std::string boardDirectory = CurrentDirectory());
     ~TForm1() override;
 
     BoardState& State() { return state_; }
@@ -95,6 +98,7 @@ private:
     void SG1MouseDown(const GridPress& press);
 
     Dialogs& dialogs_;
+    std::string boardDirectory_;
     BoardState state_;
 };
 

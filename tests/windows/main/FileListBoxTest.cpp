@@ -42,13 +42,13 @@ private slots:
         list.SetFileEdit(&edit);
         list.SetMask(QStringLiteral("*.cgd"));
         QStringList names;
-        for (int i = 0; i < list.count(); ++i) names << list.item(i)->text();
+        for (int i = 0; i < list.count(); ++i) names << list.ShownName(i);
         QCOMPARE(names, (QStringList{"alpha.cgd", "MyBoard.cgd", "zeta.CGD"}));
         QCOMPARE(edit.text(), QStringLiteral("*.cgd"));
 
         list.SetMask(QStringLiteral("*.txt;*.bak"));
         QCOMPARE(list.count(), 2);
-        QCOMPARE(list.item(0)->text(), QStringLiteral("b.cgd.bak"));
+        QCOMPARE(list.ShownName(0), QStringLiteral("b.cgd.bak"));
         QCOMPARE(edit.text(), QStringLiteral("*.txt;*.bak"));
     }
 
@@ -71,7 +71,7 @@ private slots:
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
 
-        const QRect second = list.visualItemRect(list.item(1));
+        const QRect second = list.visualRect(list.model()->index(1, 0));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(edit.text(), QStringLiteral("MyBoard.cgd"));
         QCOMPARE(edit.selectedText(), QStringLiteral("MyBoard.cgd"));
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(edit.text(), QStringLiteral("zeta.CGD"));
 
         list.Update();
-        QVERIFY(list.selectedItems().isEmpty());
+        QCOMPARE(list.SelectedRow(), -1);
         QCOMPARE(edit.text(), QStringLiteral("*.cgd"));
     }
 
