@@ -29,7 +29,9 @@ constexpr int kMainWidth = 534;
 constexpr int kMainHeight = 416;
 constexpr int kStartTimeoutMs = 30000;
 constexpr int kCommandTimeoutMs = 10000;
-constexpr int kQuietMs = 150;
+// Long enough that a command drawing nothing while it works (the pressed
+// button is drawn at once) is still timed to its repaint.
+constexpr int kQuietMs = 1000;
 constexpr int kSettleMs = 80;
 constexpr Rect kSave{424, 356, 49, 25};
 constexpr Rect kLoad{480, 356, 49, 25};

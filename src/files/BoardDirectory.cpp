@@ -151,14 +151,27 @@ bool MatchesPattern(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
+bool MatchesMask(std::string_view mask, std::string_view name) {
+    return std::ranges::any_of(
+        Patterns(mask), [&](std::string_view pattern) { return MatchesPattern(pattern, name); });
+}
+
 bool ComesBeforeIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lowered = [](char x, char y) {
-        return static_cast<unsigned char>(LowerAscii(x)) <
-               static_cast<unsigned char>(LowerAscii(y));
-    };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lowered)) return true;
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), lowered)) return false;
-    return a < b;
+    // One pass: the first difference apart from case decides, else the first
+    // difference at all, else the shorter name comes first.
+    int rawOrder = 0;
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if (x == y) continue;
+        const auto lowX = static_cast<unsigned char>(LowerAscii(a[i]));
+        const auto lowY = static_cast<unsigned char>(LowerAscii(b[i]));
+        if (lowX != lowY) return lowX < lowY;
+        if (rawOrder == 0) rawOrder = x < y ? -1 : 1;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return rawOrder < 0;
 }
 
 std::vector<std::string> ListMatchingFiles(const std::string& directory, std::string_view mask) {
@@ -167,15 +180,47 @@ std::vector<std::string> ListMatchingFiles(const std::string& directory, std::st
     const UniqueFd dirFd(
         ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (patterns.empty() || !dirFd.valid()) return names;
+    // The names are gathered side by side and sorted as views, which keeps
+    // the comparisons of a long list within the cache.
+    std::string gathered;
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
     ForEachEntry(dirFd.get(), [&](const dirent& entry) {
         const std::string_view name = entry.d_name;
         if (name.front() == '.') return;
         const bool matches = std::ranges::any_of(
             patterns, [&](std::string_view pattern) { return MatchesPattern(pattern, name); });
-        if (matches && IsOrdinaryFile(dirFd.get(), entry)) names.emplace_back(name);
+        if (!matches || !IsOrdinaryFile(dirFd.get(), entry)) return;
+        spans.emplace_back(gathered.size(), name.size());
+        gathered += name;
     });
-    std::ranges::sort(names, ComesBeforeIgnoringCase);
+    std::vector<std::string_view> views;
+    views.reserve(spans.size());
+    for (const auto& [at, size] : spans)
+        views.push_back(std::string_view(gathered).substr(at, size));
+    std::ranges::sort(views, ComesBeforeIgnoringCase);
+    names.reserve(views.size());
+    for (const std::string_view name : views) names.emplace_back(name);
     return names;
+}
+
+DirectoryListing ReadListing(const std::string& directory, std::string_view mask) {
+    DirectoryListing listing{directory, std::string(mask), {}, 0, 0, {}};
+    struct stat info {};
+    if (::stat(directory.empty() ? "." : directory.c_str(), &info) == 0) {
+        listing.device = info.st_dev;
+        listing.inode = info.st_ino;
+        listing.modified = info.st_mtim;
+    }
+    listing.names = ListMatchingFiles(directory, mask);
+    return listing;
+}
+
+bool IsCurrent(const DirectoryListing& listing) {
+    struct stat info {};
+    return ::stat(listing.directory.empty() ? "." : listing.directory.c_str(), &info) == 0 &&
+           info.st_dev == listing.device && info.st_ino == listing.inode &&
+           info.st_mtim.tv_sec == listing.modified.tv_sec &&
+           info.st_mtim.tv_nsec == listing.modified.tv_nsec;
 }
 
 ReadableName ReadName(std::string_view stored) {

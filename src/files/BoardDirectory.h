@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/types.h>
+#include <time.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +18,9 @@ std::string CurrentDirectory();
 // itself with A-Z matching a-z.
 bool MatchesPattern(std::string_view pattern, std::string_view name);
 
+// Whether `name` matches any pattern of the ";"-separated `mask`.
+bool MatchesMask(std::string_view mask, std::string_view name);
+
 // Orders names by their bytes with A-Z taken as a-z; names equal that way
 // keep the byte order, so the order is total.
 bool ComesBeforeIgnoringCase(std::string_view a, std::string_view b);
@@ -25,6 +31,23 @@ bool ComesBeforeIgnoringCase(std::string_view a, std::string_view b);
 // regular file, or a symbolic link to one, are left out. An unreadable
 // directory lists nothing.
 std::vector<std::string> ListMatchingFiles(const std::string& directory, std::string_view mask);
+
+// What ListMatchingFiles found in a directory, and how the directory stood
+// just before it was read, so that a later look can tell whether the names
+// may have changed since.
+struct DirectoryListing {
+    std::string directory;
+    std::string mask;
+    std::vector<std::string> names;
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+};
+DirectoryListing ReadListing(const std::string& directory, std::string_view mask);
+
+// Whether nothing has been added to, removed from or renamed in the directory
+// since the listing was read (as far as its modification time tells).
+bool IsCurrent(const DirectoryListing& listing);
 
 // Readable text (UTF-8) for a stored name: the name itself when it is valid
 // UTF-8, else its Shift-JIS (code page 932) reading, else the name with every

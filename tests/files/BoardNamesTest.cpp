@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -101,6 +102,22 @@ TEST_F(BoardNamesTest, ListsEveryMatchingFileAsStoredSortedWithoutCase) {
     EXPECT_EQ(ListMatchingFiles(dir, "?\xfe.cgd;\xe7\x9b\xa4?.cgd"),
               std::vector<std::string>{"\xff\xfe.cgd"});
     EXPECT_TRUE(ListMatchingFiles(dir + "/missing", "*").empty());
+}
+
+TEST_F(BoardNamesTest, ACurrentListingMatchesLetterCaseLikeTheDirectory) {
+    Write("Zeta.cgd", "1\r\n");
+    Write("Other.txt", "1\r\n");
+    // An hour back, so that the change below shows even within one tick of
+    // the file system's clock.
+    const timespec past[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.c_str(), past, 0), 0);
+    const DirectoryListing listing = ReadListing(dir, "*.cgd");
+    EXPECT_EQ(MatchLetterCase(In("zeta.cgd"), &listing), In("Zeta.cgd"));
+    EXPECT_EQ(MatchLetterCase(In("other.txt"), &listing), In("Other.txt"));  // not listed
+    EXPECT_EQ(MatchLetterCase(In("none.cgd"), &listing), In("none.cgd"));
+    // A second spelling since the listing: the directory is read again.
+    Write("ZETA.cgd", "2\r\n");
+    EXPECT_EQ(MatchLetterCase(In("zeta.cgd"), &listing), In("zeta.cgd"));
 }
 
 TEST(BoardNameReading, UsesUtf8ThenShiftJisThenEscapes) {

@@ -14,14 +14,14 @@ QString ShownText(const std::string& stored) {
 }
 }  // namespace
 
-void FileNameModel::SetNames(std::vector<std::string> names) {
+void FileNameModel::SetListing(DirectoryListing listing) {
     beginResetModel();
-    names_ = std::move(names);
+    listing_ = std::move(listing);
     endResetModel();
 }
 
 int FileNameModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(names_.size());
+    return parent.isValid() ? 0 : static_cast<int>(listing_.names.size());
 }
 
 QVariant FileNameModel::data(const QModelIndex& index, int role) const {
@@ -62,7 +62,7 @@ void FileListBox::SetMask(const QString& mask) {
 void FileListBox::Update() {
     {
         const QSignalBlocker quiet(selectionModel());
-        model_->SetNames(ListMatchingFiles(directory_, mask_.toStdString()));
+        model_->SetListing(ReadListing(directory_, mask_.toStdString()));
         selectionModel()->clear();
     }
     ShowSelectionInEdit();

@@ -18,13 +18,16 @@ class FileNameModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void SetNames(std::vector<std::string> names);
-    const std::string& StoredName(int row) const { return names_[static_cast<std::size_t>(row)]; }
+    void SetListing(DirectoryListing listing);
+    const DirectoryListing& Listing() const { return listing_; }
+    const std::string& StoredName(int row) const {
+        return listing_.names[static_cast<std::size_t>(row)];
+    }
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::vector<std::string> names_;
+    DirectoryListing listing_;
 };
 
 // The names of the ordinary files of one directory that match a
@@ -50,6 +53,7 @@ public:
     int count() const { return model_->rowCount(); }
     QString ShownName(int row) const;
     const std::string& StoredName(int row) const { return model_->StoredName(row); }
+    const DirectoryListing& Listing() const { return model_->Listing(); }
     // The row selected, or -1.
     int SelectedRow() const;
     void SelectRow(int row);

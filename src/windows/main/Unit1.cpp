@@ -233,6 +233,8 @@ void TForm1::RereadList() { FileListBox1->Update(); }
 
 void TForm1::SetFileNameText(const std::string& text) { FileListBox1->ShowNameInEdit(text); }
 
+const DirectoryListing* TForm1::Listing() const { return &FileListBox1->Listing(); }
+
 void TForm1::Button9Click() { close(); }
 
 void TForm1::PopupDigitClick(int digit) {

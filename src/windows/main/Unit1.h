@@ -74,6 +74,7 @@ private:
     std::string ListDirectory() const override;
     void RereadList() override;
     void SetFileNameText(const std::string& text) override;
+    const DirectoryListing* Listing() const override;
 
     void CreateControls();
     void NameControlsForAssistiveTechnology();
