@@ -11,7 +11,6 @@
 #include <climits>
 
 #include "files/DirectoryEntries.h"
-#include "files/UniqueFd.h"
 
 namespace quillet {
 
@@ -174,22 +173,24 @@ bool ComesBeforeIgnoringCase(std::string_view a, std::string_view b) {
     return rawOrder < 0;
 }
 
-std::vector<std::string> ListMatchingFiles(const std::string& directory, std::string_view mask) {
+std::vector<std::string> ListMatchingFiles(const std::string& directory, std::string_view mask,
+                                           std::vector<std::string>* temporaries) {
     std::vector<std::string> names;
     const std::vector<std::string_view> patterns = Patterns(mask);
-    const UniqueFd dirFd(
-        ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (patterns.empty() || !dirFd.valid()) return names;
+    if (patterns.empty()) return names;
     // The names are gathered side by side and sorted as views, which keeps
     // the comparisons of a long list within the cache.
     std::string gathered;
     std::vector<std::pair<std::size_t, std::size_t>> spans;
-    ForEachEntry(dirFd.get(), [&](const dirent& entry) {
+    ForEachEntry(directory, [&](int dirFd, const dirent& entry) {
         const std::string_view name = entry.d_name;
-        if (name.front() == '.') return;
+        if (name.front() == '.') {
+            if (temporaries && name.ends_with(".saving")) temporaries->emplace_back(name);
+            return;
+        }
         const bool matches = std::ranges::any_of(
             patterns, [&](std::string_view pattern) { return MatchesPattern(pattern, name); });
-        if (!matches || !IsOrdinaryFile(dirFd.get(), entry)) return;
+        if (!matches || !IsOrdinaryFile(dirFd, entry)) return;
         spans.emplace_back(gathered.size(), name.size());
         gathered += name;
     });
@@ -204,14 +205,14 @@ std::vector<std::string> ListMatchingFiles(const std::string& directory, std::st
 }
 
 DirectoryListing ReadListing(const std::string& directory, std::string_view mask) {
-    DirectoryListing listing{directory, std::string(mask), {}, 0, 0, {}};
+    DirectoryListing listing{directory, std::string(mask), {}, {}, 0, 0, {}};
     struct stat info {};
     if (::stat(directory.empty() ? "." : directory.c_str(), &info) == 0) {
         listing.device = info.st_dev;
         listing.inode = info.st_ino;
         listing.modified = info.st_mtim;
     }
-    listing.names = ListMatchingFiles(directory, mask);
+    listing.names = ListMatchingFiles(directory, mask, &listing.temporaries);
     return listing;
 }
 

@@ -28,9 +28,11 @@ bool ComesBeforeIgnoringCase(std::string_view a, std::string_view b);
 // The names (bytes, as stored) of the ordinary files of `directory` that match
 // any pattern of the ";"-separated `mask`, each once, sorted by
 // ComesBeforeIgnoringCase. Hidden names (a leading ".") and anything but a
-// regular file, or a symbolic link to one, are left out. An unreadable
-// directory lists nothing.
-std::vector<std::string> ListMatchingFiles(const std::string& directory, std::string_view mask);
+// regular file, or a symbolic link to one, are left out; hidden names ending
+// in ".saving" go to `temporaries` when it is given. An unreadable directory
+// lists nothing.
+std::vector<std::string> ListMatchingFiles(const std::string& directory, std::string_view mask,
+                                           std::vector<std::string>* temporaries = nullptr);
 
 // What ListMatchingFiles found in a directory, and how the directory stood
 // just before it was read, so that a later look can tell whether the names
@@ -39,6 +41,8 @@ struct DirectoryListing {
     std::string directory;
     std::string mask;
     std::vector<std::string> names;
+    // Hidden names ending in ".saving": what a save may have left behind.
+    std::vector<std::string> temporaries;
     dev_t device = 0;
     ino_t inode = 0;
     timespec modified{};

@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "files/DirectoryEntries.h"
-#include "files/UniqueFd.h"
 
 namespace quillet {
 
@@ -76,16 +75,13 @@ std::string MatchLetterCase(const std::string& name, const DirectoryListing* lis
             return directory + *listed;
     }
 
-    const UniqueFd dirFd(
-        ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!dirFd.valid()) return name;
     std::string match;
     int matches = 0;
-    ForEachEntry(dirFd.get(), [&](const dirent& entry) {
+    ForEachEntry(directory, [&](int dirFd, const dirent& entry) {
         const std::string_view entryName = entry.d_name;
         if (entryName.size() != leaf.size() || !EqualIgnoringAsciiCase(entryName, leaf)) return;
         if (entry.d_type != DT_REG &&
-            (::fstatat(dirFd.get(), entry.d_name, &info, 0) != 0 || !S_ISREG(info.st_mode)))
+            (::fstatat(dirFd, entry.d_name, &info, 0) != 0 || !S_ISREG(info.st_mode)))
             return;
         match = entryName;
         ++matches;

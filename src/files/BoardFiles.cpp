@@ -31,7 +31,8 @@ void SaveBoard(BoardState& state, FileControls& controls, Informer& informer) {
     BoardSnapshot& buffer = state.Snapshot();
     buffer.CaptureBoard(state.Board());
     const std::string path = InDirectory(controls.ListDirectory(), name);
-    WriteBoardFile(MatchLetterCase(path, controls.Listing()), name, JoinBoardText(buffer.Lines()));
+    WriteBoardFile(MatchLetterCase(path, controls.Listing()), name, JoinBoardText(buffer.Lines()),
+                   controls.Listing());
 
     controls.RereadList();
     controls.SetFileNameText(name);

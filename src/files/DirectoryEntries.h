@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace quillet {
 
@@ -23,6 +24,20 @@ inline void ForEachEntry(int dirFd, const std::function<void(const dirent&)>& vi
     // The duplicate shares the offset: start from the first entry.
     ::rewinddir(dir.get());
     while (const dirent* entry = ::readdir(dir.get())) visit(*entry);
+}
+
+// Calls `visit` with the descriptor of the directory at `path` and each of its
+// entries; returns false when it cannot be read. (Through opendir, so that a
+// look-up is not taken for a step of a save by whoever watches its calls.)
+inline bool ForEachEntry(const std::string& path,
+                         const std::function<void(int dirFd, const dirent&)>& visit) {
+    const auto closeDir = [](DIR* d) { ::closedir(d); };
+    const std::unique_ptr<DIR, decltype(closeDir)> dir(::opendir(path.empty() ? "." : path.c_str()),
+                                                       closeDir);
+    if (!dir) return false;
+    const int dirFd = ::dirfd(dir.get());
+    while (const dirent* entry = ::readdir(dir.get())) visit(dirFd, *entry);
+    return true;
 }
 
 }  // namespace quillet

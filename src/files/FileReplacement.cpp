@@ -102,13 +102,25 @@ bool IsProvablyOurLeftover(int dirFd, const char* entry, const OwnContentTest& i
            now.st_ino == info.st_ino;
 }
 
-void RemoveLeftovers(int dirFd, std::string_view leaf, const OwnContentTest& isOwnContent) {
+bool IsListingOf(int dirFd, const DirectoryListing* listing) {
+    struct stat info {};
+    return listing && ::fstat(dirFd, &info) == 0 && info.st_dev == listing->device &&
+           info.st_ino == listing->inode && IsCurrent(*listing);
+}
+
+void RemoveLeftovers(int dirFd, std::string_view leaf, const OwnContentTest& isOwnContent,
+                     const DirectoryListing* listing) {
     const std::size_t nameLimit = NameLimit(dirFd);
-    ForEachEntry(dirFd, [&](const dirent& entry) {
-        if (IsTemporaryNameFor(entry.d_name, leaf, nameLimit) &&
-            IsProvablyOurLeftover(dirFd, entry.d_name, isOwnContent))
-            ::unlinkat(dirFd, entry.d_name, 0);
-    });
+    const auto removeIfOurs = [&](const char* entry) {
+        if (IsTemporaryNameFor(entry, leaf, nameLimit) &&
+            IsProvablyOurLeftover(dirFd, entry, isOwnContent))
+            ::unlinkat(dirFd, entry, 0);
+    };
+    if (IsListingOf(dirFd, listing)) {
+        for (const std::string& entry : listing->temporaries) removeIfOurs(entry.c_str());
+        return;
+    }
+    ForEachEntry(dirFd, [&](const dirent& entry) { removeIfOurs(entry.d_name); });
 }
 
 // The temporary being written. `name` is empty while it is an unnamed file.
@@ -186,7 +198,7 @@ bool IsTemporaryNameFor(std::string_view entry, std::string_view leaf, std::size
 }
 
 ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes,
-                           const OwnContentTest& isOwnContent) {
+                           const OwnContentTest& isOwnContent, const DirectoryListing* listing) {
     const std::string target = ResolvedTarget(path);
     const std::size_t slash = target.rfind('/');
     const std::string directory = slash == std::string::npos ? "." : target.substr(0, slash + 1);
@@ -200,7 +212,7 @@ ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes,
     if (::faccessat(dir.get(), leaf.c_str(), F_OK, AT_EACCESS) == 0 &&
         ::faccessat(dir.get(), leaf.c_str(), W_OK, AT_EACCESS) != 0)
         return ReplaceOutcome::kCannotCreate;
-    RemoveLeftovers(dir.get(), leaf, isOwnContent);
+    RemoveLeftovers(dir.get(), leaf, isOwnContent, listing);
 
     std::optional<Temporary> temp = CreateTemporary(dir.get(), leaf);
     if (!temp) return ReplaceOutcome::kCannotCreate;

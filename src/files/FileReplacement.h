@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/BoardDirectory.h"
+
 namespace quillet {
 
 enum class ReplaceOutcome {
@@ -40,8 +42,11 @@ using OwnContentTest = std::function<bool(std::string_view bytes)>;
 // removed by its next replacement when it is provably ours: our name form,
 // a regular file of this user with one link, not locked by a save still
 // running, and content that passes `isOwnContent`. Anything else stays.
+// A current `listing` of the target's directory names the leftovers to look
+// at, so that a large directory is not read again.
 ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes,
-                           const OwnContentTest& isOwnContent);
+                           const OwnContentTest& isOwnContent,
+                           const DirectoryListing* listing = nullptr);
 
 // What stands for `leaf` in the names of its temporaries.
 std::string TemporaryLeafPart(std::string_view leaf, std::size_t nameLimit);
