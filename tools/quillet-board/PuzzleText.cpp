@@ -1,6 +1,7 @@
 #include "PuzzleText.h"
 
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <optional>
 #include <sstream>
@@ -341,15 +342,23 @@ private:
 // comment, no field), and no border: a line of blanks written as "-", "*"
 // and "." with a run of "--" draws a rule instead.
 bool IsWholePuzzleLine(std::string_view text) {
+    // 1: a puzzle character, 2: a puzzle character that also draws borders.
+    static const std::array<unsigned char, 256> kind = [] {
+        std::array<unsigned char, 256> table{};
+        for (const char ch : kDigits) table[static_cast<unsigned char>(ch)] = 1;
+        for (const char ch : kBlankCells)
+            table[static_cast<unsigned char>(ch)] =
+                kBorderChars.find(ch) == std::string_view::npos ? 1 : 2;
+        return table;
+    }();
     if (text.size() != 81) return false;
-    bool onlyBorderChars = true;
+    unsigned char all = 2;
     for (const char ch : text) {
-        if (kDigits.find(ch) == std::string_view::npos &&
-            kBlankCells.find(ch) == std::string_view::npos)
-            return false;
-        onlyBorderChars = onlyBorderChars && kBorderChars.find(ch) != std::string_view::npos;
+        const unsigned char k = kind[static_cast<unsigned char>(ch)];
+        if (k == 0) return false;
+        all = std::min(all, k);
     }
-    return !onlyBorderChars || text.find("--") == std::string_view::npos;
+    return all == 1 || text.find("--") == std::string_view::npos;
 }
 
 // The lines of a text read in chunks, so that a text of any size takes the
