@@ -51,6 +51,10 @@ boards out. Puzzle texts run row by row, board files column by column.
   --help      show this text
   --version   show the version
 
+Limits: import reads texts of any length as a stream, in constant memory;
+a line of a puzzle text may hold at most 65536 bytes. Board files are read up
+to 1 MiB, and of each line the first 4096 bytes, as Quillet reads them.
+
 Exit status: 0 success, 1 bad input (the message names the line and column
 of the fault), 2 a command line that is not understood.
 )";
