@@ -13,6 +13,7 @@ $1 == "row" {
     figure = $2; unit = $3; median = $4; p99 = $5; floor = $6; kind = $7; target = $8
     ratio = floor > 0 ? median / floor : -1
     if (kind == "ratio") { met = ratio <= target; goal = "≤ " target " × floor" }
+    else if (kind == "over") { met = median - floor <= target; goal = "≤ floor + " target " " unit }
     else if (kind == "p99") { met = p99 < target; goal = "p99 < " target " " unit }
     else { met = median < target; goal = "< " target " " unit }
     printf "| %s | %s %s | %s | %s | %s | %s | %s |\n", figure, num(median, unit), unit, \

@@ -64,13 +64,14 @@ std::string CannotOpenMessage(const std::string& name) {
     return "ファイル " + name + " は開けません";
 }
 
-void WriteBoardFile(const std::string& path, const std::string& name, std::string_view text) {
+void WriteBoardFile(const std::string& path, const std::string& name, std::string_view text,
+                    const DirectoryListing* listing) {
     // A directory, FIFO or device cannot be replaced by a board: refuse it
     // before anything opens it (a FIFO would block, a device be clobbered).
     if (!IsUsablePath(path) || KindOf(path) == PathKind::kOther)
         throw CommandError(CannotCreateMessage(name));
 
-    switch (ReplaceFile(path, text, IsSavedBoardText)) {
+    switch (ReplaceFile(path, text, IsSavedBoardText, listing)) {
         case ReplaceOutcome::kReplaced: return;
         case ReplaceOutcome::kCannotCreate: throw CommandError(CannotCreateMessage(name));
         case ReplaceOutcome::kWriteFailed: throw CommandError(kWriteErrorMessage);

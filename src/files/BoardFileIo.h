@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/BoardDirectory.h"
+
 namespace quillet {
 
 // Error texts of the board files; the error box adds the full stop. `name` is
@@ -17,7 +19,9 @@ inline constexpr const char* kTextTooLargeMessage = "文字列の大きさが �
 // a failed or interrupted save leaves any earlier file as it was, and a save
 // is reported only once its bytes and its name are on the disk. Anything but
 // a regular file at `path` is refused untouched. Throws CommandError.
-void WriteBoardFile(const std::string& path, const std::string& name, std::string_view text);
+// A current `listing` of the directory spares reading it again.
+void WriteBoardFile(const std::string& path, const std::string& name, std::string_view text,
+                    const DirectoryListing* listing = nullptr);
 
 // The lines of the regular file at `path` (see SplitBoardText). Directories,
 // FIFOs and devices are refused without waiting on them, and a file larger

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "files/BoardDirectory.h"
+
 namespace quillet {
 
 inline constexpr const char* kBoardExtension = ".cgd";
@@ -20,7 +22,9 @@ std::string InDirectory(const std::string& directory, const std::string& name);
 // yet the list shows files in their stored case; on a case-sensitive file
 // system a name that does not exist therefore stands for the one regular file
 // of its directory whose whole name equals it apart from A-Z case. Without
-// exactly one such file the name stays as it is.
-std::string MatchLetterCase(const std::string& name);
+// exactly one such file the name stays as it is. A current `listing` of the
+// name's directory answers for names its mask matches without reading the
+// directory again.
+std::string MatchLetterCase(const std::string& name, const DirectoryListing* listing = nullptr);
 
 }  // namespace quillet

@@ -31,7 +31,8 @@ void SaveBoard(BoardState& state, FileControls& controls, Informer& informer) {
     BoardSnapshot& buffer = state.Snapshot();
     buffer.CaptureBoard(state.Board());
     const std::string path = InDirectory(controls.ListDirectory(), name);
-    WriteBoardFile(MatchLetterCase(path), name, JoinBoardText(buffer.Lines()));
+    WriteBoardFile(MatchLetterCase(path, controls.Listing()), name, JoinBoardText(buffer.Lines()),
+                   controls.Listing());
 
     controls.RereadList();
     controls.SetFileNameText(name);
@@ -44,7 +45,8 @@ void LoadBoard(BoardState& state, FileControls& controls, Informer& informer) {
     state.SetUndoAvailable(false);
 
     const std::string path = InDirectory(controls.ListDirectory(), *name);
-    std::vector<std::string> lines = ReadBoardFile(MatchLetterCase(path), *name);
+    std::vector<std::string> lines =
+        ReadBoardFile(MatchLetterCase(path, controls.Listing()), *name);
     BoardSnapshot& buffer = state.Snapshot();
     buffer.Clear();
     for (std::string& line : lines) buffer.Append(std::move(line));

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "files/BoardDirectory.h"
+
 namespace quillet {
 
 // The main window's file list and its linked file-name box, as saving and
@@ -19,6 +21,9 @@ public:
     // Reads the file list's directory again, so that a new file shows.
     virtual void RereadList() = 0;
     virtual void SetFileNameText(const std::string& text) = 0;
+    // The list's names as last read, if the list keeps them: they spare a
+    // look through a large directory when a name's letter case is matched.
+    virtual const DirectoryListing* Listing() const { return nullptr; }
 };
 
 }  // namespace quillet

@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <optional>
 #include <random>
 
+#include "files/DirectoryEntries.h"
 #include "files/UniqueFd.h"
 
 namespace quillet {
@@ -28,10 +30,26 @@ constexpr int kNameAttempts = 100;
 // Larger leftovers are not read; nothing we write comes near it.
 constexpr off_t kLeftoverReadLimit = off_t{16} << 20;
 
-std::string TemporaryName(std::string_view leaf) {
+constexpr std::size_t kNameFrame = 1 + 1 + kRandomLength + kTemporarySuffix.size();
+constexpr std::size_t kHashLength = 8;
+
+// The longest name the directory takes; 255 where the system does not say.
+std::size_t NameLimit(int dirFd) {
+    const long limit = ::fpathconf(dirFd, _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : 255;
+}
+
+// FNV-1a: stands for the cut-off end of a long name in its temporary's name.
+std::uint32_t NameHash(std::string_view leaf) {
+    std::uint32_t hash = 2166136261U;
+    for (const char ch : leaf) hash = (hash ^ static_cast<unsigned char>(ch)) * 16777619U;
+    return hash;
+}
+
+std::string TemporaryName(std::string_view leaf, std::size_t nameLimit) {
     std::random_device device;
     std::uniform_int_distribution<std::size_t> pick(0, kNameAlphabet.size() - 1);
-    std::string name = "." + std::string(leaf) + ".";
+    std::string name = "." + TemporaryLeafPart(leaf, nameLimit) + ".";
     for (std::size_t i = 0; i < kRandomLength; ++i) name += kNameAlphabet[pick(device)];
     return name + std::string(kTemporarySuffix);
 }
@@ -84,20 +102,25 @@ bool IsProvablyOurLeftover(int dirFd, const char* entry, const OwnContentTest& i
            now.st_ino == info.st_ino;
 }
 
-void RemoveLeftovers(int dirFd, std::string_view leaf, const OwnContentTest& isOwnContent) {
-    const int listFd = ::fcntl(dirFd, F_DUPFD_CLOEXEC, 0);
-    if (listFd < 0) return;
-    const auto closeDir = [](DIR* d) { ::closedir(d); };
-    const std::unique_ptr<DIR, decltype(closeDir)> dir(::fdopendir(listFd), closeDir);
-    if (!dir) {
-        ::close(listFd);
+bool IsListingOf(int dirFd, const DirectoryListing* listing) {
+    struct stat info {};
+    return listing && ::fstat(dirFd, &info) == 0 && info.st_dev == listing->device &&
+           info.st_ino == listing->inode && IsCurrent(*listing);
+}
+
+void RemoveLeftovers(int dirFd, std::string_view leaf, const OwnContentTest& isOwnContent,
+                     const DirectoryListing* listing) {
+    const std::size_t nameLimit = NameLimit(dirFd);
+    const auto removeIfOurs = [&](const char* entry) {
+        if (IsTemporaryNameFor(entry, leaf, nameLimit) &&
+            IsProvablyOurLeftover(dirFd, entry, isOwnContent))
+            ::unlinkat(dirFd, entry, 0);
+    };
+    if (IsListingOf(dirFd, listing)) {
+        for (const std::string& entry : listing->temporaries) removeIfOurs(entry.c_str());
         return;
     }
-    while (const dirent* entry = ::readdir(dir.get())) {
-        if (IsTemporaryNameFor(entry->d_name, leaf) &&
-            IsProvablyOurLeftover(dirFd, entry->d_name, isOwnContent))
-            ::unlinkat(dirFd, entry->d_name, 0);
-    }
+    ForEachEntry(dirFd, [&](const dirent& entry) { removeIfOurs(entry.d_name); });
 }
 
 // The temporary being written. `name` is empty while it is an unnamed file.
@@ -110,7 +133,7 @@ std::optional<Temporary> CreateTemporary(int dirFd, std::string_view leaf) {
     Temporary temp;
     temp.fd = UniqueFd(::openat(dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     for (int attempt = 0; !temp.fd.valid() && attempt < kNameAttempts; ++attempt) {
-        temp.name = TemporaryName(leaf);
+        temp.name = TemporaryName(leaf, NameLimit(dirFd));
         temp.fd = UniqueFd(
             ::openat(dirFd, temp.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (!temp.fd.valid() && errno != EEXIST) return std::nullopt;
@@ -124,7 +147,7 @@ std::optional<Temporary> CreateTemporary(int dirFd, std::string_view leaf) {
 bool GiveName(int dirFd, Temporary& temp, std::string_view leaf) {
     const std::string self = "/proc/self/fd/" + std::to_string(temp.fd.get());
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        std::string name = TemporaryName(leaf);
+        std::string name = TemporaryName(leaf, NameLimit(dirFd));
         if (::linkat(AT_FDCWD, self.c_str(), dirFd, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             temp.name = std::move(name);
             return true;
@@ -151,18 +174,31 @@ ReplaceOutcome Commit(int dirFd, Temporary& temp, std::string_view leaf) {
 
 }  // namespace
 
-bool IsTemporaryNameFor(std::string_view entry, std::string_view leaf) {
-    const std::size_t length = 1 + leaf.size() + 1 + kRandomLength + kTemporarySuffix.size();
-    if (entry.size() != length || entry[0] != '.' || entry.substr(1, leaf.size()) != leaf ||
-        entry[1 + leaf.size()] != '.' || !entry.ends_with(kTemporarySuffix))
+std::string TemporaryLeafPart(std::string_view leaf, std::size_t nameLimit) {
+    if (leaf.size() + kNameFrame <= nameLimit) return std::string(leaf);
+    static constexpr char kHex[] = "0123456789abcdef";
+    const std::size_t keep =
+        nameLimit > kNameFrame + 1 + kHashLength + 1 ? nameLimit - kNameFrame - 1 - kHashLength : 1;
+    std::string part(leaf.substr(0, keep));
+    part += '~';
+    const std::uint32_t hash = NameHash(leaf);
+    for (std::size_t i = 0; i < kHashLength; ++i) part += kHex[(hash >> (28 - 4 * i)) & 0x0F];
+    return part;
+}
+
+bool IsTemporaryNameFor(std::string_view entry, std::string_view leaf, std::size_t nameLimit) {
+    const std::string part = TemporaryLeafPart(leaf, nameLimit);
+    const std::size_t length = part.size() + kNameFrame;
+    if (entry.size() != length || entry[0] != '.' || entry.substr(1, part.size()) != part ||
+        entry[1 + part.size()] != '.' || !entry.ends_with(kTemporarySuffix))
         return false;
-    const std::string_view random = entry.substr(leaf.size() + 2, kRandomLength);
+    const std::string_view random = entry.substr(part.size() + 2, kRandomLength);
     return std::ranges::all_of(
         random, [](char ch) { return kNameAlphabet.find(ch) != std::string_view::npos; });
 }
 
 ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes,
-                           const OwnContentTest& isOwnContent) {
+                           const OwnContentTest& isOwnContent, const DirectoryListing* listing) {
     const std::string target = ResolvedTarget(path);
     const std::size_t slash = target.rfind('/');
     const std::string directory = slash == std::string::npos ? "." : target.substr(0, slash + 1);
@@ -170,8 +206,13 @@ ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes,
     if (leaf.empty() || leaf == "." || leaf == "..") return ReplaceOutcome::kCannotCreate;
 
     const UniqueFd dir(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!dir.valid()) return ReplaceOutcome::kCannotCreate;
-    RemoveLeftovers(dir.get(), leaf, isOwnContent);
+    if (!dir.valid() || leaf.size() > NameLimit(dir.get())) return ReplaceOutcome::kCannotCreate;
+    // The rename would go around a write-protected file: a user who may not
+    // write it may not replace it either (root may write anything).
+    if (::faccessat(dir.get(), leaf.c_str(), F_OK, AT_EACCESS) == 0 &&
+        ::faccessat(dir.get(), leaf.c_str(), W_OK, AT_EACCESS) != 0)
+        return ReplaceOutcome::kCannotCreate;
+    RemoveLeftovers(dir.get(), leaf, isOwnContent, listing);
 
     std::optional<Temporary> temp = CreateTemporary(dir.get(), leaf);
     if (!temp) return ReplaceOutcome::kCannotCreate;

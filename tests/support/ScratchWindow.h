@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,7 +15,9 @@ namespace quillet::testing {
 // never touched.
 class ScratchWindow {
 public:
-    ScratchWindow() : form(dialogs, nullptr, dir.path()) { QVERIFY(dir.isValid()); }
+    ScratchWindow() : form(dialogs, nullptr, QFile::encodeName(dir.path()).toStdString()) {
+        QVERIFY(dir.isValid());
+    }
 
     // A file of the list's directory.
     QString Path(const QString& name) const { return dir.filePath(name); }

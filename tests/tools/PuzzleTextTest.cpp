@@ -116,7 +116,8 @@ TEST(PuzzleText, FaultsNameTheirLineAndColumn) {
         {"a 10 among pencil marks", pencil10, 9, 19, "'10' holds '0'"},
         {"80 pencil marks", pencil80, 9, 17, "ends after 80 cells"},
         {"82 pencil marks", pencil82, 9, 20, "82nd cell"},
-        {"a runaway line", std::string(5000, '1'), 1, 4097, "longer than 4096 bytes"},
+        {"a runaway line", std::string(kPuzzleLineLimit + 1000, '1'), 1,
+         static_cast<int>(kPuzzleLineLimit) + 1, "longer than 65536 bytes"},
     };
     for (const BadText& c : cases) {
         try {

@@ -20,8 +20,6 @@ namespace quillet::board_tool {
 
 namespace {
 
-constexpr std::size_t kInputLimit = std::size_t{64} << 20;
-
 constexpr const char* kHelp = R"(Usage: quillet-board COMMAND [OPTIONS]
 
 Brings puzzles into Quillet's board files (.cgd), makes new ones and takes
@@ -53,28 +51,22 @@ boards out. Puzzle texts run row by row, board files column by column.
   --help      show this text
   --version   show the version
 
+Limits: import reads texts of any length as a stream, in constant memory;
+a line of a puzzle text may hold at most 65536 bytes. Board files are read up
+to 1 MiB, and of each line the first 4096 bytes, as Quillet reads them.
+
 Exit status: 0 success, 1 bad input (the message names the line and column
 of the fault), 2 a command line that is not understood.
 )";
 
-std::string ReadInput(const std::string& operand, std::istream& in) {
-    std::istream* source = &in;
-    std::ifstream file;
-    if (operand != "-") {
-        std::error_code error;
-        if (std::filesystem::is_directory(operand, error)) throw InputError("is a directory");
-        file.open(operand, std::ios::binary);
-        if (!file) throw InputError("cannot open the file");
-        source = &file;
-    }
-    std::string text;
-    char chunk[1 << 16];
-    while (source->read(chunk, sizeof chunk) || source->gcount() > 0) {
-        text.append(chunk, static_cast<std::size_t>(source->gcount()));
-        if (text.size() > kInputLimit) throw InputError("larger than 64 MiB");
-    }
-    if (source->bad()) throw InputError("cannot read the file");
-    return text;
+// Reads the puzzles of FILE, or of standard input for "-", as a stream.
+void ReadInputPuzzles(const std::string& operand, std::istream& in, const PuzzleSink& take) {
+    if (operand == "-") return ReadPuzzles(in, take);
+    std::error_code error;
+    if (std::filesystem::is_directory(operand, error)) throw InputError("is a directory");
+    std::ifstream file(operand, std::ios::binary);
+    if (!file) throw InputError("cannot open the file");
+    ReadPuzzles(file, take);
 }
 
 // Runs `work`, putting `name` in front of the message of any bad input.
@@ -108,7 +100,7 @@ int Import(const CommandLine& line, ToolStreams& io) {
     std::size_t count = 0;
     TextPuzzle picked;
     Named(name, [&] {
-        ReadPuzzles(ReadInput(operand, io.in), [&](TextPuzzle&& puzzle) {
+        ReadInputPuzzles(operand, io.in, [&](TextPuzzle&& puzzle) {
             if (++count == index) picked = std::move(puzzle);
         });
     });

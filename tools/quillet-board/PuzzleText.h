@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,9 +27,13 @@ struct TextPuzzle {
 // blank "123456789" and a pencil-mark string the cell's text as it stands.
 // Blank lines and lines of prose separate puzzles; "#" starts a comment, and
 // of a line with "," or ";" only the first field counts (CSV). Line ends may
-// be LF, CR LF or CR. Throws TextError at the first fault.
-// Lines longer than 4096 bytes are refused.
+// be LF, CR LF or CR. Throws TextError at the first fault, InputError when
+// the stream cannot be read. Lines longer than kPuzzleLineLimit bytes are
+// refused; the text itself may be of any length: it is read as a stream, and
+// the memory taken is that of the longest line and of one puzzle.
+inline constexpr std::size_t kPuzzleLineLimit = std::size_t{64} << 10;
 using PuzzleSink = std::function<void(TextPuzzle&&)>;
+void ReadPuzzles(std::istream& in, const PuzzleSink& take);
 void ReadPuzzles(std::string_view text, const PuzzleSink& take);
 std::vector<TextPuzzle> ReadPuzzles(std::string_view text);
 

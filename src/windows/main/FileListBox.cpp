@@ -1,6 +1,6 @@
 #include "windows/main/FileListBox.h"
 
-#include <QDir>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 
 namespace quillet {
@@ -8,18 +8,49 @@ namespace quillet {
 namespace {
 constexpr int kRowHeight = 16;
 constexpr int kNameIndent = 2;
+
+QString ShownText(const std::string& stored) {
+    return QString::fromStdString(ReadName(stored).text);
+}
 }  // namespace
 
-FileListBox::FileListBox(QWidget* parent, const QString& directory)
-    : QListWidget(parent), directory_(directory.isEmpty() ? QDir::currentPath() : directory) {
+void FileNameModel::SetListing(DirectoryListing listing) {
+    beginResetModel();
+    listing_ = std::move(listing);
+    endResetModel();
+}
+
+int FileNameModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(listing_.names.size());
+}
+
+QVariant FileNameModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const std::string& stored = StoredName(index.row());
+    if (role == Qt::DisplayRole) return ShownText(stored);
+    if (role == Qt::ToolTipRole) {
+        // Says how a name that is not UTF-8 is shown.
+        const ReadableName name = ReadName(stored);
+        if (name.reading == NameReading::kShiftJis)
+            return QStringLiteral("%1 (Shift-JIS)").arg(QString::fromStdString(name.text));
+        if (name.reading == NameReading::kEscaped) return QString::fromStdString(name.text);
+    }
+    return {};
+}
+
+FileListBox::FileListBox(QWidget* parent, std::string directory)
+    : QListView(parent), directory_(std::move(directory)), model_(new FileNameModel(this)) {
+    setModel(model_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setStyleSheet(QStringLiteral("QListWidget::item { height: %1px; padding-left: %2px; }")
+    setStyleSheet(QStringLiteral("QListView::item { height: %1px; padding-left: %2px; }")
                       .arg(kRowHeight)
                       .arg(kNameIndent));
-    connect(this, &QListWidget::itemSelectionChanged, this, &FileListBox::ShowSelectionInEdit);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FileListBox::ShowSelectionInEdit);
 }
 
 void FileListBox::SetMask(const QString& mask) {
@@ -29,17 +60,40 @@ void FileListBox::SetMask(const QString& mask) {
 }
 
 void FileListBox::Update() {
-    const QSignalBlocker quiet(this);
-    clear();
-    const QDir dir(directory_, QString(), QDir::Name | QDir::IgnoreCase, QDir::Files);
-    addItems(dir.entryList(mask_.split(u';', Qt::SkipEmptyParts)));
+    {
+        const QSignalBlocker quiet(selectionModel());
+        model_->SetListing(ReadListing(directory_, mask_.toStdString()));
+        selectionModel()->clear();
+    }
     ShowSelectionInEdit();
+}
+
+QString FileListBox::ShownName(int row) const { return ShownText(StoredName(row)); }
+
+int FileListBox::SelectedRow() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void FileListBox::SelectRow(int row) { setCurrentIndex(model_->index(row)); }
+
+void FileListBox::ShowNameInEdit(const std::string& stored) {
+    if (!fileEdit_) return;
+    shownStored_ = stored;
+    shownText_ = ShownText(stored);
+    fileEdit_->setText(shownText_);
+}
+
+std::string FileListBox::NameInEdit() const {
+    if (!fileEdit_) return {};
+    const QString text = fileEdit_->text();
+    return text == shownText_ ? shownStored_ : text.toStdString();
 }
 
 void FileListBox::ShowSelectionInEdit() {
     if (!fileEdit_) return;
-    const QList<QListWidgetItem*> selected = selectedItems();
-    fileEdit_->setText(selected.isEmpty() ? mask_ : selected.front()->text());
+    const int row = SelectedRow();
+    ShowNameInEdit(row < 0 ? mask_.toStdString() : StoredName(row));
     fileEdit_->selectAll();
 }
 

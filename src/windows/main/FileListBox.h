@@ -1,22 +1,48 @@
 #pragma once
 
-#include <QListWidget>
+#include <QAbstractListModel>
+#include <QListView>
 #include <QString>
+#include <string>
+#include <vector>
+
+#include "files/BoardDirectory.h"
 
 class QLineEdit;
 
 namespace quillet {
 
-// The names of the ordinary files of one directory that match a
-// ";"-separated mask, sorted without regard to case. A linked edit box shows
-// the selected name, or the mask when nothing is selected.
-class FileListBox : public QListWidget {
+// The stored names (bytes) of a file list, each shown readably.
+class FileNameModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    // The directory never changes; without one it is the current directory now.
-    explicit FileListBox(QWidget* parent = nullptr, const QString& directory = QString());
+    using QAbstractListModel::QAbstractListModel;
 
-    QString Directory() const { return directory_; }
+    void SetListing(DirectoryListing listing);
+    const DirectoryListing& Listing() const { return listing_; }
+    const std::string& StoredName(int row) const {
+        return listing_.names[static_cast<std::size_t>(row)];
+    }
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    DirectoryListing listing_;
+};
+
+// The names of the ordinary files of one directory that match a
+// ";"-separated mask, sorted without regard to case. A linked edit box shows
+// the selected name, or the mask when nothing is selected. Names and the
+// directory are bytes, as the file system stores them; a name that is not
+// UTF-8 is shown as Shift-JIS or with its bytes escaped, and still stands for
+// its own file.
+class FileListBox : public QListView {
+    Q_OBJECT
+public:
+    // The directory never changes; by default it is the current directory now.
+    explicit FileListBox(QWidget* parent = nullptr, std::string directory = CurrentDirectory());
+
+    const std::string& Directory() const { return directory_; }
     QString Mask() const { return mask_; }
     // Re-reads the names when the mask differs from the current one.
     void SetMask(const QString& mask);
@@ -24,12 +50,29 @@ public:
     // Reads the names afresh; afterwards nothing is selected.
     void Update();
 
+    int count() const { return model_->rowCount(); }
+    QString ShownName(int row) const;
+    const std::string& StoredName(int row) const { return model_->StoredName(row); }
+    const DirectoryListing& Listing() const { return model_->Listing(); }
+    // The row selected, or -1.
+    int SelectedRow() const;
+    void SelectRow(int row);
+
+    // Writes a stored name readably into the linked box.
+    void ShowNameInEdit(const std::string& stored);
+    // The linked box's name as bytes: the stored name while the box still
+    // shows the text written from the list, otherwise the typed text, UTF-8.
+    std::string NameInEdit() const;
+
 private:
     void ShowSelectionInEdit();
 
-    QString directory_;
+    std::string directory_;
     QString mask_ = QStringLiteral("*.*");
+    FileNameModel* model_;
     QLineEdit* fileEdit_ = nullptr;
+    QString shownText_;
+    std::string shownStored_;
 };
 
 }  // namespace quillet

@@ -1,7 +1,6 @@
 #include "windows/main/Unit1.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -41,11 +40,12 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, const QRect& ge
 
 }  // namespace
 
-TForm1::TForm1(Dialogs& dialogs, QWidget* parent, const QString& directory)
+TForm1::TForm1(Dialogs& dialogs, QWidget* parent, std::string boardDirectory)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       dialogs_(dialogs),
+      boardDirectory_(std::move(boardDirectory)),
       state_(*this) {
     setWindowTitle(QStringLiteral("Quillet"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -56,7 +56,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent, const QString& directory)
     setPalette(pal);
     setAutoFillBackground(true);
 
-    CreateControls(directory);
+    CreateControls();
     NameControlsForAssistiveTechnology();
     ConnectCommands();
     StartUp();
@@ -64,7 +64,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent, const QString& directory)
 
 TForm1::~TForm1() = default;
 
-void TForm1::CreateControls(const QString& directory) {
+void TForm1::CreateControls() {
     SG1 = new BoardGrid(state_.Board(), this);
     SG1->setGeometry(0, 0, 417, 416);
     SG1->setFont(GothicFont(kWindowFontHeight));
@@ -88,7 +88,7 @@ void TForm1::CreateControls(const QString& directory) {
     Button3 = MakeButton(this, QStringLiteral("Save"), {424, 356, 49, 25});
     Button4 = MakeButton(this, QStringLiteral("Load"), {480, 356, 49, 25});
 
-    FileListBox1 = new FileListBox(this, directory);
+    FileListBox1 = new FileListBox(this, boardDirectory_);
     FileListBox1->setGeometry(424, 120, 105, 205);
 
     Edit1 = new QLineEdit(QStringLiteral("*.*"), this);
@@ -227,19 +227,17 @@ void TForm1::Button8Click() {
     CheckBoard(state_, *this, [this] { dialogs_.ShowCongratulation(this); });
 }
 
-std::string TForm1::FileNameText() const { return Edit1->text().toStdString(); }
+std::string TForm1::FileNameText() const { return FileListBox1->NameInEdit(); }
 
 std::string TForm1::ListMask() const { return FileListBox1->Mask().toStdString(); }
 
-std::string TForm1::ListDirectory() const {
-    return QFile::encodeName(FileListBox1->Directory()).toStdString();
-}
+std::string TForm1::ListDirectory() const { return FileListBox1->Directory(); }
 
 void TForm1::RereadList() { FileListBox1->Update(); }
 
-void TForm1::SetFileNameText(const std::string& text) {
-    Edit1->setText(QString::fromStdString(text));
-}
+void TForm1::SetFileNameText(const std::string& text) { FileListBox1->ShowNameInEdit(text); }
+
+const DirectoryListing* TForm1::Listing() const { return &FileListBox1->Listing(); }
 
 void TForm1::Button9Click() { close(); }
 

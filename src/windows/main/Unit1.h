@@ -6,6 +6,7 @@
 #include "aids/DecidePath.h"
 #include "board/BoardState.h"
 #include "board/Informer.h"
+#include "files/BoardDirectory.h"
 #include "files/FileControls.h"
 
 class QLabel;
@@ -26,9 +27,9 @@ struct GridPress;
 class TForm1 : public QWidget, private Informer, public DecidePath, private FileControls {
     Q_OBJECT
 public:
-    // The file list shows `directory`, by default the current directory at start.
+    // Boards are listed, saved and loaded in `boardDirectory` (bytes).
     explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr,
-                    const QString& directory = QString());
+                    std::string boardDirectory = CurrentDirectory());
     ~TForm1() override;
 
     BoardState& State() { return state_; }
@@ -73,8 +74,9 @@ private:
     std::string ListDirectory() const override;
     void RereadList() override;
     void SetFileNameText(const std::string& text) override;
+    const DirectoryListing* Listing() const override;
 
-    void CreateControls(const QString& directory);
+    void CreateControls();
     void NameControlsForAssistiveTechnology();
     void ConnectCommands();
     void StartUp();
@@ -97,6 +99,7 @@ private:
     void SG1MouseDown(const GridPress& press);
 
     Dialogs& dialogs_;
+    std::string boardDirectory_;
     BoardState state_;
 };
 

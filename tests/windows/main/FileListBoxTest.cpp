@@ -22,6 +22,8 @@ class FileListBoxTest : public QObject {
     }
 
 private slots:
+    static std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
     void init() {
         dir = new QTemporaryDir;
         QVERIFY(dir->isValid());
@@ -34,24 +36,24 @@ private slots:
 
     void listsOrdinaryMatchingFilesSortedWithoutRegardToCase() {
         QLineEdit edit;
-        FileListBox list(nullptr, dir->path());
+        FileListBox list(nullptr, Bytes(dir->path()));
         list.SetFileEdit(&edit);
         list.SetMask(QStringLiteral("*.cgd"));
         QStringList names;
-        for (int i = 0; i < list.count(); ++i) names << list.item(i)->text();
+        for (int i = 0; i < list.count(); ++i) names << list.ShownName(i);
         QCOMPARE(names, (QStringList{"alpha.cgd", "MyBoard.cgd", "zeta.CGD"}));
         QCOMPARE(edit.text(), QStringLiteral("*.cgd"));
 
         list.SetMask(QStringLiteral("*.txt;*.bak"));
         QCOMPARE(list.count(), 2);
-        QCOMPARE(list.item(0)->text(), QStringLiteral("b.cgd.bak"));
+        QCOMPARE(list.ShownName(0), QStringLiteral("b.cgd.bak"));
         QCOMPARE(edit.text(), QStringLiteral("*.txt;*.bak"));
     }
 
     void theDirectoryIsTheOneGivenOrTheCurrentOne() {
         const QString current = QDir::currentPath();
-        QCOMPARE(FileListBox().Directory(), current);
-        FileListBox list(nullptr, dir->path());
+        QCOMPARE(FileListBox().Directory(), Bytes(current));
+        FileListBox list(nullptr, Bytes(dir->path()));
         list.SetMask(QStringLiteral("*.cgd"));
         touch("later.cgd");
         list.Update();
@@ -61,14 +63,14 @@ private slots:
 
     void theLinkedBoxShowsTheSelectedNameOrTheMask() {
         QLineEdit edit;
-        FileListBox list(nullptr, dir->path());
+        FileListBox list(nullptr, Bytes(dir->path()));
         list.SetFileEdit(&edit);
         list.SetMask(QStringLiteral("*.cgd"));
         list.resize(105, 205);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list, kEventDeadlineMs));
 
-        const QRect second = list.visualItemRect(list.item(1));
+        const QRect second = list.visualRect(list.model()->index(1, 0));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(edit.text(), QStringLiteral("MyBoard.cgd"));
         QCOMPARE(edit.selectedText(), QStringLiteral("MyBoard.cgd"));
@@ -83,13 +85,13 @@ private slots:
         QCOMPARE(edit.text(), QStringLiteral("zeta.CGD"));
 
         list.Update();
-        QVERIFY(list.selectedItems().isEmpty());
+        QCOMPARE(list.SelectedRow(), -1);
         QCOMPARE(edit.text(), QStringLiteral("*.cgd"));
     }
 
     void settingTheSameMaskDoesNotReread() {
         QLineEdit edit;
-        FileListBox list(nullptr, dir->path());
+        FileListBox list(nullptr, Bytes(dir->path()));
         list.SetFileEdit(&edit);
         list.SetMask(QStringLiteral("*.cgd"));
         edit.setText(QStringLiteral("kept"));
