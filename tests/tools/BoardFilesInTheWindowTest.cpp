@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "../windows/main/RecordingDialogs.h"
+#include "../windows/main/WindowAidButtons.h"
 #include "ToolRun.h"
 #include "windows/main/Unit1.h"
 
@@ -25,14 +26,7 @@ class BoardFilesInTheWindowTest : public QObject {
     bool LoadAndFinish(const QString& name) {
         form->Edit1->setText(name);
         form->Button4->click();
-        const int before = dialogs->congratulations;
-        for (int round = 0; round < 50; ++round) {
-            form->Button8->click();
-            if (dialogs->congratulations > before) return true;
-            form->Button6->click();
-            form->Button7->click();
-        }
-        return false;
+        return PressAidsInRounds(*form, *dialogs).congratulated;
     }
 
 private slots:
