@@ -1,11 +1,10 @@
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "../windows/main/RecordingDialogs.h"
 #include "../windows/main/WindowAidButtons.h"
+#include "../windows/main/WindowInTemporaryDirectory.h"
 #include "ToolRun.h"
 #include "windows/main/Unit1.h"
 
@@ -17,8 +16,7 @@ using quillet::board_tool::testing::RunTool;
 class BoardFilesInTheWindowTest : public QObject {
     Q_OBJECT
 
-    QString startDir;
-    QTemporaryDir* dir = nullptr;
+    std::unique_ptr<WindowInTemporaryDirectory> window;
     RecordingDialogs* dialogs = nullptr;
     TForm1* form = nullptr;
 
@@ -31,18 +29,11 @@ class BoardFilesInTheWindowTest : public QObject {
 
 private slots:
     void init() {
-        startDir = QDir::currentPath();
-        dir = new QTemporaryDir;
-        QDir::setCurrent(dir->path());
-        dialogs = new RecordingDialogs;
-        form = new TForm1(*dialogs);
+        window = std::make_unique<WindowInTemporaryDirectory>();
+        dialogs = &window->dialogs;
+        form = window->form.get();
     }
-    void cleanup() {
-        delete form;
-        delete dialogs;
-        QDir::setCurrent(startDir);
-        delete dir;
-    }
+    void cleanup() { window.reset(); }
 
     void newPuzzlesFinishWithTheButtons() {
         QCOMPARE(RunTool({"new", "--count", "20", "--seed", "1"}).status, 0);

@@ -10,6 +10,7 @@
 #include "PuzzleFixture.h"
 #include "RecordingDialogs.h"
 #include "WindowAidButtons.h"
+#include "WindowInTemporaryDirectory.h"
 #include "windows/main/FileListBox.h"
 #include "windows/main/SpinEdit.h"
 
@@ -20,7 +21,7 @@ using namespace quillet::testing;
 class WindowCommandsTest : public QObject {
     Q_OBJECT
 
-    QString startDir;
+    std::unique_ptr<WindowInTemporaryDirectory> window;
     QTemporaryDir* dir = nullptr;
     RecordingDialogs* dialogs = nullptr;
     TForm1* form = nullptr;
@@ -29,19 +30,13 @@ class WindowCommandsTest : public QObject {
 
 private slots:
     void init() {
-        startDir = QDir::currentPath();
-        dir = new QTemporaryDir;
-        QDir::setCurrent(dir->path());
-        dialogs = new RecordingDialogs;
-        form = new TForm1(*dialogs);
+        window = std::make_unique<WindowInTemporaryDirectory>();
+        dir = &window->dir;
+        dialogs = &window->dialogs;
+        form = window->form.get();
         form->show();
     }
-    void cleanup() {
-        delete form;
-        delete dialogs;
-        QDir::setCurrent(startDir);
-        delete dir;
-    }
+    void cleanup() { window.reset(); }
 
     void theButtonsFinishRealPuzzlesInTheCongratulationWindow() {
         const auto puzzles = LoadPuzzles(QUILLET_FIXTURE_DIR "/puzzles.txt");
