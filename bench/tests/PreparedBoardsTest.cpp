@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "aids/CompletionCheck.h"
-#include "aids/FakeDecidePath.h"
 #include "aids/HiddenSingles.h"
+#include "aids/SelectorPath.h"
 #include "latency/PreparedBoards.h"
 
 namespace quillet::bench {
@@ -19,12 +19,12 @@ public:
 };
 
 // Counts what the aids place through the Decide path.
-class CountingPath : public quillet::testing::FakeDecidePath {
+class CountingPath : public SelectorPath {
 public:
-    using FakeDecidePath::FakeDecidePath;
+    using SelectorPath::SelectorPath;
     void Decide() override {
-        placed.push_back(value);
-        FakeDecidePath::Decide();
+        placed.push_back(SelectorValue());
+        SelectorPath::Decide();
     }
     std::vector<int> placed;
 };

@@ -1,7 +1,7 @@
 // Draws the program's icon, the blossom of the congratulation window, into
 // DIRECTORY as a hicolor theme: scalable/apps/NAME.svg and
-// SIZExSIZE/apps/NAME.png for the usual sizes.
-//     quillet-icon DIRECTORY NAME
+// SIZExSIZE/apps/NAME.png for each SIZE given (the build lists them).
+//     quillet-icon DIRECTORY NAME SIZE...
 
 #include <QDir>
 #include <QGuiApplication>
@@ -10,7 +10,11 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <optional>
+#include <vector>
 
 #include "StrokeCanvas.h"
 #include "drawing/QImageCanvas.h"
@@ -56,11 +60,33 @@ bool WritePng(const QString& path, int size) {
     return image.save(path, "PNG");
 }
 
+// A size in pixels, a whole number from 1 to 1024 and nothing else.
+std::optional<int> ParseSize(const char* text) {
+    int size = 0;
+    const char* end = text + std::strlen(text);
+    const auto [stop, error] = std::from_chars(text, end, size);
+    if (error != std::errc() || stop != end || size < 1 || size > 1024) return std::nullopt;
+    return size;
+}
+
+// The sizes from argv[3] on; none when one of them is not a size.
+std::vector<int> ParseSizes(int argc, char** argv) {
+    std::vector<int> sizes;
+    for (int i = 3; i < argc; ++i) {
+        const std::optional<int> size = ParseSize(argv[i]);
+        if (!size) return {};
+        sizes.push_back(*size);
+    }
+    return sizes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s DIRECTORY NAME\n", argc > 0 ? argv[0] : "quillet-icon");
+    const std::vector<int> sizes = ParseSizes(argc, argv);
+    if (sizes.empty()) {
+        std::fprintf(stderr, "usage: %s DIRECTORY NAME SIZE...\n",
+                     argc > 0 ? argv[0] : "quillet-icon");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -72,7 +98,7 @@ int main(int argc, char** argv) {
     bool written =
         theme.mkpath(svgDirectory) && WriteSvg(theme.filePath(svgDirectory + QStringLiteral("/") +
                                                               name + QStringLiteral(".svg")));
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : sizes) {
         const QString directory = QStringLiteral("%1x%1/apps").arg(size);
         written = written && theme.mkpath(directory) &&
                   WritePng(theme.filePath(directory + QStringLiteral("/") + name +

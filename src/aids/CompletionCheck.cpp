@@ -15,7 +15,9 @@ void CheckBoard(BoardState& state, DecidePath& path, const std::function<void()>
         board.SetSelection(p);
         ++solved;
         const std::optional<int> digit = ParseInteger(cell);
-        if (!digit) throw CommandError("'" + cell + "' は整数ではありません");
+        if (!digit)
+            throw CommandError(CommandError::Kind::kNotAnInteger,
+                               "'" + cell + "' は整数ではありません");
         path.SetSelectorValue(*digit);
         path.Decide();
     });

@@ -63,6 +63,8 @@ public:
     CellPos Selection() const { return selection_; }
     void SetSelection(CellPos pos) { selection_ = pos; }
     const CandidateString& SelectedCell() const { return Cell(selection_); }
+    // All 81 texts in scan order, column by column.
+    const std::array<CandidateString, 81>& Cells() const { return cells_; }
 
     void ResetAll();
     // Resets the selected cell; takes no undo snapshot.

@@ -12,4 +12,11 @@ public:
     virtual void Inform(const std::string& text) = 0;
 };
 
+// Counts the refusals where no one is there to see them.
+class CountingInformer : public Informer {
+public:
+    void Inform(const std::string&) override { ++count; }
+    int count = 0;
+};
+
 }  // namespace quillet

@@ -69,32 +69,35 @@ void WriteBoardFile(const std::string& path, const std::string& name, std::strin
     // A directory, FIFO or device cannot be replaced by a board: refuse it
     // before anything opens it (a FIFO would block, a device be clobbered).
     if (!IsUsablePath(path) || KindOf(path) == PathKind::kOther)
-        throw CommandError(CannotCreateMessage(name));
+        throw CommandError(CommandError::Kind::kCannotCreate, CannotCreateMessage(name));
 
     switch (ReplaceFile(path, text, IsSavedBoardText, listing)) {
         case ReplaceOutcome::kReplaced: return;
-        case ReplaceOutcome::kCannotCreate: throw CommandError(CannotCreateMessage(name));
-        case ReplaceOutcome::kWriteFailed: throw CommandError(kWriteErrorMessage);
+        case ReplaceOutcome::kCannotCreate:
+            throw CommandError(CommandError::Kind::kCannotCreate, CannotCreateMessage(name));
+        case ReplaceOutcome::kWriteFailed:
+            throw CommandError(CommandError::Kind::kCannotWrite, kWriteErrorMessage);
     }
 }
 
 std::vector<std::string> ReadBoardFile(const std::string& path, const std::string& name) {
     if (!IsUsablePath(path) || KindOf(path) != PathKind::kRegular)
-        throw CommandError(CannotOpenMessage(name));
+        throw CommandError(CommandError::Kind::kCannotOpen, CannotOpenMessage(name));
 
     // Non-blocking in case the path was swapped for a FIFO since the check.
     const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        throw CommandError(CannotOpenMessage(name));
+        throw CommandError(CommandError::Kind::kCannotOpen, CannotOpenMessage(name));
     if (static_cast<std::uintmax_t>(info.st_size) > kBoardTextLimit)
-        throw CommandError(kTextTooLargeMessage);
+        throw CommandError(CommandError::Kind::kTooLarge, kTextTooLargeMessage);
 
     std::string text;
     const auto size = static_cast<std::size_t>(info.st_size);
     if (!ReadUpTo(fd.get(), size, kBoardTextLimit, text))
-        throw CommandError(CannotOpenMessage(name));
-    if (text.size() > kBoardTextLimit) throw CommandError(kTextTooLargeMessage);
+        throw CommandError(CommandError::Kind::kCannotOpen, CannotOpenMessage(name));
+    if (text.size() > kBoardTextLimit)
+        throw CommandError(CommandError::Kind::kTooLarge, kTextTooLargeMessage);
     return SplitBoardText(text);
 }
 

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "BoardTestSupport.h"
-#include "FakeDecidePath.h"
+#include "aids/AidRounds.h"
 #include "aids/CompletionCheck.h"
 #include "aids/HiddenSingles.h"
+#include "aids/SelectorPath.h"
 #include "board/CommandError.h"
 
 namespace quillet {
 namespace {
 
 using testing::AllCells;
-using testing::FakeDecidePath;
 using testing::RecordingInformer;
 
 class AidsTest : public ::testing::Test {
@@ -29,14 +29,14 @@ protected:
 
     RecordingInformer informer;
     BoardState state{informer};
-    FakeDecidePath path{state};
+    SelectorPath path{state};
     int congratulations = 0;
 };
 
 TEST_F(AidsTest, AFreshBoardIsLeftAloneByBothAidsAndTheCheckOnlyEndsUndo) {
     state.SetUndoAvailable(true);
     board().SetSelection({4, 7});
-    path.value = 6;
+    path.SetSelectorValue(6);
     SolveAllBoxes(state, path);
     RunLinesAid(board(), path);
     ForEachCellColumnMajor([&](CellPos p) { EXPECT_EQ(board().Cell(p), FULL_SET); });
@@ -45,7 +45,7 @@ TEST_F(AidsTest, AFreshBoardIsLeftAloneByBothAidsAndTheCheckOnlyEndsUndo) {
     ForEachCellColumnMajor([&](CellPos p) { EXPECT_EQ(board().Cell(p), FULL_SET); });
     EXPECT_FALSE(state.UndoAvailable());
     EXPECT_EQ(board().Selection(), (CellPos{4, 7}));
-    EXPECT_EQ(path.value, 6);
+    EXPECT_EQ(path.SelectorValue(), 6);
     EXPECT_EQ(congratulations, 0);
     EXPECT_TRUE(informer.texts.empty());
 }
@@ -54,14 +54,14 @@ TEST_F(AidsTest, LinesAidWritesTheSingleWithoutEliminationOrUndo) {
     // 4 only in (6, 2) of row 2.
     for (int c = 1; c <= 9; ++c) board().SetCell({c, 2}, c == 6 ? "348" : "12356789");
     board().SetSelection({1, 1});
-    path.value = 7;
+    path.SetSelectorValue(7);
     RunLinesAid(board(), path);
     EXPECT_EQ(board().Cell({6, 2}), "4");
     EXPECT_EQ(board().Cell({6, 5}), FULL_SET);  // column keeps its 4s
     EXPECT_EQ(board().Cell({5, 1}), FULL_SET);  // so does the box
     EXPECT_FALSE(state.UndoAvailable());
     EXPECT_EQ(board().Selection(), (CellPos{1, 1}));
-    EXPECT_EQ(path.value, 7);
+    EXPECT_EQ(path.SelectorValue(), 7);
 }
 
 TEST_F(AidsTest, LinesAidSkipsCompleteRowsAndSeesSinglesItWrote) {
@@ -91,7 +91,7 @@ TEST_F(AidsTest, BoxAidRePlacesASolvedDigitAndUndoGoesBackOnePlacement) {
     EXPECT_EQ(board().Cell({5, 2}), "12345689");  // stray 7 of the row struck
     EXPECT_EQ(board().Cell({2, 8}), "12345689");  // and of the column
     EXPECT_EQ(board().Selection(), (CellPos{9, 9}));
-    EXPECT_EQ(path.value, 7);  // the last digit it placed
+    EXPECT_EQ(path.SelectorValue(), 7);  // the last digit it placed
     EXPECT_TRUE(state.UndoAvailable());
     state.UndoLast();
     EXPECT_EQ(board().Cell({5, 2}), FULL_SET);
@@ -143,7 +143,7 @@ TEST_F(AidsTest, ACascadeReachesEightyOneInOneCheck) {
     EXPECT_EQ(congratulations, 1);
     EXPECT_EQ(board().Selection(), (CellPos{3, 3}));
     EXPECT_FALSE(state.UndoAvailable());
-    EXPECT_EQ(path.value, std::stoi(board().Cell({9, 9})));
+    EXPECT_EQ(path.SelectorValue(), std::stoi(board().Cell({9, 9})));
     EXPECT_TRUE(informer.texts.empty());
 }
 
@@ -170,6 +170,32 @@ TEST_F(AidsTest, ANonDigitCellStopsTheCheckWhereItStands) {
     EXPECT_EQ(board().Cell({1, 2}), "12346789");  // (1, 1) was placed first
     EXPECT_TRUE(state.UndoAvailable());           // the check did not get to clear it
     EXPECT_EQ(congratulations, 0);
+}
+
+TEST_F(AidsTest, RoundsEndWhenTheCheckCongratulatesOrARoundChangesNothing) {
+    const AidRoundsOutcome fresh = FinishWithAids(state, path);
+    EXPECT_EQ(fresh.rounds, 1);
+    EXPECT_FALSE(fresh.congratulated);
+
+    // (1, 1) comes first in the scan, so the first check leaves it open
+    // while striking it down to its digit; the box aid places it.
+    FillSolved();
+    const CandidateString answer = board().Cell({1, 1});
+    board().SetCell({1, 1}, FULL_SET);
+    const AidRoundsOutcome finished = FinishWithAids(state, path);
+    EXPECT_EQ(finished.rounds, 2);
+    EXPECT_TRUE(finished.congratulated);
+    EXPECT_EQ(board().Cell({1, 1}), answer);
+
+    board().SetCell({3, 4}, "x");
+    EXPECT_THROW(FinishWithAids(state, path), CommandError);
+}
+
+TEST_F(AidsTest, TheSelectorHoldsItsValueWithinOneToNine) {
+    path.SetSelectorValue(12);
+    EXPECT_EQ(path.SelectorValue(), 9);
+    path.SetSelectorValue(-3);
+    EXPECT_EQ(path.SelectorValue(), 1);
 }
 
 }  // namespace

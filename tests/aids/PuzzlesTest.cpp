@@ -3,10 +3,9 @@
 #include <map>
 
 #include "BoardTestSupport.h"
-#include "FakeDecidePath.h"
 #include "PuzzleFixture.h"
-#include "aids/CompletionCheck.h"
-#include "aids/HiddenSingles.h"
+#include "aids/AidRounds.h"
+#include "aids/SelectorPath.h"
 
 namespace quillet {
 namespace {
@@ -19,17 +18,9 @@ TEST(Puzzles, TheAidsFinishSimplePuzzlesAndNeverPlaceAWrongDigit) {
     for (const auto& puzzle : puzzles) {
         testing::RecordingInformer informer;
         BoardState state(informer);
-        testing::FakeDecidePath path(state);
+        SelectorPath path(state);
         puzzle.SetUp(state.Board());
-        bool done = false;
-        for (int round = 0; round < 100 && !done; ++round) {
-            const auto before = testing::AllCells(state.Board());
-            CheckBoard(state, path, [&] { done = true; });
-            if (done) break;
-            SolveAllBoxes(state, path);
-            RunLinesAid(state.Board(), path);
-            if (testing::AllCells(state.Board()) == before) break;
-        }
+        const bool done = FinishWithAids(state, path).congratulated;
         ForEachCellColumnMajor([&](CellPos p) {
             const CandidateString& cell = state.Board().Cell(p);
             if (cell.size() == 1)

@@ -5,7 +5,6 @@
 // cell), and no placement or aid makes any cell longer.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -13,6 +12,7 @@
 
 #include "aids/CompletionCheck.h"
 #include "aids/HiddenSingles.h"
+#include "aids/SelectorPath.h"
 #include "board/BoardState.h"
 #include "board/CommandError.h"
 
@@ -33,30 +33,16 @@ Cells AllCells(const CandidateBoard& board) {
 #define Check(condition) \
     ((condition) ? void() : (std::fprintf(stderr, "failed: %s\n", #condition), std::abort()))
 
-class CountingInformer : public Informer {
-public:
-    void Inform(const std::string&) override { ++count; }
-    int count = 0;
-};
-
-// The window's selector and Decide, remembering the board before the last
+// The window-free selector and Decide, remembering the board before the last
 // placement that went through.
-class RecordingPath : public DecidePath {
+class RecordingPath : public SelectorPath {
 public:
-    explicit RecordingPath(BoardState& state) : state_(state) {}
-    int SelectorValue() const override { return value_; }
-    void SetSelectorValue(int v) override { value_ = std::clamp(v, 1, 9); }
+    using SelectorPath::SelectorPath;
     void Decide() override {
-        const int v = SelectorValue();
-        Cells before = AllCells(state_.Board());
-        if (state_.PlaceDigit(v)) lastBefore = std::move(before);
-        SetSelectorValue(v);
+        Cells before = AllCells(State().Board());
+        if (RunDecide(State(), *this)) lastBefore = std::move(before);
     }
     std::optional<Cells> lastBefore;
-
-private:
-    BoardState& state_;
-    int value_ = 1;
 };
 
 void CheckNoCellGrew(const Cells& before, const Cells& after) {

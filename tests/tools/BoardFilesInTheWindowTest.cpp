@@ -6,6 +6,7 @@
 
 #include "ScratchWindow.h"
 #include "ToolRun.h"
+#include "WindowAidButtons.h"
 
 using namespace quillet;
 using namespace quillet::testing;
@@ -27,14 +28,7 @@ class BoardFilesInTheWindowTest : public QObject {
     bool LoadAndFinish(const QString& name) {
         form->Edit1->setText(name);
         form->Button4->click();
-        const int before = dialogs->congratulations;
-        for (int round = 0; round < 50; ++round) {
-            form->Button8->click();
-            if (dialogs->congratulations > before) return true;
-            form->Button6->click();
-            form->Button7->click();
-        }
-        return false;
+        return PressAidsInRounds(*form, *dialogs).congratulated;
     }
 
 private slots:

@@ -3,10 +3,10 @@
 
 #include <cstdlib>
 
-#include "../aids/FakeDecidePath.h"
 #include "BoardTestSupport.h"
 #include "ToolRun.h"
 #include "aids/CompletionCheck.h"
+#include "aids/SelectorPath.h"
 #include "board/BoardSnapshot.h"
 #include "files/BoardText.h"
 
@@ -50,7 +50,7 @@ TEST(BoardTool, PropagateStrikesAsTheProgramsCheckDoes) {
 
         quillet::testing::RecordingInformer informer;
         BoardState state(informer);
-        quillet::testing::FakeDecidePath path(state);
+        SelectorPath path(state);
         ForEachCellColumnMajor([&](CellPos p) {
             const char g = givens[(p.row - 1) * 9 + p.col - 1];
             state.Board().SetCell(p, g == '.' ? std::string(FULL_SET) : std::string(1, g));
@@ -134,6 +134,7 @@ TEST(BoardTool, EveryErrorHasItsStatusAndOneLine) {
     WriteBytes(dir / "x.cgd", BoardText(cells));
     cells[20] = "10";
     WriteBytes(dir / "ten.cgd", BoardText(cells));
+    WriteBytes(dir / "big.cgd", std::string(kBoardTextLimit + 1, '\n'));
     const std::string line(kGivens);
     const ErrorCase cases[] = {
         {{}, "", 2, "a command is needed"},
@@ -148,6 +149,7 @@ TEST(BoardTool, EveryErrorHasItsStatusAndOneLine) {
         {{"new", "--count", "2", "-o", "-"}, "", 2, "-o - writes one puzzle only"},
         {{"import", dir / "none.txt"}, "", 1, dir / "none.txt: cannot open the file"},
         {{"import", dir / ""}, "", 1, "is a directory"},
+        {{"export", dir / "big.cgd"}, "", 1, "big.cgd: too large for a board file"},
         {{"import"},
          line + "\n" + line.substr(3) + "\n",
          1,

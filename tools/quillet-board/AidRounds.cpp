@@ -1,21 +1,13 @@
 #include "AidRounds.h"
 
-#include <array>
-
-#include "SelectorPath.h"
+#include "aids/AidRounds.h"
 #include "aids/CompletionCheck.h"
-#include "aids/HiddenSingles.h"
+#include "aids/SelectorPath.h"
 #include "board/BoardState.h"
 
 namespace quillet::board_tool {
 
 namespace {
-
-class CountingInformer : public Informer {
-public:
-    void Inform(const std::string&) override { ++count; }
-    int count = 0;
-};
 
 // The main window's state around a copy of the board.
 struct Session {
@@ -29,12 +21,6 @@ struct Session {
     void CopyBack(CandidateBoard& board) const {
         ForEachCellColumnMajor([&](CellPos p) { board.SetCell(p, state.Board().Cell(p)); });
     }
-    std::array<CandidateString, 81> Cells() const {
-        std::array<CandidateString, 81> cells;
-        int k = 0;
-        ForEachCellColumnMajor([&](CellPos p) { cells[k++] = state.Board().Cell(p); });
-        return cells;
-    }
 };
 
 }  // namespace
@@ -47,21 +33,9 @@ void ApplyCheck(CandidateBoard& board) {
 
 AidOutcome FinishWithAids(CandidateBoard& board) {
     Session session(board);
-    AidOutcome outcome;
-    // Every press only shortens cell texts, so a round either changes
-    // something or nothing will change any more.
-    for (;;) {
-        const auto before = session.Cells();
-        ++outcome.rounds;
-        CheckBoard(session.state, session.path, [&] { outcome.congratulated = true; });
-        if (outcome.congratulated) break;
-        SolveAllBoxes(session.state, session.path);
-        RunLinesAid(session.state.Board(), session.path);
-        if (session.Cells() == before) break;
-    }
-    outcome.refusals = session.informer.count;
+    const AidRoundsOutcome rounds = quillet::FinishWithAids(session.state, session.path);
     session.CopyBack(board);
-    return outcome;
+    return {rounds.congratulated, rounds.rounds, session.informer.count};
 }
 
 }  // namespace quillet::board_tool

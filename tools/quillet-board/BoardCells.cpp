@@ -28,7 +28,7 @@ void SaveBoardFile(const std::string& path, const CandidateBoard& board) {
     try {
         WriteBoardFile(path, path, BoardFileText(board));
     } catch (const CommandError& e) {
-        const bool partly = e.what() == std::string(kWriteErrorMessage);
+        const bool partly = e.GetKind() == CommandError::Kind::kCannotWrite;
         throw InputError(partly ? "cannot write the whole file" : "cannot create the file");
     }
 }
@@ -38,7 +38,7 @@ void LoadBoardFile(const std::string& path, CandidateBoard& board) {
     try {
         lines = ReadBoardFile(path, path);
     } catch (const CommandError& e) {
-        const bool tooLarge = e.what() == std::string(kTextTooLargeMessage);
+        const bool tooLarge = e.GetKind() == CommandError::Kind::kTooLarge;
         throw InputError(tooLarge ? "too large for a board file" : "cannot open the file");
     }
     if (lines.size() < kBoardLineCount)

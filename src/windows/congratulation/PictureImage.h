@@ -20,12 +20,10 @@ public:
 
     // Created with the surface size on first use; lives as long as the image.
     QImageCanvas& Canvas();
-    bool HasCanvas() const { return canvas_ != nullptr; }
 
     // From now on the pixels that have the colour of the bitmap's bottom-left
     // pixel are left out when the image paints.
     void SetTransparent(bool transparent);
-    bool Transparent() const { return transparent_; }
 
     // What the image paints: the bitmap, its transparent pixels made fully
     // transparent while it is transparent.

@@ -38,9 +38,6 @@ public:
 
     int ClientWidth() const { return width(); }
     int ClientHeight() const { return height(); }
-    // Whether the window shows a copy of the screen under it through its
-    // transparent pixels rather than leaving them to the compositor.
-    bool UsesScreenBackdrop() const { return usesScreenBackdrop_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -57,6 +54,8 @@ private:
     TimeOfDayClock clock_;
     RandomGenerator random_;
     bool activated_ = false;
+    // Whether the transparent pixels show a copy of the screen under the
+    // window rather than being left to the compositor.
     bool usesScreenBackdrop_ = false;
 };
 

@@ -203,11 +203,7 @@ int TForm1::SelectorValue() const { return SpinEdit1->Value(); }
 
 void TForm1::SetSelectorValue(int value) { SpinEdit1->SetValue(value); }
 
-void TForm1::Decide() {
-    const int v = SelectorValue();
-    state_.PlaceDigit(v);
-    SetSelectorValue(v);
-}
+void TForm1::Decide() { RunDecide(state_, *this); }
 
 void TForm1::Button1Click() { state_.Board().ResetAll(); }
 

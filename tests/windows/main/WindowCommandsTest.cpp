@@ -9,6 +9,7 @@
 #include "MainWindowTestSupport.h"
 #include "PuzzleFixture.h"
 #include "ScratchWindow.h"
+#include "WindowAidButtons.h"
 #include "windows/main/FileListBox.h"
 #include "windows/main/SpinEdit.h"
 
@@ -42,12 +43,7 @@ private slots:
             form->Button1->click();
             puzzle.SetUp(board());
             const int before = dialogs->congratulations;
-            for (int round = 0; round < 50 && dialogs->congratulations == before; ++round) {
-                form->Button8->click();
-                if (dialogs->congratulations > before) break;
-                form->Button6->click();
-                form->Button7->click();
-            }
+            QVERIFY(PressAidsInRounds(*form, *dialogs).congratulated);
             QCOMPARE(dialogs->congratulations, before + 1);
             ForEachCellColumnMajor([&](CellPos p) { QCOMPARE(board().Cell(p), puzzle.Answer(p)); });
             QVERIFY(!form->Button5->isEnabled());
