@@ -22,6 +22,9 @@ public:
     int Value() const;
     void SetValue(int value);
     void Step(int delta);
+    // Tells assistive technology the value after the user (or a reader)
+    // changed it; the commands' own writes stay unannounced.
+    void AnnounceValue();
 
     QToolButton* UpButton() const { return up_; }
     QToolButton* DownButton() const { return down_; }
