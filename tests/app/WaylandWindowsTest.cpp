@@ -64,14 +64,6 @@ private slots:
     }
     void cleanup() { delete form; }
 
-    // The compositor is told the window's one size (xdg_toplevel min and max).
-    // A maximise request is not sent here: Weston ends a client whose fixed
-    // size does not fill the maximised area, which is Qt's affair.
-    void theMainWindowHasOneSize() {
-        QCOMPARE(form->size(), QSize(534, 416));
-        QCOMPARE(form->windowHandle()->minimumSize(), form->windowHandle()->maximumSize());
-    }
-
     void theBoxesAreModalToTheMainWindow() {
         QWindow* parentSeen = nullptr;
         Qt::WindowModality modality = Qt::NonModal;
