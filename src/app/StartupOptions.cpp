@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstdarg>
+#include <cstdio>
 #include <string_view>
 
 #ifdef QUILLET_HAVE_XCB
@@ -65,12 +66,14 @@ bool RoundTrip(wl_display* display, std::chrono::milliseconds deadline) {
 }
 
 bool CompositorAnswers(const QByteArray& name) {
-    // The library's own complaints (no XDG_RUNTIME_DIR) would be a second line.
+    // The library's own complaints (no XDG_RUNTIME_DIR) would be a second
+    // line; Qt's connection later gets them on stderr again, as by default.
     wl_log_set_handler_client([](const char*, va_list) {});
     wl_display* display = wl_display_connect(name.isEmpty() ? nullptr : name.constData());
-    if (!display) return false;
-    const bool answered = RoundTrip(display, kCompositorDeadline);
-    wl_display_disconnect(display);
+    const bool answered = display && RoundTrip(display, kCompositorDeadline);
+    if (display) wl_display_disconnect(display);
+    wl_log_set_handler_client(
+        [](const char* format, va_list arguments) { std::vfprintf(stderr, format, arguments); });
     return answered;
 }
 
