@@ -2,7 +2,9 @@
 #include <QIcon>
 
 #include <cstdio>
+#include <vector>
 
+#include "app/AccessibilityStatus.h"
 #include "app/ModalDialogs.h"
 #include "app/StartupOptions.h"
 #include "drawing/Fonts.h"
@@ -11,11 +13,25 @@
 int main(int argc, char* argv[]) {
     if (const auto exitCode = quillet::AnswerInformationOption(argc, argv, stdout))
         return *exitCode;
-    if (const std::string reason = quillet::MissingDisplayReason(); !reason.empty()) {
-        std::fprintf(stderr, "%s\n", reason.c_str());
+    quillet::PlatformChoice choice = quillet::ChoosePlatform(
+        quillet::CurrentDisplayEnvironment(argc, argv), quillet::SystemDisplayProbes());
+    if (!choice.refusal.empty()) {
+        std::fprintf(stderr, "%s\n", choice.refusal.c_str());
         return 1;
     }
-    QApplication app(argc, argv);
+    // Left to itself, Qt would try X11 under a Wayland session that does not
+    // say so in XDG_SESSION_TYPE; the platform found above is named instead.
+    std::vector<char*> arguments(argv, argv + argc);
+    char platformOption[] = "-platform";
+    if (!choice.platform.isEmpty()) {
+        arguments.push_back(platformOption);
+        arguments.push_back(choice.platform.data());
+    }
+    int argumentCount = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);
+    quillet::AccessibilityStatus::JoinAccessibilityBusAtStart();
+    QApplication app(argumentCount, arguments.data());
+    quillet::AccessibilityStatus accessibilityStatus;
     // Ties the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLET_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUILLET_APP_ID)));

@@ -26,6 +26,9 @@ BoardGrid::BoardGrid(const CandidateBoard& board, QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAttribute(Qt::WA_OpaquePaintEvent);
     InstallBoardGridAccessibility();
+    for (int index = 0; index < 81; ++index)
+        announcedText_[static_cast<std::size_t>(index)] =
+            board_.Cell({index % 9 + 1, index / 9 + 1});
 }
 
 QRect BoardGrid::CellRect(int col, int row) {
@@ -41,16 +44,42 @@ void BoardGrid::UpdateCell(CellPos pos) {
     if (inGrid) marked_.set(bit);
     update(CellRect(pos.col, pos.row).translated(kBorder, kBorder));
     if (!pos.IsOnBoard()) return;
-    AnnounceCell(QAccessible::NameChanged, pos);
-    if (pos != board_.Selection()) return;
-    QAccessibleValueChangeEvent changed(this, QString::fromUtf8(board_.Cell(pos)));
-    changed.setChild(BoardGridAccessible::ChildIndex(pos));
-    QAccessible::updateAccessibility(&changed);
-    emit Announced(QAccessible::ValueChanged, changed.child());
+    unannounced_.set(static_cast<std::size_t>(BoardGridAccessible::ChildIndex(pos)));
+    // A command writes a cell up to dozens of times (the check re-places all
+    // 81 cells); a reader hears each changed cell once, after the command or
+    // while a box it opened is shown, when the event loop runs again.
+    if (announcementPending_) return;
+    announcementPending_ = true;
+    QMetaObject::invokeMethod(this, &BoardGrid::AnnounceWrittenCells, Qt::QueuedConnection);
+}
+
+void BoardGrid::AnnounceWrittenCells() {
+    announcementPending_ = false;
+    for (int index = 0; index < 81; ++index) {
+        const auto bit = static_cast<std::size_t>(index);
+        if (!unannounced_.test(bit)) continue;
+        unannounced_.reset(bit);
+        const CellPos pos{index % 9 + 1, index / 9 + 1};
+        const CandidateString& text = board_.Cell(pos);
+        if (text == announcedText_[bit]) continue;
+        announcedText_[bit] = text;
+        AnnounceCell(QAccessible::NameChanged, pos);
+        if (pos != board_.Selection()) continue;
+        QAccessibleValueChangeEvent changed(this, QString::fromUtf8(text));
+        changed.setChild(index);
+        QAccessible::updateAccessibility(&changed);
+        emit Announced(QAccessible::ValueChanged, changed.child());
+    }
 }
 
 void BoardGrid::AnnounceSelection() {
-    if (board_.Selection().IsOnBoard()) AnnounceCell(QAccessible::Selection, board_.Selection());
+    const CellPos selection = board_.Selection();
+    // The cell's state already says it is no longer selected; the event makes
+    // the reader look.
+    if (announcedSelection_ != selection && announcedSelection_.IsOnBoard())
+        AnnounceCell(QAccessible::SelectionRemove, announcedSelection_);
+    announcedSelection_ = selection;
+    if (selection.IsOnBoard()) AnnounceCell(QAccessible::Selection, selection);
 }
 
 void BoardGrid::AnnounceCell(QAccessible::Event type, CellPos cell) {
@@ -93,14 +122,20 @@ void BoardGrid::MoveHighlight(CellPos to, bool extend) {
 void BoardGrid::HandlePress(QMouseEvent* event, bool doubleClick) {
     const QPoint p = ClientPos(event->position());
     if (!InClient(p)) return;
+    Press(event->button(), event->modifiers(), doubleClick, p);
+    if (event->button() == Qt::LeftButton && !doubleClick && BoardCellAt(p)) dragging_ = true;
+}
+
+void BoardGrid::PressCell(CellPos cell) {
+    if (cell.IsOnBoard()) Press(Qt::LeftButton, {}, false, CellRect(cell.col, cell.row).center());
+}
+
+void BoardGrid::Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, bool doubleClick,
+                      QPoint p) {
     setFocus(Qt::MouseFocusReason);
-    if (event->button() == Qt::LeftButton && !doubleClick) {
-        if (const auto cell = BoardCellAt(p)) {
-            MoveHighlight(*cell, event->modifiers() & Qt::ShiftModifier);
-            dragging_ = true;
-        }
-    }
-    emit Pressed(GridPress{event->button(), event->modifiers(), doubleClick, p, GridCellAt(p)});
+    if (button == Qt::LeftButton && !doubleClick)
+        if (const auto cell = BoardCellAt(p)) MoveHighlight(*cell, modifiers & Qt::ShiftModifier);
+    emit Pressed(GridPress{button, modifiers, doubleClick, p, GridCellAt(p)});
 }
 
 void BoardGrid::mousePressEvent(QMouseEvent* event) { HandlePress(event, false); }

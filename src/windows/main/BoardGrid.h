@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
+#include <array>
 #include <bitset>
 #include <optional>
 
@@ -43,11 +44,14 @@ public:
     explicit BoardGrid(const CandidateBoard& board, QWidget* parent = nullptr);
 
     const CandidateBoard& Board() const { return board_; }
-    // Marks a cell for repainting after its text changed, and tells assistive
-    // technology about the new text.
+    // Marks a cell for repainting after it was written; once the command
+    // returns, assistive technology hears of each cell whose text changed.
     void UpdateCell(CellPos pos);
     // Tells assistive technology that the board's selection moved.
     void AnnounceSelection();
+    // A left press in the middle of a board cell, as the mouse would give it:
+    // what a screen reader's "press" on a cell runs.
+    void PressCell(CellPos cell);
     CellPos HighlightedCell() const { return current_; }
     // The highlighted rectangle (the highlighted cell is one of its corners).
     QRect HighlightedRange() const;
@@ -81,6 +85,10 @@ private:
     // The board cell at a client position, if the position lies on one.
     std::optional<CellPos> BoardCellAt(QPoint clientPos) const;
     void HandlePress(QMouseEvent* event, bool doubleClick);
+    void Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, bool doubleClick,
+               QPoint clientPos);
+    // Tells of every written cell whose text differs from what was told last.
+    void AnnounceWrittenCells();
     void MoveHighlight(CellPos to, bool extend);
     void PaintCell(QPainter& painter, int col, int row) const;
     void PaintCellLines(QPainter& painter, int col, int row) const;
@@ -93,6 +101,12 @@ private:
     bool dragging_ = false;
     // Cells marked for repainting since the last paint.
     std::bitset<kCount * kCount> marked_;
+    // Board cells written since the last announcement, by table index, and
+    // the text each cell had when it was last announced.
+    std::bitset<81> unannounced_;
+    std::array<CandidateString, 81> announcedText_;
+    bool announcementPending_ = false;
+    CellPos announcedSelection_{0, 0};
 };
 
 }  // namespace quillet

@@ -7,8 +7,11 @@
 namespace quillet {
 namespace {
 
-// One board cell of the grid's table.
-class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// One board cell of the grid's table. Its one action, "press", is a left
+// press on the cell, so a reader's user chooses cells as the mouse does.
+class BoardCellAccessible : public QAccessibleInterface,
+                            public QAccessibleTableCellInterface,
+                            public QAccessibleActionInterface {
 public:
     BoardCellAccessible(BoardGrid* grid, CellPos cell) : grid_(grid), cell_(cell) {}
 
@@ -53,9 +56,28 @@ public:
         return state;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface
-                   ? static_cast<QAccessibleTableCellInterface*>(this)
-                   : nullptr;
+        switch (type) {
+            case QAccessible::TableCellInterface:
+                return static_cast<QAccessibleTableCellInterface*>(this);
+            case QAccessible::ActionInterface:
+                return static_cast<QAccessibleActionInterface*>(this);
+            default: return nullptr;
+        }
+    }
+
+    // QAccessibleActionInterface
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    // Runs once the reader's call has returned, as a button's press does: the
+    // command may open a modal box, which must not hold the reader's call.
+    void doAction(const QString& name) override {
+        if (!grid_ || name != pressAction()) return;
+        QMetaObject::invokeMethod(
+            grid_.data(),
+            [grid = grid_, cell = cell_] {
+                if (grid) grid->PressCell(cell);
+            },
+            Qt::QueuedConnection);
     }
 
     // QAccessibleTableCellInterface: indexes count from 0.

@@ -1,5 +1,6 @@
 #include "windows/main/SpinEdit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
@@ -31,6 +32,7 @@ SpinEdit::SpinEdit(QWidget* parent) : QLineEdit(parent) {
     up_ = MakeArrow(Qt::UpArrow, +1);
     down_ = MakeArrow(Qt::DownArrow, -1);
     SetValue(kMin);
+    connect(this, &QLineEdit::textEdited, this, &SpinEdit::AnnounceValue);
 }
 
 QToolButton* SpinEdit::MakeArrow(Qt::ArrowType arrow, int delta) {
@@ -60,7 +62,15 @@ int SpinEdit::Value() const { return ParseInteger(text().toStdString()).value_or
 
 void SpinEdit::SetValue(int value) { setText(QString::number(std::clamp(value, kMin, kMax))); }
 
-void SpinEdit::Step(int delta) { SetValue(Value() + delta); }
+void SpinEdit::Step(int delta) {
+    SetValue(Value() + delta);
+    AnnounceValue();
+}
+
+void SpinEdit::AnnounceValue() {
+    QAccessibleValueChangeEvent changed(this, Value());
+    QAccessible::updateAccessibility(&changed);
+}
 
 void SpinEdit::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {

@@ -25,6 +25,9 @@ public:
     // Rewrites a number outside the range in its clamped form ("0" becomes
     // "1"), as leaving the box does; any other text stays as typed.
     void Normalise();
+    // Tells assistive technology the value after the user (or a reader)
+    // changed it; the commands' own writes stay unannounced.
+    void AnnounceValue();
 
     QToolButton* UpButton() const { return up_; }
     QToolButton* DownButton() const { return down_; }

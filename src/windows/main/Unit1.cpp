@@ -1,6 +1,8 @@
 #include "windows/main/Unit1.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,6 +16,7 @@
 #include "files/BoardFiles.h"
 #include "windows/main/BoardGrid.h"
 #include "windows/main/CommandGuard.h"
+#include "windows/main/ControlAccessibility.h"
 #include "windows/main/Dialogs.h"
 #include "windows/main/FileListBox.h"
 #include "windows/main/ProgramTitle.h"
@@ -47,6 +50,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent, std::string boardDirectory)
       dialogs_(dialogs),
       boardDirectory_(std::move(boardDirectory)),
       state_(*this) {
+    InstallControlAccessibility();
     setWindowTitle(QStringLiteral("Quillet"));
     setFixedSize(kClientWidth, kClientHeight);
     move(kWindowPosition);
@@ -63,6 +67,17 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent, std::string boardDirectory)
 }
 
 TForm1::~TForm1() = default;
+
+// The window has a fixed size. Where the title bar is drawn by Qt itself (a
+// Wayland compositor without server-side decorations) or a window manager
+// ignores the size hints, maximising is still offered; the window turns it
+// down and keeps its size.
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    constexpr Qt::WindowStates kEnlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kEnlarged))
+        setWindowState(windowState() & ~kEnlarged);
+}
 
 void TForm1::CreateControls() {
     SG1 = new BoardGrid(state_.Board(), this);

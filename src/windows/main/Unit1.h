@@ -66,6 +66,9 @@ public:
     QAction* N91;
     QAction* N12;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void Inform(const std::string& text) override;
 

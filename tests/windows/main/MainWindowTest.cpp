@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 #include "EventDeadline.h"
@@ -114,6 +115,15 @@ private slots:
         QCOMPARE(form->PopupMenu1->actions().size(), 10);
         QCOMPARE(form->PopupMenu1->actions().first()->text(), QStringLiteral("&1"));
         QCOMPARE(form->PopupMenu1->actions().last()->text(), QStringLiteral("&All"));
+    }
+
+    // Asked by a title bar that offers it anyway, or a window manager.
+    void maximisingIsTurnedDown() {
+        form->windowHandle()->setWindowStates(Qt::WindowMaximized);
+        QTRY_COMPARE(form->windowState(), Qt::WindowNoState);
+        form->showFullScreen();
+        QTRY_COMPARE(form->windowState(), Qt::WindowNoState);
+        QCOMPARE(form->size(), QSize(534, 416));
     }
 
     void tabVisitsTheControlsInOrderSkippingDisabledOnes() {
