@@ -13,49 +13,16 @@
 #include "CommandLine.h"
 #include "GridText.h"
 #include "PuzzleMaker.h"
+#include "SolveCommands.h"
 #include "ToolErrors.h"
+#include "ToolInput.h"
 #include "files/BoardFileName.h"
 
 namespace quillet::board_tool {
 
 namespace {
-
 constexpr std::size_t kInputLimit = std::size_t{64} << 20;
-
-constexpr const char* kHelp = R"(Usage: quillet-board COMMAND [OPTIONS]
-
-Brings puzzles into Quillet's board files (.cgd), makes new ones and takes
-boards out. Puzzle texts run row by row, board files column by column.
-
-  import [--propagate] [-o NAME.cgd] [--index N] [FILE|-]
-      Reads a puzzle from FILE (standard input without FILE or with -) and
-      writes it as a board file to NAME.cgd (".cgd" is added when the name
-      lacks it) or to standard output. Reads 81-character lines, one or many
-      per file; 9-line grids with or without box borders; .sdk and .ss files;
-      pencil-mark grids of 81 candidate strings. --index N picks the Nth
-      puzzle of the text (default 1). --propagate strikes the givens from
-      their peers as one press of "OK?" does.
-  export [--format line|grid|pencil] FILE.cgd
-      Writes the solved cells as an 81-character line (default) or a 9-line
-      grid, "." for open cells, or the whole board as a pencil-mark grid that
-      import reads back exactly.
-  show FILE.cgd
-      Prints the board as a pencil-mark grid.
-  new [--count N] [--seed S] [--any] [-o NAME.cgd]
-      Makes N puzzles (default 1) with exactly one solution into NAME.cgd, or
-      NAME-01.cgd ... when N is above 1 (default name: puzzle). Each is one
-      that "OK?", "解1" and "解2", pressed in rounds, finish; --any takes any
-      puzzle. The same seed S makes the same puzzles.
-  check FILE.cgd
-      Tells whether the board is consistent and whether the aids alone would
-      finish it.
-
-  --help      show this text
-  --version   show the version
-
-Exit status: 0 success, 1 bad input (the message names the line and column
-of the fault), 2 a command line that is not understood.
-)";
+}  // namespace
 
 std::string ReadInput(const std::string& operand, std::istream& in) {
     std::istream* source = &in;
@@ -77,27 +44,67 @@ std::string ReadInput(const std::string& operand, std::istream& in) {
     return text;
 }
 
-// Runs `work`, putting `name` in front of the message of any bad input.
-template <typename Work>
-auto Named(const std::string& name, Work work) {
-    try {
-        return work();
-    } catch (const InputError& e) {
-        throw InputError(name + ": " + e.what());
-    }
-}
-
-RowMajorCells LoadCells(const std::string& path) {
-    CandidateBoard board;
-    Named(path, [&] { LoadBoardFile(path, board); });
-    return TakeCells(board);
-}
-
 void WriteBoard(const std::string& out, const CandidateBoard& board, std::ostream& stream) {
     if (out == "-")
         stream << BoardFileText(board);
     else
         Named(out, [&] { SaveBoardFile(out, board); });
+}
+
+namespace {
+
+constexpr const char* kHelp = R"(Usage: quillet-board COMMAND [OPTIONS]
+
+Brings puzzles into Quillet's board files (.cgd), makes new ones and takes
+boards out. Puzzle texts run row by row, board files column by column.
+
+  import [--propagate] [-o NAME.cgd] [--index N] [FILE|-]
+      Reads a puzzle from FILE (standard input without FILE or with -) and
+      writes it as a board file to NAME.cgd (".cgd" is added when the name
+      lacks it) or to standard output. Reads 81-character lines, one or many
+      per file; 9-line grids with or without box borders; .sdk and .ss files;
+      pencil-mark grids of 81 candidate strings. --index N picks the Nth
+      puzzle of the text (default 1). --propagate strikes the givens from
+      their peers as one press of "OK?" does.
+  export [--format line|grid|pencil] FILE.cgd
+      Writes the solved cells as an 81-character line (default) or a 9-line
+      grid, "." for open cells, or the whole board as a pencil-mark grid that
+      import reads back exactly.
+  show FILE.cgd
+      Prints the board as a pencil-mark grid.
+  new [--count N] [--seed S] [--any | --level LEVEL] [-o NAME.cgd]
+      Makes N puzzles (default 1) with exactly one solution into NAME.cgd, or
+      NAME-01.cgd ... when N is above 1 (default name: puzzle). Each is one
+      that "OK?", "解1" and "解2", pressed in rounds, finish; --any takes any
+      puzzle. --level takes puzzles whose hardest needed technique is of
+      LEVEL: aids (the default), basic, subsets, fish-and-wings or chains.
+      The same seed S makes the same puzzles.
+  check FILE.cgd
+      Tells whether the board is consistent and whether the aids alone would
+      finish it.
+  hint [--all] [--apply [-o OUT.cgd]] FILE.cgd
+      Explains the next logical step on the board's own candidates, simplest
+      technique first. --all lists every step of that technique; --apply
+      does the step and writes the board back to FILE.cgd, or to OUT.cgd.
+  solve [--steps] [-o OUT.cgd] FILE.cgd
+      Takes steps until the board is solved (exit 0) or stuck (exit 1, with
+      the board so far); --steps prints each. -o writes the board reached.
+  rate [FILE|-]
+      For each puzzle of the text (or the board file FILE.cgd), one line:
+      number, difficulty (1.0 to 6.5; 10.0 when stuck), level and the
+      hardest technique needed.
+
+  --help      show this text
+  --version   show the version
+
+Exit status: 0 success, 1 bad input (the message names the line and column
+of the fault), 2 a command line that is not understood.
+)";
+
+RowMajorCells LoadCells(const std::string& path) {
+    CandidateBoard board;
+    Named(path, [&] { LoadBoardFile(path, board); });
+    return TakeCells(board);
 }
 
 int Import(const CommandLine& line, ToolStreams& io) {
@@ -199,11 +206,22 @@ int New(const CommandLine& line, ToolStreams& io) {
     if (base.ends_with(kBoardExtension))
         base.resize(base.size() - std::string_view(kBoardExtension).size());
 
+    solving::Level level = solving::Level::kAids;
+    const bool leveled = line.values.count("--level") > 0;
+    if (leveled && line.Has("--any")) throw UsageError("new: --any and --level exclude each other");
+    if (leveled && !solving::ParseLevel(line.Value("--level", ""), level))
+        throw UsageError(
+            "new: --level takes aids, basic, subsets, fish-and-wings or chains, not '" +
+            line.Value("--level", "") + "'");
+
     PuzzleMaker maker(seed);
     std::ostream& report = out == "-" ? io.err : io.out;
     for (int n = 1; n <= count; ++n) {
         CandidateBoard board;
-        PutCells(maker.Next(!line.Has("--any")).cells, board);
+        const MadePuzzle made =
+            leveled ? maker.Next([level](const MadePuzzle& p) { return PuzzleHasLevel(p, level); })
+                    : maker.Next(!line.Has("--any"));
+        PutCells(made.cells, board);
         const std::string name = out == "-"   ? out
                                  : count == 1 ? WithBoardExtension(out)
                                               : NumberedName(base, n, count);
@@ -227,8 +245,11 @@ const std::vector<Command>& Commands() {
         {"import", {{"-o", "--index"}, {"--propagate"}, 1}, false, Import},
         {"export", {{"--format"}, {}, 1}, true, Export},
         {"show", {{}, {}, 1}, true, Show},
-        {"new", {{"-o", "--count", "--seed"}, {"--any"}, 0}, false, New},
+        {"new", {{"-o", "--count", "--seed", "--level"}, {"--any"}, 0}, false, New},
         {"check", {{}, {}, 1}, true, Check},
+        {"hint", {{"-o"}, {"--apply", "--all"}, 1}, true, Hint},
+        {"solve", {{"-o"}, {"--steps"}, 1}, true, Solve},
+        {"rate", {{}, {}, 1}, false, Rate},
     };
     return commands;
 }
@@ -245,7 +266,9 @@ int Dispatch(const std::vector<std::string>& args, ToolStreams& io) {
             return 0;
         }
     }
-    if (args.empty()) throw UsageError("a command is needed: import, export, show, new or check");
+    if (args.empty())
+        throw UsageError(
+            "a command is needed: import, export, show, new, check, hint, solve or rate");
     for (const Command& command : Commands()) {
         if (args.front() != command.name) continue;
         const CommandLine line = ParseCommandLine(
