@@ -198,21 +198,9 @@ std::vector<Strike> EitherStrikes(const Grid& grid, const std::array<CellSet, 10
 // places in a unit, a cell's only two digits) with both kinds of weak link
 // (one digit in cells that see each other, two digits of one cell).
 void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
-    std::array<CellSet, 10> holding;
-    for (int d = 1; d <= 9; ++d) holding[d] = CellsHolding(grid, d);
-    std::vector<std::vector<int>> strong(729);
-    for (int cell = 0; cell < 81; ++cell) {
-        const Mask m = grid.cells[cell];
-        if (CountOf(m) < 2) continue;
-        for (int d = 1; d <= 9; ++d) {
-            if (!Holds(m, d)) continue;
-            for (const int partner : ConjugatesOf(grid, cell, d))
-                strong[9 * cell + d - 1].push_back(9 * partner + d - 1);
-            if (CountOf(m) == 2)
-                strong[9 * cell + d - 1].push_back(9 * cell +
-                                                   LowestDigit(m & static_cast<Mask>(~Bit(d))) - 1);
-        }
-    }
+    const CandidateLinks links(grid);
+    const auto& holding = links.holding;
+    const auto& strong = links.strong;
     // State 2 * node + on. From the start supposed false, `on` means true
     // unless the start is; from the start supposed true, `on` means true if
     // the start is.
@@ -281,6 +269,22 @@ void FindShortest(Technique technique, Reason reason, const Grid& grid, StepFind
 }
 
 }  // namespace
+
+CandidateLinks::CandidateLinks(const Grid& grid) : strong(729) {
+    for (int d = 1; d <= 9; ++d) holding[d] = CellsHolding(grid, d);
+    for (int cell = 0; cell < 81; ++cell) {
+        const Mask m = grid.cells[cell];
+        if (CountOf(m) < 2) continue;
+        for (int d = 1; d <= 9; ++d) {
+            if (!Holds(m, d)) continue;
+            for (const int partner : ConjugatesOf(grid, cell, d))
+                strong[9 * cell + d - 1].push_back(9 * partner + d - 1);
+            if (CountOf(m) == 2)
+                strong[9 * cell + d - 1].push_back(9 * cell +
+                                                   LowestDigit(m & static_cast<Mask>(~Bit(d))) - 1);
+        }
+    }
+}
 
 void FindXChains(const Grid& grid, StepFinder& finder) {
     FindShortest(Technique::kXChain, XChainReason, grid, finder,

@@ -52,6 +52,7 @@ constexpr FindFunction kFinders[kTechniqueCount] = {
     FindXChains,
     FindXYChains,
     FindAlternatingChains,
+    FindForcingChains,
 };
 
 std::string SolvedTwice(int digit, int unit, int a, int b) {
@@ -86,11 +87,16 @@ std::optional<std::string> FindContradiction(const Grid& grid) {
     return std::nullopt;
 }
 
+std::vector<Step> StepsOf(const Grid& grid, Technique technique, bool all) {
+    StepFinder finder{all, {}};
+    kFinders[static_cast<int>(technique)](grid, finder);
+    return std::move(finder.steps);
+}
+
 std::vector<Step> NextSteps(const Grid& grid, bool all) {
-    for (const FindFunction find : kFinders) {
-        StepFinder finder{all, {}};
-        find(grid, finder);
-        if (!finder.steps.empty()) return std::move(finder.steps);
+    for (int t = 0; t < kTechniqueCount; ++t) {
+        std::vector<Step> steps = StepsOf(grid, static_cast<Technique>(t), all);
+        if (!steps.empty()) return steps;
     }
     return {};
 }

@@ -19,6 +19,9 @@ std::optional<std::string> FindContradiction(const Grid& grid);
 // technique applies (or the grid is solved).
 std::vector<Step> NextSteps(const Grid& grid, bool all = false);
 
+// The steps of one technique alone: the first, or every one with `all`.
+std::vector<Step> StepsOf(const Grid& grid, Technique technique, bool all = false);
+
 struct SolveOutcome {
     bool solved = false;
     std::string contradiction;  // why it stopped, when it met one

@@ -37,6 +37,7 @@ const TechniqueInfo& Info(Technique technique) {
         {"X-chain", 6.0, Level::kChains},
         {"XY-chain", 6.5, Level::kChains},
         {"alternating inference chain", 7.0, Level::kChains},
+        {"forcing chains", 8.0, Level::kChains},
     };
     return kInfo[static_cast<int>(technique)];
 }

@@ -31,15 +31,16 @@ enum class Technique {
     kXChain,
     kXYChain,
     kAlternatingChain,
+    kForcingChains,
 };
-inline constexpr int kTechniqueCount = static_cast<int>(Technique::kAlternatingChain) + 1;
+inline constexpr int kTechniqueCount = static_cast<int>(Technique::kForcingChains) + 1;
 
 // Groups of techniques by which new puzzles are chosen; `kAids` is what the
 // window's own aids finish and is not a technique of this solver.
 enum class Level { kAids, kBasic, kSubsets, kFishAndWings, kChains };
 
 const char* TechniqueName(Technique technique);
-// The difficulty that needing this technique gives a puzzle, 1.0 to 7.0.
+// The difficulty that needing this technique gives a puzzle, 1.0 to 8.0.
 double TechniqueRating(Technique technique);
 Level LevelOf(Technique technique);
 const char* LevelName(Level level);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "solving/Step.h"
@@ -36,6 +37,17 @@ void FindSimpleColouring(const Grid& grid, StepFinder& finder);
 void FindXChains(const Grid& grid, StepFinder& finder);
 void FindXYChains(const Grid& grid, StepFinder& finder);
 void FindAlternatingChains(const Grid& grid, StepFinder& finder);
+void FindForcingChains(const Grid& grid, StepFinder& finder);
+
+// The candidates of open cells as nodes 9 * cell + digit - 1, with their
+// strong links: the digit's only other place in a unit, the cell's only
+// other digit. Every candidate that sees another is weakly linked to it.
+struct CandidateLinks {
+    std::array<CellSet, 10> holding;       // by digit
+    std::vector<std::vector<int>> strong;  // by node; empty for solved cells
+
+    explicit CandidateLinks(const Grid& grid);
+};
 
 // Strikes of the digit from the cells of `cells`.
 std::vector<Strike> StrikesOf(const CellSet& cells, int digit);
