@@ -12,8 +12,7 @@ namespace {
 struct Chain {
     std::vector<int> nodes;
     std::vector<Strike> strikes;
-    int placeNode = -1;     // a placement instead, for a chain that proves its start
-    bool fromTrue = false;  // the chain supposes its start true (and disproves it)
+    int placeNode = -1;  // a placement instead, for a chain that proves its start
 };
 
 using Reason = std::string (*)(const Grid&, const Chain&);
@@ -165,12 +164,11 @@ std::string NodeName(int node) {
 std::string AlternatingReason(const Grid&, const Chain& chain) {
     std::string text = "Alternating chain: ";
     for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
-        if (i > 0) text += (i % 2 == 1) != chain.fromTrue ? " = " : " - ";
+        if (i > 0) text += i % 2 == 1 ? " = " : " - ";
         text += NodeName(chain.nodes[i]);
     }
     text += " (\"=\": one of the two is true, \"-\": not both are), so ";
     const std::string start = NodeName(chain.nodes.front());
-    if (chain.fromTrue) return text + "if " + start + " were true it would be false.";
     if (chain.placeNode >= 0) return text + "if " + start + " were false it would be true.";
     return text + start + " or " + NodeName(chain.nodes.back()) + " is true.";
 }
@@ -186,7 +184,8 @@ std::vector<Strike> EitherStrikes(const Grid& grid, const std::array<CellSet, 10
         for (int d = 1; d <= 9; ++d)
             if (d != da && d != db && Holds(grid.cells[a], d)) strikes.push_back({a, d});
     } else if (da == db) {
-        strikes = StrikesOf(holding[da] & PeerSet(a) & PeerSet(b), da);
+        const CellSet seen = holding[da] & PeerSet(a) & PeerSet(b);
+        if (seen.any()) strikes = StrikesOf(seen, da);
     } else if (Sees(a, b)) {
         if (Holds(grid.cells[a], db)) strikes.push_back({a, db});
         if (Holds(grid.cells[b], da)) strikes.push_back({b, da});
@@ -201,21 +200,26 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
     const CandidateLinks links(grid);
     const auto& holding = links.holding;
     const auto& strong = links.strong;
-    // State 2 * node + on. From the start supposed false, `on` means true
-    // unless the start is; from the start supposed true, `on` means true if
-    // the start is.
-    std::vector<int> parent(1458), depth(1458);
+    // State 2 * node + on, from the start supposed false: `on` means true
+    // unless the start is. (Supposing a start true and finding it false is
+    // left to the forcing chains, which try every supposition at once.)
+    // Each search marks the states it reaches with its own number, so that
+    // nothing needs clearing between the many searches.
+    std::vector<int> parent(1458), depth(1458), seenBy(1458, -1), queue;
+    queue.reserve(1458);
+    int searchNumber = 0;
     auto search = [&](int first) {
         const int start = first / 2;
-        std::fill(parent.begin(), parent.end(), -1);
-        std::vector<int> queue{first};
+        ++searchNumber;
+        queue.assign(1, first);
         parent[first] = first;
         depth[first] = 1;
+        seenBy[first] = searchNumber;
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const int state = queue[i];
             const int node = state / 2;
-            if (first % 2 == 0 && state % 2 == 1) {
-                Chain chain{{}, {}, node == start ? start : -1, false};
+            if (state % 2 == 1) {
+                Chain chain{{}, {}, node == start ? start : -1};
                 if (node != start) chain.strikes = EitherStrikes(grid, holding, start, node);
                 if (chain.placeNode >= 0 || !chain.strikes.empty()) {
                     chain.nodes = PathTo(parent, state, 2);
@@ -223,13 +227,10 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
                     return;
                 }
             }
-            if (first % 2 == 1 && state == 2 * start && i > 0) {
-                found.push_back({PathTo(parent, state, 2), {{start / 9, start % 9 + 1}}, -1, true});
-                return;
-            }
             if (depth[state] == limit) continue;
             auto visit = [&](int next) {
-                if (parent[next] != -1 || strong[next / 2].empty()) return;
+                if (seenBy[next] == searchNumber || strong[next / 2].empty()) return;
+                seenBy[next] = searchNumber;
                 parent[next] = state;
                 depth[next] = depth[state] + 1;
                 queue.push_back(next);
@@ -248,7 +249,6 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
     for (int start = 0; start < 729; ++start) {
         if (strong[start].empty()) continue;
         search(2 * start);
-        search(2 * start + 1);
     }
 }
 

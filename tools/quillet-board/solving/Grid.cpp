@@ -5,27 +5,11 @@ namespace quillet::solving {
 namespace {
 
 struct Tables {
-    std::array<std::array<int, 9>, kUnitCount> units{};
-    std::array<std::array<int, 20>, 81> peers{};
     std::array<CellSet, 81> peerSets{};
 
     Tables() {
-        for (int i = 0; i < 9; ++i) {
-            for (int j = 0; j < 9; ++j) {
-                units[i][j] = j * 9 + i;  // row i, column j
-                units[9 + i][j] = i * 9 + j;
-                units[18 + i][j] = (i / 3 * 3 + j / 3) * 9 + (i % 3) * 3 + j % 3;
-            }
-        }
-        for (int a = 0; a < 81; ++a) {
-            int n = 0;
-            for (int b = 0; b < 81; ++b) {
-                const bool peer = a != b && (RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) ||
-                                             BoxOf(a) == BoxOf(b));
-                peerSets[a][b] = peer;
-                if (peer) peers[a][n++] = b;
-            }
-        }
+        for (int a = 0; a < 81; ++a)
+            for (const int b : Peers(a)) peerSets[a].set(b);
     }
 };
 
@@ -36,9 +20,6 @@ const Tables& TheTables() {
 
 }  // namespace
 
-const std::array<int, 9>& UnitCells(int unit) { return TheTables().units[unit]; }
-const std::array<int, 20>& Peers(int cell) { return TheTables().peers[cell]; }
-bool Sees(int a, int b) { return TheTables().peerSets[a][b]; }
 const CellSet& PeerSet(int cell) { return TheTables().peerSets[cell]; }
 
 CellSet CellsHolding(const Grid& grid, int digit) {

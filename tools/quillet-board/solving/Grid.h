@@ -33,11 +33,11 @@ inline bool Holds(Mask m, int digit) { return (m & Bit(digit)) != 0; }
 
 // Cells are numbered 0..80 in the board's scan order: column-major, so cell
 // (col - 1) * 9 + (row - 1).
-inline int CellIndex(CellPos p) { return (p.col - 1) * 9 + (p.row - 1); }
-inline CellPos PosOf(int cell) { return {cell / 9 + 1, cell % 9 + 1}; }
-inline int RowOf(int cell) { return cell % 9; }     // 0-based
-inline int ColumnOf(int cell) { return cell / 9; }  // 0-based
-inline int BoxOf(int cell) { return ColumnOf(cell) / 3 * 3 + RowOf(cell) / 3; }
+constexpr int CellIndex(CellPos p) { return (p.col - 1) * 9 + (p.row - 1); }
+constexpr CellPos PosOf(int cell) { return {cell / 9 + 1, cell % 9 + 1}; }
+constexpr int RowOf(int cell) { return cell % 9; }     // 0-based
+constexpr int ColumnOf(int cell) { return cell / 9; }  // 0-based
+constexpr int BoxOf(int cell) { return ColumnOf(cell) / 3 * 3 + RowOf(cell) / 3; }
 
 // Units 0..8 are the rows, 9..17 the columns and 18..26 the boxes (column of
 // boxes outer, as the box aid visits them).
@@ -47,12 +47,42 @@ inline int ColumnUnit(int cell) { return 9 + ColumnOf(cell); }
 inline int BoxUnit(int cell) { return 18 + BoxOf(cell); }
 inline bool IsBox(int unit) { return unit >= 18; }
 
+namespace tables {
+
+inline constexpr auto kUnits = [] {
+    std::array<std::array<int, 9>, kUnitCount> units{};
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            units[i][j] = j * 9 + i;  // row i, column j
+            units[9 + i][j] = i * 9 + j;
+            units[18 + i][j] = (i / 3 * 3 + j / 3) * 9 + (i % 3) * 3 + j % 3;
+        }
+    }
+    return units;
+}();
+
+inline constexpr auto kPeers = [] {
+    std::array<std::array<int, 20>, 81> peers{};
+    for (int a = 0; a < 81; ++a) {
+        int n = 0;
+        for (int b = 0; b < 81; ++b)
+            if (a != b &&
+                (RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) || BoxOf(a) == BoxOf(b)))
+                peers[a][n++] = b;
+    }
+    return peers;
+}();
+
+}  // namespace tables
+
 // The nine cells of a unit: a row from column 1, a column from row 1, a box
 // column by column.
-const std::array<int, 9>& UnitCells(int unit);
+inline const std::array<int, 9>& UnitCells(int unit) { return tables::kUnits[unit]; }
 // The 20 other cells of the cell's row, column and box.
-const std::array<int, 20>& Peers(int cell);
-bool Sees(int a, int b);
+inline const std::array<int, 20>& Peers(int cell) { return tables::kPeers[cell]; }
+constexpr bool Sees(int a, int b) {
+    return a != b && (RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) || BoxOf(a) == BoxOf(b));
+}
 
 // A set of cells by their numbers.
 using CellSet = std::bitset<81>;
