@@ -73,7 +73,7 @@ int Hint(const CommandLine& line, ToolStreams& io) {
     }
     const std::vector<Step> steps = solving::NextSteps(read.grid, line.Has("--all"));
     if (steps.empty()) {
-        io.out << "No step found: none of the techniques up to XY-chains applies to these "
+        io.out << "No step found: none of the techniques up to forcing chains applies to these "
                   "candidates.\n";
         return 1;
     }
@@ -120,7 +120,7 @@ int Solve(const CommandLine& line, ToolStreams& io) {
         report << "Contradiction after " << steps << ": " << outcome.contradiction << ".\n";
     else
         report << "Stuck after " << steps << " with " << OpenCells(read.grid)
-               << " cells open; no technique up to XY-chains applies.\n";
+               << " cells open; no technique up to forcing chains applies.\n";
     report << "The board so far:\n"
            << DisplayGridText(TakeCells(board),
                               io.utf8Terminal ? GridStyle::kBoxDrawing : GridStyle::kAscii);
