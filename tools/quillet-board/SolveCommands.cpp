@@ -85,8 +85,13 @@ int Hint(const CommandLine& line, ToolStreams& io) {
     }
     if (apply) {
         ApplyStepToBoard(steps.front(), board);
-        const std::string out = line.Value("-o", path);
-        WriteBoard(out == "-" ? out : WithBoardExtension(out), board, io.out);
+        // Back into the file read, under its own name; a name given with -o
+        // gets ".cgd" as everywhere else.
+        const std::string out = line.Value("-o", "");
+        if (out.empty())
+            WriteBoard(path, board, io.out);
+        else
+            WriteBoard(out == "-" ? out : WithBoardExtension(out), board, io.out);
     }
     return 0;
 }
