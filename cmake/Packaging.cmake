@@ -17,19 +17,23 @@ configure_file(${QUILLET_PACKAGING_DIR}/quillet.desktop.in
     ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.desktop @ONLY)
 configure_file(${QUILLET_PACKAGING_DIR}/quillet.metainfo.xml.in
     ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.metainfo.xml @ONLY)
-configure_file(${QUILLET_PACKAGING_DIR}/quillet.1.in ${QUILLET_DATA_DIR}/quillet.1 @ONLY)
 install(FILES ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Debian keeps manual pages compressed; -n leaves the date out of the archive.
-add_custom_command(OUTPUT ${QUILLET_DATA_DIR}/quillet.1.gz
-    COMMAND gzip -9nc ${QUILLET_DATA_DIR}/quillet.1 > ${QUILLET_DATA_DIR}/quillet.1.gz
-    DEPENDS ${QUILLET_DATA_DIR}/quillet.1
-    VERBATIM)
-add_custom_target(quillet-manual ALL DEPENDS ${QUILLET_DATA_DIR}/quillet.1.gz)
-install(FILES ${QUILLET_DATA_DIR}/quillet.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(QUILLET_MANUALS "")
+foreach(page quillet quillet-board)
+    configure_file(${QUILLET_PACKAGING_DIR}/${page}.1.in ${QUILLET_DATA_DIR}/${page}.1 @ONLY)
+    add_custom_command(OUTPUT ${QUILLET_DATA_DIR}/${page}.1.gz
+        COMMAND gzip -9nc ${QUILLET_DATA_DIR}/${page}.1 > ${QUILLET_DATA_DIR}/${page}.1.gz
+        DEPENDS ${QUILLET_DATA_DIR}/${page}.1
+        VERBATIM)
+    list(APPEND QUILLET_MANUALS ${QUILLET_DATA_DIR}/${page}.1.gz)
+endforeach()
+add_custom_target(quillet-manual ALL DEPENDS ${QUILLET_MANUALS})
+install(FILES ${QUILLET_MANUALS} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The icon is drawn from the blossom picture at build time.
 find_package(Qt6 REQUIRED COMPONENTS Svg)

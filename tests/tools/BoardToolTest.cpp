@@ -138,7 +138,7 @@ TEST(BoardTool, EveryErrorHasItsStatusAndOneLine) {
     const std::string line(kGivens);
     const ErrorCase cases[] = {
         {{}, "", 2, "a command is needed"},
-        {{"solve"}, "", 2, "unknown command 'solve'"},
+        {{"guess"}, "", 2, "unknown command 'guess'"},
         {{"import", "--fast"}, "", 2, "unknown option '--fast'"},
         {{"import", "--index"}, "", 2, "--index needs a value"},
         {{"import", "--index", "0"}, "", 2, "--index takes a whole number from 1"},

@@ -13,10 +13,29 @@
 #include "CommandLine.h"
 #include "GridText.h"
 #include "PuzzleMaker.h"
+#include "SolveCommands.h"
 #include "ToolErrors.h"
+#include "ToolInput.h"
 #include "files/BoardFileName.h"
 
 namespace quillet::board_tool {
+
+// Reads the puzzles of FILE, or of standard input for "-", as a stream.
+void ReadInputPuzzles(const std::string& operand, std::istream& in, const PuzzleSink& take) {
+    if (operand == "-") return ReadPuzzles(in, take);
+    std::error_code error;
+    if (std::filesystem::is_directory(operand, error)) throw InputError("is a directory");
+    std::ifstream file(operand, std::ios::binary);
+    if (!file) throw InputError("cannot open the file");
+    ReadPuzzles(file, take);
+}
+
+void WriteBoard(const std::string& out, const CandidateBoard& board, std::ostream& stream) {
+    if (out == "-")
+        stream << BoardFileText(board);
+    else
+        Named(out, [&] { SaveBoardFile(out, board); });
+}
 
 namespace {
 
@@ -39,57 +58,43 @@ boards out. Puzzle texts run row by row, board files column by column.
       import reads back exactly.
   show FILE.cgd
       Prints the board as a pencil-mark grid.
-  new [--count N] [--seed S] [--any] [-o NAME.cgd]
+  new [--count N] [--seed S] [--any | --level LEVEL] [-o NAME.cgd]
       Makes N puzzles (default 1) with exactly one solution into NAME.cgd, or
       NAME-01.cgd ... when N is above 1 (default name: puzzle). Each is one
       that "OK?", "解1" and "解2", pressed in rounds, finish; --any takes any
-      puzzle. The same seed S makes the same puzzles.
+      puzzle. --level takes puzzles whose hardest needed technique is of
+      LEVEL: aids (the default), basic, subsets, fish-and-wings or chains.
+      The same seed S makes the same puzzles.
   check FILE.cgd
       Tells whether the board is consistent and whether the aids alone would
       finish it.
+  hint [--all] [--apply [-o OUT.cgd]] FILE.cgd
+      Explains the next logical step on the board's own candidates, simplest
+      technique first. --all lists every step of that technique; --apply
+      does the step and writes the board back to FILE.cgd, or to OUT.cgd.
+  solve [--steps] [-o OUT.cgd] FILE.cgd
+      Takes steps until the board is solved (exit 0) or stuck (exit 1, with
+      the board so far); --steps prints each. -o writes the board reached.
+  rate [FILE|-]
+      For each puzzle of the text (or the board file FILE.cgd), one line:
+      number, difficulty (1.0 to 8.0; 10.0 when stuck), level and the
+      hardest technique needed.
 
   --help      show this text
   --version   show the version
 
-Limits: import reads texts of any length as a stream, in constant memory;
-a line of a puzzle text may hold at most 65536 bytes. Board files are read up
-to 1 MiB, and of each line the first 4096 bytes, as Quillet reads them.
+Limits: import and rate read texts of any length as a stream, in constant
+memory; a line of a puzzle text may hold at most 65536 bytes. Board files are
+read up to 1 MiB, and of each line the first 4096 bytes, as Quillet reads them.
 
 Exit status: 0 success, 1 bad input (the message names the line and column
 of the fault), 2 a command line that is not understood.
 )";
 
-// Reads the puzzles of FILE, or of standard input for "-", as a stream.
-void ReadInputPuzzles(const std::string& operand, std::istream& in, const PuzzleSink& take) {
-    if (operand == "-") return ReadPuzzles(in, take);
-    std::error_code error;
-    if (std::filesystem::is_directory(operand, error)) throw InputError("is a directory");
-    std::ifstream file(operand, std::ios::binary);
-    if (!file) throw InputError("cannot open the file");
-    ReadPuzzles(file, take);
-}
-
-// Runs `work`, putting `name` in front of the message of any bad input.
-template <typename Work>
-auto Named(const std::string& name, Work work) {
-    try {
-        return work();
-    } catch (const InputError& e) {
-        throw InputError(name + ": " + e.what());
-    }
-}
-
 RowMajorCells LoadCells(const std::string& path) {
     CandidateBoard board;
     Named(path, [&] { LoadBoardFile(path, board); });
     return TakeCells(board);
-}
-
-void WriteBoard(const std::string& out, const CandidateBoard& board, std::ostream& stream) {
-    if (out == "-")
-        stream << BoardFileText(board);
-    else
-        Named(out, [&] { SaveBoardFile(out, board); });
 }
 
 int Import(const CommandLine& line, ToolStreams& io) {
@@ -191,11 +196,22 @@ int New(const CommandLine& line, ToolStreams& io) {
     if (base.ends_with(kBoardExtension))
         base.resize(base.size() - std::string_view(kBoardExtension).size());
 
+    solving::Level level = solving::Level::kAids;
+    const bool leveled = line.values.count("--level") > 0;
+    if (leveled && line.Has("--any")) throw UsageError("new: --any and --level exclude each other");
+    if (leveled && !solving::ParseLevel(line.Value("--level", ""), level))
+        throw UsageError(
+            "new: --level takes aids, basic, subsets, fish-and-wings or chains, not '" +
+            line.Value("--level", "") + "'");
+
     PuzzleMaker maker(seed);
     std::ostream& report = out == "-" ? io.err : io.out;
     for (int n = 1; n <= count; ++n) {
         CandidateBoard board;
-        PutCells(maker.Next(!line.Has("--any")).cells, board);
+        const MadePuzzle made =
+            leveled ? maker.Next([level](const MadePuzzle& p) { return PuzzleHasLevel(p, level); })
+                    : maker.Next(!line.Has("--any"));
+        PutCells(made.cells, board);
         const std::string name = out == "-"   ? out
                                  : count == 1 ? WithBoardExtension(out)
                                               : NumberedName(base, n, count);
@@ -219,8 +235,11 @@ const std::vector<Command>& Commands() {
         {"import", {{"-o", "--index"}, {"--propagate"}, 1}, false, Import},
         {"export", {{"--format"}, {}, 1}, true, Export},
         {"show", {{}, {}, 1}, true, Show},
-        {"new", {{"-o", "--count", "--seed"}, {"--any"}, 0}, false, New},
+        {"new", {{"-o", "--count", "--seed", "--level"}, {"--any"}, 0}, false, New},
         {"check", {{}, {}, 1}, true, Check},
+        {"hint", {{"-o"}, {"--apply", "--all"}, 1}, true, Hint},
+        {"solve", {{"-o"}, {"--steps"}, 1}, true, Solve},
+        {"rate", {{}, {}, 1}, false, Rate},
     };
     return commands;
 }
@@ -237,7 +256,9 @@ int Dispatch(const std::vector<std::string>& args, ToolStreams& io) {
             return 0;
         }
     }
-    if (args.empty()) throw UsageError("a command is needed: import, export, show, new or check");
+    if (args.empty())
+        throw UsageError(
+            "a command is needed: import, export, show, new, check, hint, solve or rate");
     for (const Command& command : Commands()) {
         if (args.front() != command.name) continue;
         const CommandLine line = ParseCommandLine(

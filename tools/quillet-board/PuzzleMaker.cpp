@@ -29,6 +29,12 @@ bool HasOneSolution(Grid givens, std::string& solution) {
 PuzzleMaker::PuzzleMaker(unsigned seed) { std::srand(seed); }
 
 MadePuzzle PuzzleMaker::Next(bool aidsFinish) {
+    return Next([aidsFinish](const MadePuzzle& made) {
+        return !aidsFinish || AidsFinish(made.cells, made.solution);
+    });
+}
+
+MadePuzzle PuzzleMaker::Next(const std::function<bool(const MadePuzzle&)>& accept) {
     for (;;) {
         qqwing::SudokuBoard generator;
         ++generated_;
@@ -42,7 +48,7 @@ MadePuzzle PuzzleMaker::Next(bool aidsFinish) {
         for (int i = 0; i < qqwing::BOARD_SIZE; ++i)
             made.cells[i] = givens[i] == 0 ? std::string(FULL_SET)
                                            : std::string(1, static_cast<char>('0' + givens[i]));
-        if (!aidsFinish || AidsFinish(made.cells, made.solution)) return made;
+        if (accept(made)) return made;
     }
 }
 

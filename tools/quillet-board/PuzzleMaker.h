@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "PuzzleText.h"
@@ -21,6 +22,8 @@ public:
     // The next puzzle with exactly one solution; with `aidsFinish`, only one
     // that "OK?", "解1" and "解2" in rounds carry to that solution.
     MadePuzzle Next(bool aidsFinish);
+    // The next puzzle with exactly one solution that `accept` takes.
+    MadePuzzle Next(const std::function<bool(const MadePuzzle&)>& accept);
     // Puzzles generated so far, those turned down included.
     int Generated() const { return generated_; }
 

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "BoardTestSupport.h"
+#include "ToolRun.h"
+#include "board/BoardState.h"
+#include "files/BoardText.h"
+
+namespace quillet::board_tool {
+namespace {
+
+using testing::ReadBytes;
+using testing::RunTool;
+using testing::ScratchDir;
+using testing::WriteBytes;
+
+constexpr const char* kGivens =
+    "......6....82...392.73......5......46....8.....4...273..39......7....4.55....2...";
+constexpr const char* kSolution =
+    "395784612148265739267319548759123864632478951814596273423957186976831425581642397";
+
+// A board file of these cell texts, column by column.
+std::string BoardOf(std::vector<std::string> cells) { return JoinBoardText(cells); }
+
+std::vector<std::string> FullCells() { return std::vector<std::string>(81, "123456789"); }
+
+int Line(int col, int row) { return (col - 1) * 9 + row - 1; }
+
+TEST(SolveCommands, HintApplyPlacesAsDecideDoes) {
+    ScratchDir dir;
+    ASSERT_EQ(RunTool({"import", "-o", dir / "p.cgd"}, kGivens).status, 0);
+    const auto hint = RunTool({"hint", dir / "p.cgd"});
+    ASSERT_EQ(hint.status, 0) << hint.err;
+    // The first given in the board's scan order: column 1, row 3 holds 2.
+    EXPECT_EQ(hint.out,
+              "Naked single: column 1, row 3 holds only 2. Place 2 in column 1, row 3, striking "
+              "it from row 3, column 1 and the top-left box.\n");
+
+    ASSERT_EQ(RunTool({"hint", "--apply", "-o", dir / "q", dir / "p.cgd"}).status, 0);
+    quillet::testing::RecordingInformer informer;
+    BoardState state(informer);
+    const std::vector<std::string> before = SplitBoardText(ReadBytes(dir / "p.cgd"));
+    ForEachCellColumnMajor(
+        [&](CellPos p) { state.Board().SetCell(p, before[Line(p.col, p.row)]); });
+    state.Board().SetSelection({1, 3});
+    ASSERT_TRUE(state.PlaceDigit(2));
+    EXPECT_EQ(ReadBytes(dir / "q.cgd"), JoinBoardText(quillet::testing::AllCells(state.Board())));
+
+    // Without -o the board is written back in place, whatever its name.
+    WriteBytes(dir / "plain", ReadBytes(dir / "q.cgd"));
+    ASSERT_EQ(RunTool({"hint", "--apply", dir / "plain"}).status, 0);
+    EXPECT_NE(ReadBytes(dir / "plain"), ReadBytes(dir / "q.cgd"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "plain.cgd"));
+}
+
+TEST(SolveCommands, AnEliminationStrikesOnlyItsDigits) {
+    // In the top-left box 5 fits only row 1: the rest of row 1 loses it, and
+    // each struck text keeps the order of its other digits.
+    std::vector<std::string> cells = FullCells();
+    for (int col = 1; col <= 3; ++col)
+        for (int row = 2; row <= 3; ++row) cells[Line(col, row)] = "12346789";
+    cells[Line(9, 1)] = "975";
+    ScratchDir dir;
+    WriteBytes(dir / "b.cgd", BoardOf(cells));
+    const auto hint = RunTool({"hint", "--apply", "-o", "-", dir / "b.cgd"});
+    ASSERT_EQ(hint.status, 0) << hint.err;
+    std::vector<std::string> expected = cells;
+    for (int col = 4; col <= 8; ++col) expected[Line(col, 1)] = "12346789";
+    expected[Line(9, 1)] = "97";
+    const std::string paragraph = hint.out.substr(0, hint.out.find('\n') + 1);
+    EXPECT_EQ(paragraph.rfind("Locked candidates (pointing): in the top-left box, 5", 0), 0u)
+        << paragraph;
+    EXPECT_EQ(hint.out.substr(paragraph.size()), BoardOf(expected));
+}
+
+TEST(SolveCommands, ContradictionsAreNamedWithStatusOne) {
+    ScratchDir dir;
+    struct Case {
+        int line;
+        std::string text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {Line(2, 4), "1x", "column 2, row 4 holds '1x', which is not a set of the digits 1 to 9"},
+        {Line(2, 4), "\x81@",
+         "column 2, row 4 holds '\\x81@', which is not a set of the digits "
+         "1 to 9"},
+        {Line(2, 4), "", "column 2, row 4 has no candidate left"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> cells = FullCells();
+        cells[c.line] = c.text;
+        WriteBytes(dir / "c.cgd", BoardOf(cells));
+        for (const char* command : {"hint", "solve"}) {
+            const auto result = RunTool({command, dir / "c.cgd"});
+            EXPECT_EQ(result.status, 1);
+            EXPECT_EQ(result.out, "Contradiction: " + c.message + ".\n");
+        }
+    }
+    std::vector<std::string> cells = FullCells();
+    for (int row = 1; row <= 9; ++row) cells[Line(4, row)] = "12345689";
+    WriteBytes(dir / "c.cgd", BoardOf(cells));
+    EXPECT_EQ(RunTool({"hint", dir / "c.cgd"}).out,
+              "Contradiction: column 4 has no place left for 7.\n");
+}
+
+TEST(SolveCommands, SolveFinishesOrStopsWithTheBoardSoFar) {
+    ScratchDir dir;
+    ASSERT_EQ(RunTool({"import", "-o", dir / "p.cgd"}, kGivens).status, 0);
+    const auto solved = RunTool({"solve", "--steps", "-o", dir / "s.cgd", dir / "p.cgd"});
+    ASSERT_EQ(solved.status, 0) << solved.out;
+    EXPECT_EQ(solved.out.rfind("1. Naked single: ", 0), 0u);
+    EXPECT_NE(solved.out.find("\nSolved in "), std::string::npos);
+    EXPECT_EQ(RunTool({"export", dir / "s.cgd"}).out, std::string(kSolution) + "\n");
+
+    WriteBytes(dir / "full.cgd", BoardOf(FullCells()));
+    const auto stuck = RunTool({"solve", dir / "full.cgd"});
+    EXPECT_EQ(stuck.status, 1);
+    EXPECT_EQ(stuck.out.rfind("Stuck after 0 steps with 81 cells open", 0), 0u) << stuck.out;
+    EXPECT_NE(stuck.out.find("The board so far:\n"), std::string::npos);
+    EXPECT_EQ(RunTool({"hint", dir / "full.cgd"}).status, 1);
+
+    EXPECT_EQ(RunTool({"solve"}).status, 2);
+    EXPECT_EQ(RunTool({"hint", "--apply", "--all", dir / "p.cgd"}).status, 2);
+    EXPECT_EQ(RunTool({"hint", "-o", dir / "x.cgd", dir / "p.cgd"}).status, 2);
+    EXPECT_EQ(RunTool({"new", "--level", "hardest"}).status, 2);
+}
+
+TEST(SolveCommands, RateGivesOneLinePerPuzzle) {
+    const std::string twin = "11" + std::string(kGivens).substr(2);
+    const auto rated = RunTool({"rate"}, std::string(kGivens) + "\n" + twin + "\n");
+    ASSERT_EQ(rated.status, 0) << rated.err;
+    const std::string first = rated.out.substr(0, rated.out.find('\n'));
+    EXPECT_EQ(first.substr(0, 2), "1\t");
+    EXPECT_NE(first.find("\tbasic\t"), std::string::npos) << first;
+    EXPECT_NE(rated.out.find("\n2\t-\tcontradiction\t1 is solved twice in row 1"),
+              std::string::npos)
+        << rated.out;
+
+    ScratchDir dir;
+    ASSERT_EQ(RunTool({"new", "--level", "basic", "--seed", "3", "-o", dir / "n"}).status, 0);
+    const auto level = RunTool({"rate", dir / "n.cgd"});
+    EXPECT_NE(level.out.find("\tbasic\t"), std::string::npos) << level.out;
+}
+
+}  // namespace
+}  // namespace quillet::board_tool

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+
+#include "HandMadeGrids.h"
+
+namespace quillet::solving {
+namespace {
+
+using namespace testing;
+
+TEST(Solver, TheSimplestStepComesFirst) {
+    // An X-wing, a pointing box and a hidden single in a row; then a solved
+    // cell whose peers still hold its digit.
+    Grid grid = FullGrid();
+    KeepOnly(grid, Row(2), 5, {3, 8});
+    KeepOnly(grid, Row(7), 5, {3, 8});
+    KeepOnly(grid, Box(9), 4, {1, 4});
+    KeepOnly(grid, Row(5), 6, {5});
+    EXPECT_EQ(NextSteps(grid).front().technique, Technique::kHiddenSingleRow);
+    Set(grid, 9, 9, "1");
+    const std::vector<Step> all = NextSteps(grid, true);
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all.front().technique, Technique::kNakedSingle);
+}
+
+TEST(Solver, ContradictionsAreNamed) {
+    Grid empty = FullGrid();
+    empty.cells[At(2, 3)] = 0;
+    EXPECT_EQ(FindContradiction(empty), "column 2, row 3 has no candidate left");
+
+    Grid twice = FullGrid();
+    Set(twice, 1, 3, "7");
+    Set(twice, 5, 3, "7");
+    EXPECT_EQ(FindContradiction(twice),
+              "7 is solved twice in row 3: at column 1, row 3 and at column 5, row 3");
+
+    Grid place = FullGrid();
+    KeepOnly(place, Column(4), 7, {});
+    EXPECT_EQ(FindContradiction(place), "column 4 has no place left for 7");
+    KeepOnly(place, Box(5), 1, {});  // rows and columns are named before boxes
+    EXPECT_EQ(FindContradiction(place), "column 4 has no place left for 7");
+    Grid box = FullGrid();
+    KeepOnly(box, Box(1), 3, {});
+    EXPECT_EQ(FindContradiction(box), "The top-left box has no place left for 3");
+
+    // A wrong candidate is found out by the steps: the solver names the
+    // contradiction it reaches instead of going on.
+    Grid wrong = FullGrid();
+    Set(wrong, 1, 1, "12");
+    Set(wrong, 2, 1, "12");
+    Set(wrong, 3, 1, "12");
+    const SolveOutcome outcome = Solve(wrong);
+    EXPECT_FALSE(outcome.solved);
+    EXPECT_NE(outcome.contradiction, "");
+}
+
+TEST(Solver, CellTextsAreReadAsSetsOfDigits) {
+    CandidateBoard board;
+    board.SetCell({4, 6}, "3x5");
+    int bad = -1;
+    EXPECT_FALSE(GridFromBoard(board, &bad));
+    EXPECT_EQ(bad, At(4, 6));
+    board.SetCell({4, 6}, "33");
+    EXPECT_FALSE(GridFromBoard(board));
+    board.SetCell({4, 6}, std::string("3\0"
+                                      "5",
+                                      3));
+    EXPECT_FALSE(GridFromBoard(board));
+    board.SetCell({4, 6}, "");
+    const auto grid = GridFromBoard(board);
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(FindContradiction(*grid), "column 4, row 6 has no candidate left");
+}
+
+// qqwing's puzzles with their one solution, "givens,solution" a line: no
+// step may place a wrong digit or strike a right one.
+void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Technique>& used) {
+    std::ifstream in(std::string(QUILLET_SOLVING_FIXTURE_DIR) + "/" + file);
+    std::string line;
+    int puzzles = 0, solved = 0;
+    while (std::getline(in, line)) {
+        ASSERT_EQ(line.size(), 163u);
+        const std::string givens = line.substr(0, 81), solution = line.substr(82);
+        auto right = [&](int cell) { return solution[RowOf(cell) * 9 + ColumnOf(cell)] - '0'; };
+        Grid grid = GridFromPuzzleLine(givens);
+        const SolveOutcome outcome = Solve(grid, [&](const Step& step) {
+            used.insert(step.technique);
+            if (step.placeCell >= 0) {
+                EXPECT_EQ(step.placeDigit, right(step.placeCell))
+                    << givens << ": " << Describe(step);
+            }
+            for (const Strike& s : step.strikes)
+                EXPECT_NE(s.digit, right(s.cell)) << givens << ": " << Describe(step);
+        });
+        EXPECT_EQ(outcome.contradiction, "") << givens;
+        ++puzzles;
+        solved += outcome.solved ? 1 : 0;
+    }
+    EXPECT_EQ(puzzles, 200);
+    EXPECT_GE(solved, mustSolve) << file;
+}
+
+TEST(Solver, NoWrongStepOnQqwingPuzzles) {
+    std::set<Technique> used;
+    CheckAgainstSolutions("qqwing-intermediate.csv", 200, used);
+    CheckAgainstSolutions("qqwing-expert.csv", 190, used);
+    // The oracle reaches the hard techniques, not the singles only.
+    for (const Technique t : {Technique::kNakedPair, Technique::kXWing, Technique::kXYWing,
+                              Technique::kWWing, Technique::kSimpleColouring, Technique::kXChain,
+                              Technique::kXYChain, Technique::kAlternatingChain})
+        EXPECT_TRUE(used.count(t)) << TechniqueName(t);
+}
+
+}  // namespace
+}  // namespace quillet::solving

@@ -1,0 +1,188 @@
+#include "SolveCommands.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "BoardCells.h"
+#include "Escaped.h"
+#include "GridText.h"
+#include "ToolInput.h"
+#include "WindowPath.h"
+#include "files/BoardFileName.h"
+#include "solving/Solver.h"
+
+namespace quillet::board_tool {
+
+namespace {
+
+using solving::Grid;
+using solving::Step;
+
+// The board's candidates, or the contradiction that makes it impossible.
+struct ReadBoard {
+    Grid grid;
+    std::string contradiction;
+};
+
+ReadBoard Candidates(const CandidateBoard& board) {
+    int bad = 0;
+    const auto grid = solving::GridFromBoard(board, &bad);
+    if (!grid) {
+        const CandidateString& text = board.Cell(solving::PosOf(bad));
+        return {{},
+                solving::CellName(bad) + " holds " + Quoted(text) +
+                    ", which is not a set of the digits 1 to 9"};
+    }
+    return {*grid, solving::FindContradiction(*grid).value_or("")};
+}
+
+CandidateBoard LoadBoard(const std::string& path) {
+    CandidateBoard board;
+    Named(path, [&] { LoadBoardFile(path, board); });
+    return board;
+}
+
+int OpenCells(const Grid& grid) {
+    int open = 0;
+    for (const solving::Mask m : grid.cells) open += solving::CountOf(m) == 1 ? 0 : 1;
+    return open;
+}
+
+std::string Rating(const solving::SolveOutcome& outcome) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%.1f", outcome.Difficulty());
+    return number;
+}
+
+}  // namespace
+
+int Hint(const CommandLine& line, ToolStreams& io) {
+    const bool apply = line.Has("--apply");
+    if (apply && line.Has("--all")) throw UsageError("hint: --apply takes one step, not --all");
+    if (!apply && line.values.count("-o")) throw UsageError("hint: -o goes with --apply");
+    const std::string& path = line.operands.front();
+    CandidateBoard board = LoadBoard(path);
+    const ReadBoard read = Candidates(board);
+    if (!read.contradiction.empty()) {
+        io.out << "Contradiction: " << read.contradiction << ".\n";
+        return 1;
+    }
+    if (read.grid.Solved()) {
+        io.out << "The board is solved.\n";
+        return 0;
+    }
+    const std::vector<Step> steps = solving::NextSteps(read.grid, line.Has("--all"));
+    if (steps.empty()) {
+        io.out << "No step found: none of the techniques up to forcing chains applies to these "
+                  "candidates.\n";
+        return 1;
+    }
+    if (steps.size() == 1) {
+        io.out << solving::Describe(steps.front()) << "\n";
+    } else {
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            io.out << i + 1 << ". " << solving::Describe(steps[i]) << "\n";
+    }
+    if (apply) {
+        ApplyStepToBoard(steps.front(), board);
+        // Back into the file read, under its own name; a name given with -o
+        // gets ".cgd" as everywhere else.
+        const std::string out = line.Value("-o", "");
+        if (out.empty())
+            WriteBoard(path, board, io.out);
+        else
+            WriteBoard(out == "-" ? out : WithBoardExtension(out), board, io.out);
+    }
+    return 0;
+}
+
+int Solve(const CommandLine& line, ToolStreams& io) {
+    const std::string& path = line.operands.front();
+    CandidateBoard board = LoadBoard(path);
+    ReadBoard read = Candidates(board);
+    if (!read.contradiction.empty()) {
+        io.out << "Contradiction: " << read.contradiction << ".\n";
+        return 1;
+    }
+    const bool show = line.Has("--steps");
+    int n = 0;
+    const solving::SolveOutcome outcome = solving::Solve(read.grid, [&](const Step& step) {
+        if (show) io.out << ++n << ". " << solving::Describe(step) << "\n";
+        ApplyStepToBoard(step, board);
+    });
+    const std::string out = line.Value("-o", "");
+    if (!out.empty()) WriteBoard(out == "-" ? out : WithBoardExtension(out), board, io.out);
+    std::ostream& report = out == "-" ? io.err : io.out;
+    const std::string steps =
+        std::to_string(outcome.steps) + (outcome.steps == 1 ? " step" : " steps");
+    if (outcome.solved) {
+        report << "Solved in " << steps
+               << "; the hardest: " << solving::TechniqueName(outcome.hardest) << " ("
+               << Rating(outcome) << ").\n";
+        return 0;
+    }
+    if (!outcome.contradiction.empty())
+        report << "Contradiction after " << steps << ": " << outcome.contradiction << ".\n";
+    else
+        report << "Stuck after " << steps << " with " << OpenCells(read.grid)
+               << " cells open; no technique up to forcing chains applies.\n";
+    report << "The board so far:\n"
+           << DisplayGridText(TakeCells(board),
+                              io.utf8Terminal ? GridStyle::kBoxDrawing : GridStyle::kAscii);
+    return 1;
+}
+
+namespace {
+
+// One line: the name, the difficulty, the level and the hardest technique,
+// or why there is none.
+std::string RateLine(const std::string& name, const CandidateBoard& board) {
+    ReadBoard read = Candidates(board);
+    if (!read.contradiction.empty()) return name + "\t-\tcontradiction\t" + read.contradiction;
+    const solving::SolveOutcome outcome = solving::Solve(read.grid);
+    if (!outcome.contradiction.empty())
+        return name + "\t-\tcontradiction\t" + outcome.contradiction;
+    if (!outcome.solved)
+        return name + "\t" + Rating(outcome) + "\tbeyond\tstuck with " +
+               std::to_string(OpenCells(read.grid)) + " cells open";
+    return name + "\t" + Rating(outcome) + "\t" +
+           solving::LevelName(solving::LevelOf(outcome.hardest)) + "\t" +
+           solving::TechniqueName(outcome.hardest);
+}
+
+}  // namespace
+
+int Rate(const CommandLine& line, ToolStreams& io) {
+    const std::string operand = line.operands.empty() ? "-" : line.operands.front();
+    if (operand != "-" && operand.ends_with(kBoardExtension)) {
+        io.out << RateLine(Escaped(operand), LoadBoard(operand)) << "\n";
+        return 0;
+    }
+    const std::string name = operand == "-" ? "standard input" : operand;
+    int count = 0;
+    Named(name, [&] {
+        ReadInputPuzzles(operand, io.in, [&](TextPuzzle&& puzzle) {
+            CandidateBoard board;
+            PutCells(puzzle.cells, board);
+            io.out << RateLine(std::to_string(++count), board) << std::endl;
+        });
+    });
+    if (count == 0) throw InputError(name + ": no puzzle in the text");
+    return 0;
+}
+
+bool PuzzleHasLevel(const MadePuzzle& puzzle, solving::Level level) {
+    CandidateBoard board;
+    PutCells(puzzle.cells, board);
+    if (level == solving::Level::kAids) return AidsFinish(puzzle.cells, puzzle.solution);
+    Grid grid = *solving::GridFromBoard(board);
+    const solving::SolveOutcome outcome = solving::Solve(grid);
+    if (!outcome.solved || solving::LevelOf(outcome.hardest) != level) return false;
+    std::string finished;
+    for (int i = 0; i < 81; ++i)
+        finished += static_cast<char>(
+            '0' + solving::LowestDigit(grid.cells[solving::CellIndex(CellOfRowMajor(i))]));
+    return finished == puzzle.solution;
+}
+
+}  // namespace quillet::board_tool

@@ -1,0 +1,318 @@
+#include <algorithm>
+#include <array>
+
+#include "solving/Techniques.h"
+
+namespace quillet::solving {
+
+namespace {
+
+// A chain found from one start: its links' ends in order and what it strikes.
+// For the chains of one digit the nodes are cells; otherwise 9 * cell + d - 1.
+struct Chain {
+    std::vector<int> nodes;
+    std::vector<Strike> strikes;
+    int placeNode = -1;  // a placement instead, for a chain that proves its start
+};
+
+using Reason = std::string (*)(const Grid&, const Chain&);
+
+// The shortest chains first, so that a hint shows the simplest.
+void Emit(std::vector<Chain>& found, Technique technique, Reason reason, const Grid& grid,
+          StepFinder& finder) {
+    std::stable_sort(found.begin(), found.end(), [](const Chain& a, const Chain& b) {
+        return a.nodes.size() < b.nodes.size();
+    });
+    for (Chain& chain : found) {
+        if (finder.Done()) return;
+        std::string why = reason(grid, chain);
+        const int cell = chain.placeNode < 0 ? -1 : chain.placeNode / 9;
+        const int digit = chain.placeNode < 0 ? 0 : chain.placeNode % 9 + 1;
+        finder.Add({technique, cell, digit, std::move(chain.strikes), std::move(why)});
+    }
+}
+
+// The path of a breadth-first search back from `state` to its start.
+std::vector<int> PathTo(const std::vector<int>& parent, int state, int perNode) {
+    std::vector<int> nodes;
+    for (;;) {
+        nodes.push_back(state / perNode);
+        if (parent[state] == state) break;
+        state = parent[state];
+    }
+    std::reverse(nodes.begin(), nodes.end());
+    return nodes;
+}
+
+// The other cell of each unit of `cell` where the digit has only two places.
+std::vector<int> ConjugatesOf(const Grid& grid, int cell, int digit) {
+    std::vector<int> partners;
+    for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
+        const unsigned places = PlacesOf(grid, unit, digit);
+        if (CountOf(places) != 2) continue;
+        const int p = UnitCells(unit)[std::countr_zero(places)];
+        const int q = UnitCells(unit)[31 - std::countl_zero(places)];
+        partners.push_back(p == cell ? q : p);
+    }
+    return partners;
+}
+
+std::string XChainReason(const Grid&, const Chain& chain) {
+    std::string text = "X-chain of " + std::to_string(chain.strikes.front().digit) + ": ";
+    for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
+        if (i > 0) text += i % 2 == 1 ? " = " : " - ";
+        text += CellName(chain.nodes[i]);
+    }
+    return text +
+           " (\"=\": the digit's only two places in a unit, \"-\": cells that see each "
+           "other), so one end of the chain holds it.";
+}
+
+// Follows "if this cell is not d, that one is" (a conjugate pair) and "if this
+// cell is d, that one is not" (cells that see each other), from the start not
+// being d. A cell reached after a conjugate pair is d unless the start is.
+void XChainsOf(const Grid& grid, int digit, int limit, std::vector<Chain>& found) {
+    const CellSet holding = CellsHolding(grid, digit);
+    std::array<std::vector<int>, 81> strong;
+    for (int cell = 0; cell < 81; ++cell)
+        if (holding[cell] && CountOf(grid.cells[cell]) > 1)
+            strong[cell] = ConjugatesOf(grid, cell, digit);
+    std::vector<int> parent(162), depth(162);
+    for (int start = 0; start < 81; ++start) {
+        if (strong[start].empty()) continue;
+        // State 2 * cell + on.
+        std::fill(parent.begin(), parent.end(), -1);
+        std::vector<int> queue{2 * start};
+        parent[2 * start] = 2 * start;
+        depth[2 * start] = 1;
+        for (std::size_t i = 0; i < queue.size(); ++i) {
+            const int state = queue[i];
+            const int cell = state / 2;
+            if (state % 2 == 1 && cell != start) {
+                const CellSet seen = holding & PeerSet(start) & PeerSet(cell);
+                if (seen.any()) {
+                    found.push_back({PathTo(parent, state, 2), StrikesOf(seen, digit)});
+                    break;
+                }
+            }
+            if (depth[state] == limit) continue;
+            auto visit = [&](int next) {
+                if (parent[next] != -1) return;
+                parent[next] = state;
+                depth[next] = depth[state] + 1;
+                queue.push_back(next);
+            };
+            if (state % 2 == 0) {
+                for (const int next : strong[cell]) visit(2 * next + 1);
+            } else {
+                for (const int next : Peers(cell))
+                    if (!strong[next].empty()) visit(2 * next);
+            }
+        }
+    }
+}
+
+std::string XYChainReason(const Grid& grid, const Chain& chain) {
+    std::string text = "XY-chain of cells with two candidates: ";
+    for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
+        if (i > 0) text += " - ";
+        text += CellName(chain.nodes[i]) + " (" + DigitList(grid.cells[chain.nodes[i]]) + ")";
+    }
+    return text + "; whatever the first cell holds, one end of the chain is " +
+           std::to_string(chain.strikes.front().digit) + ".";
+}
+
+// Cells of two candidates each seeing the next: if the start is not z it is
+// its other digit, which the next cell then is not, so that cell is its other
+// digit, and so on. A cell that must be z unless the start is ends the chain.
+void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, int limit,
+                  std::vector<int>& parent, std::vector<int>& depth, std::vector<Chain>& found) {
+    // State 9 * cell + d - 1: the cell is d unless the start is z.
+    std::fill(parent.begin(), parent.end(), -1);
+    const int first = 9 * start + LowestDigit(grid.cells[start] & static_cast<Mask>(~Bit(z))) - 1;
+    std::vector<int> queue{first};
+    parent[first] = first;
+    depth[first] = 1;
+    for (std::size_t i = 0; i < queue.size(); ++i) {
+        const int state = queue[i];
+        const int cell = state / 9;
+        const int digit = state % 9 + 1;
+        if (digit == z && cell != start) {
+            const CellSet seen = holdingZ & PeerSet(start) & PeerSet(cell);
+            if (seen.any()) {
+                found.push_back({PathTo(parent, state, 9), StrikesOf(seen, z)});
+                return;
+            }
+        }
+        if (depth[state] == limit) continue;
+        for (const int next : Peers(cell)) {
+            const Mask m = grid.cells[next];
+            if (CountOf(m) != 2 || !Holds(m, digit)) continue;
+            const int other = 9 * next + LowestDigit(m & static_cast<Mask>(~Bit(digit))) - 1;
+            if (parent[other] != -1) continue;
+            parent[other] = state;
+            depth[other] = depth[state] + 1;
+            queue.push_back(other);
+        }
+    }
+}
+
+std::string NodeName(int node) {
+    return std::to_string(node % 9 + 1) + " at " + CellName(node / 9);
+}
+
+std::string AlternatingReason(const Grid&, const Chain& chain) {
+    std::string text = "Alternating chain: ";
+    for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
+        if (i > 0) text += i % 2 == 1 ? " = " : " - ";
+        text += NodeName(chain.nodes[i]);
+    }
+    text += " (\"=\": one of the two is true, \"-\": not both are), so ";
+    const std::string start = NodeName(chain.nodes.front());
+    if (chain.placeNode >= 0) return text + "if " + start + " were false it would be true.";
+    return text + start + " or " + NodeName(chain.nodes.back()) + " is true.";
+}
+
+// What "the start or the end is true" strikes: the other digits of a cell
+// that is both; the digit from cells seeing both ends; for two different
+// digits in cells that see each other, each from the other's cell.
+std::vector<Strike> EitherStrikes(const Grid& grid, const std::array<CellSet, 10>& holding,
+                                  int start, int end) {
+    const int a = start / 9, b = end / 9, da = start % 9 + 1, db = end % 9 + 1;
+    std::vector<Strike> strikes;
+    if (a == b) {
+        for (int d = 1; d <= 9; ++d)
+            if (d != da && d != db && Holds(grid.cells[a], d)) strikes.push_back({a, d});
+    } else if (da == db) {
+        const CellSet seen = holding[da] & PeerSet(a) & PeerSet(b);
+        if (seen.any()) strikes = StrikesOf(seen, da);
+    } else if (Sees(a, b)) {
+        if (Holds(grid.cells[a], db)) strikes.push_back({a, db});
+        if (Holds(grid.cells[b], da)) strikes.push_back({b, da});
+    }
+    return strikes;
+}
+
+// Chains of candidates mixing both kinds of strong link (a digit's only two
+// places in a unit, a cell's only two digits) with both kinds of weak link
+// (one digit in cells that see each other, two digits of one cell).
+void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
+    const CandidateLinks links(grid);
+    const auto& holding = links.holding;
+    const auto& strong = links.strong;
+    // State 2 * node + on, from the start supposed false: `on` means true
+    // unless the start is. (Supposing a start true and finding it false is
+    // left to the forcing chains, which try every supposition at once.)
+    // Each search marks the states it reaches with its own number, so that
+    // nothing needs clearing between the many searches.
+    std::vector<int> parent(1458), depth(1458), seenBy(1458, -1), queue;
+    queue.reserve(1458);
+    int searchNumber = 0;
+    auto search = [&](int first) {
+        const int start = first / 2;
+        ++searchNumber;
+        queue.assign(1, first);
+        parent[first] = first;
+        depth[first] = 1;
+        seenBy[first] = searchNumber;
+        for (std::size_t i = 0; i < queue.size(); ++i) {
+            const int state = queue[i];
+            const int node = state / 2;
+            if (state % 2 == 1) {
+                Chain chain{{}, {}, node == start ? start : -1};
+                if (node != start) chain.strikes = EitherStrikes(grid, holding, start, node);
+                if (chain.placeNode >= 0 || !chain.strikes.empty()) {
+                    chain.nodes = PathTo(parent, state, 2);
+                    found.push_back(std::move(chain));
+                    return;
+                }
+            }
+            if (depth[state] == limit) continue;
+            auto visit = [&](int next) {
+                if (seenBy[next] == searchNumber || strong[next / 2].empty()) return;
+                seenBy[next] = searchNumber;
+                parent[next] = state;
+                depth[next] = depth[state] + 1;
+                queue.push_back(next);
+            };
+            if (state % 2 == 0) {
+                for (const int next : strong[node]) visit(2 * next + 1);
+                continue;
+            }
+            const int cell = node / 9, digit = node % 9 + 1;
+            for (const int peer : Peers(cell))
+                if (holding[digit][peer]) visit(2 * (9 * peer + digit - 1));
+            for (int d = 1; d <= 9; ++d)
+                if (d != digit && Holds(grid.cells[cell], d)) visit(2 * (9 * cell + d - 1));
+        }
+    };
+    for (int start = 0; start < 729; ++start) {
+        if (strong[start].empty()) continue;
+        search(2 * start);
+    }
+}
+
+// Chains of at most this many links' ends are tried first, then longer ones:
+// a short chain is the simpler step and is found with less searching.
+constexpr int kChainLimits[] = {4, 6, 8, 12, 81 * 9 * 2};
+
+template <typename Search>
+void FindShortest(Technique technique, Reason reason, const Grid& grid, StepFinder& finder,
+                  Search search) {
+    for (const int limit : kChainLimits) {
+        if (finder.all && limit != kChainLimits[std::size(kChainLimits) - 1]) continue;
+        std::vector<Chain> found;
+        search(limit, found);
+        Emit(found, technique, reason, grid, finder);
+        if (!finder.steps.empty()) return;
+    }
+}
+
+}  // namespace
+
+CandidateLinks::CandidateLinks(const Grid& grid) : strong(729) {
+    for (int d = 1; d <= 9; ++d) holding[d] = CellsHolding(grid, d);
+    for (int cell = 0; cell < 81; ++cell) {
+        const Mask m = grid.cells[cell];
+        if (CountOf(m) < 2) continue;
+        for (int d = 1; d <= 9; ++d) {
+            if (!Holds(m, d)) continue;
+            for (const int partner : ConjugatesOf(grid, cell, d))
+                strong[9 * cell + d - 1].push_back(9 * partner + d - 1);
+            if (CountOf(m) == 2)
+                strong[9 * cell + d - 1].push_back(9 * cell +
+                                                   LowestDigit(m & static_cast<Mask>(~Bit(d))) - 1);
+        }
+    }
+}
+
+void FindXChains(const Grid& grid, StepFinder& finder) {
+    FindShortest(Technique::kXChain, XChainReason, grid, finder,
+                 [&](int limit, std::vector<Chain>& found) {
+                     for (int digit = 1; digit <= 9; ++digit) XChainsOf(grid, digit, limit, found);
+                 });
+}
+
+void FindXYChains(const Grid& grid, StepFinder& finder) {
+    std::vector<int> parent(729), depth(729);
+    FindShortest(Technique::kXYChain, XYChainReason, grid, finder,
+                 [&](int limit, std::vector<Chain>& found) {
+                     for (int z = 1; z <= 9; ++z) {
+                         const CellSet holdingZ = CellsHolding(grid, z);
+                         for (int start = 0; start < 81; ++start) {
+                             const Mask m = grid.cells[start];
+                             if (CountOf(m) == 2 && Holds(m, z))
+                                 XYChainsFrom(grid, start, z, holdingZ, limit, parent, depth,
+                                              found);
+                         }
+                     }
+                 });
+}
+
+void FindAlternatingChains(const Grid& grid, StepFinder& finder) {
+    FindShortest(
+        Technique::kAlternatingChain, AlternatingReason, grid, finder,
+        [&](int limit, std::vector<Chain>& found) { AlternatingChains(grid, limit, found); });
+}
+
+}  // namespace quillet::solving

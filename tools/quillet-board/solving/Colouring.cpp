@@ -1,0 +1,84 @@
+#include <algorithm>
+#include <array>
+
+#include "solving/Techniques.h"
+
+namespace quillet::solving {
+
+namespace {
+
+// Open cells holding the digit, and the pairs of them that are the only two
+// places of the digit in some unit (conjugate pairs).
+struct LinkGraph {
+    std::array<std::vector<int>, 81> strong;
+
+    LinkGraph(const Grid& grid, int digit) {
+        for (int unit = 0; unit < kUnitCount; ++unit) {
+            const unsigned places = PlacesOf(grid, unit, digit);
+            if (CountOf(places) != 2) continue;
+            const int p = UnitCells(unit)[std::countr_zero(places)];
+            const int q = UnitCells(unit)[31 - std::countl_zero(places)];
+            if (CountOf(grid.cells[p]) == 1 || CountOf(grid.cells[q]) == 1) continue;
+            strong[p].push_back(q);
+            strong[q].push_back(p);
+        }
+    }
+};
+
+}  // namespace
+
+// The conjugate pairs of a digit join cells into clusters whose cells take
+// the digit alternately: one colour holds it, the other not. A colour that
+// meets itself in a unit is false; a cell that sees both colours is false.
+void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
+    for (int digit = 1; digit <= 9 && !finder.Done(); ++digit) {
+        const LinkGraph graph(grid, digit);
+        std::array<int, 81> colour;
+        colour.fill(-1);
+        for (int start = 0; start < 81 && !finder.Done(); ++start) {
+            if (colour[start] != -1 || graph.strong[start].empty()) continue;
+            std::vector<int> cluster{start};
+            colour[start] = 0;
+            for (std::size_t i = 0; i < cluster.size(); ++i) {
+                for (const int next : graph.strong[cluster[i]]) {
+                    if (colour[next] != -1) continue;
+                    colour[next] = 1 - colour[cluster[i]];
+                    cluster.push_back(next);
+                }
+            }
+            std::vector<int> sides[2];
+            for (const int cell : cluster) sides[colour[cell]].push_back(cell);
+            std::sort(sides[0].begin(), sides[0].end());
+            std::sort(sides[1].begin(), sides[1].end());
+            const std::string colours = "Simple colouring of " + std::to_string(digit) + ": " +
+                                        CellList(sides[0]) + " take it or " + CellList(sides[1]) +
+                                        " do";
+            for (int side = 0; side < 2 && !finder.Done(); ++side) {
+                int clashA = -1, clashB = -1;
+                for (const int a : sides[side])
+                    for (const int b : sides[side])
+                        if (a < b && Sees(a, b) && clashA < 0) clashA = a, clashB = b;
+                if (clashA < 0) continue;
+                Step step{Technique::kSimpleColouring, -1, 0, {}, {}};
+                for (const int cell : sides[side]) step.strikes.push_back({cell, digit});
+                step.reason = colours + "; " + CellName(clashA) + " and " + CellName(clashB) +
+                              " see each other, so the " + (side == 0 ? "first" : "second") +
+                              " group cannot.";
+                finder.Add(std::move(step));
+            }
+            if (finder.Done()) break;
+            Step trap{Technique::kSimpleColouring, -1, 0, {}, {}};
+            for (int cell = 0; cell < 81; ++cell) {
+                if (colour[cell] != -1 || !Holds(grid.cells[cell], digit)) continue;
+                bool seen[2] = {false, false};
+                for (const int c : cluster) seen[colour[c]] = seen[colour[c]] || Sees(cell, c);
+                if (seen[0] && seen[1]) trap.strikes.push_back({cell, digit});
+            }
+            if (trap.strikes.empty()) continue;
+            trap.reason = colours + "; either way the cells that see both groups lose it.";
+            finder.Add(std::move(trap));
+        }
+    }
+}
+
+}  // namespace quillet::solving

@@ -1,0 +1,157 @@
+#include <bitset>
+
+#include "solving/Techniques.h"
+
+namespace quillet::solving {
+
+namespace {
+
+using NodeSet = std::bitset<729>;
+
+std::string NodeName(int node) {
+    return std::to_string(node % 9 + 1) + " at " + CellName(node / 9);
+}
+
+// What supposing one candidate true implies through the links: a true
+// candidate makes every candidate it sees false, a false one makes its strong
+// partners true.
+struct Consequences {
+    NodeSet on, off;
+
+    Consequences() = default;
+    Consequences(const Grid& grid, const CandidateLinks& links, int node) {
+        std::vector<int> queue{2 * node + 1};
+        on.set(node);
+        for (std::size_t i = 0; i < queue.size(); ++i) {
+            const int n = queue[i] / 2;
+            if (queue[i] % 2 == 0) {
+                for (const int next : links.strong[n])
+                    if (!on[next]) on.set(next), queue.push_back(2 * next + 1);
+                continue;
+            }
+            const int cell = n / 9, digit = n % 9 + 1;
+            auto falsify = [&](int next) {
+                if (!off[next]) off.set(next), queue.push_back(2 * next);
+            };
+            for (const int peer : Peers(cell))
+                if (links.holding[digit][peer] && CountOf(grid.cells[peer]) > 1)
+                    falsify(9 * peer + digit - 1);
+            for (int d = 1; d <= 9; ++d)
+                if (d != digit && Holds(grid.cells[cell], d)) falsify(9 * cell + d - 1);
+        }
+    }
+};
+
+// Why the supposition cannot hold, or the empty text when nothing shows.
+std::string Impossibility(const Grid& grid, const Consequences& c) {
+    const NodeSet both = c.on & c.off;
+    if (both.any()) {
+        for (int n = 0; n < 729; ++n)
+            if (both[n]) return NodeName(n) + " would be both true and false";
+    }
+    for (int cell = 0; cell < 81; ++cell) {
+        const Mask m = grid.cells[cell];
+        if (CountOf(m) < 2) continue;
+        bool all = true;
+        for (int d = 1; d <= 9 && all; ++d) all = !Holds(m, d) || c.off[9 * cell + d - 1];
+        if (all) return CellName(cell) + " would lose every candidate";
+    }
+    for (int unit = 0; unit < kUnitCount; ++unit) {
+        for (int d = 1; d <= 9; ++d) {
+            bool open = false, all = true;
+            for (const int cell : UnitCells(unit)) {
+                if (!Holds(grid.cells[cell], d)) continue;
+                if (CountOf(grid.cells[cell]) == 1) {
+                    all = false;
+                    break;
+                }
+                open = true;
+                all = all && c.off[9 * cell + d - 1];
+            }
+            if (open && all)
+                return UnitName(unit) + " would have no place left for " + std::to_string(d);
+        }
+    }
+    return {};
+}
+
+// The candidates that every one of `premises`, supposed true, makes false,
+// or true: the premises are all the possibilities of a cell or of a digit
+// in a unit, so one of them holds.
+void Agreement(const Grid& grid, const std::vector<int>& premises,
+               const std::vector<Consequences>& all, const std::string& what, StepFinder& finder) {
+    NodeSet on, off;
+    on.set();
+    off.set();
+    for (const int p : premises) {
+        on &= all[p].on;
+        off &= all[p].off;
+    }
+    std::string cases;
+    for (std::size_t i = 0; i < premises.size(); ++i)
+        cases += (i == 0 ? "" : i + 1 == premises.size() ? " or " : ", ") + NodeName(premises[i]);
+    for (int n = 0; n < 729 && !finder.Done(); ++n) {
+        if (on[n] && CountOf(grid.cells[n / 9]) > 1) {
+            finder.Add({Technique::kForcingChains,
+                        n / 9,
+                        n % 9 + 1,
+                        {},
+                        "Forcing chains: " + what + " (" + cases + "), and each makes " +
+                            NodeName(n) + " true."});
+            return;
+        }
+    }
+    Step step{Technique::kForcingChains, -1, 0, {}, {}};
+    for (int n = 0; n < 729; ++n)
+        if (off[n]) step.strikes.push_back({n / 9, n % 9 + 1});
+    if (step.strikes.empty()) return;
+    step.reason = "Forcing chains: " + what + " (" + cases +
+                  "), and each makes the candidates struck here false.";
+    finder.Add(std::move(step));
+}
+
+}  // namespace
+
+// Supposes each candidate true and follows the links: a supposition that
+// ends in an impossibility is false; what all the possibilities of a cell,
+// or of a digit in a unit, agree on is so.
+void FindForcingChains(const Grid& grid, StepFinder& finder) {
+    const CandidateLinks links(grid);
+    // Only the candidates of open cells are supposed.
+    std::vector<Consequences> all(729);
+    for (int n = 0; n < 729; ++n)
+        if (!links.strong[n].empty() ||
+            (CountOf(grid.cells[n / 9]) > 1 && Holds(grid.cells[n / 9], n % 9 + 1)))
+            all[n] = Consequences(grid, links, n);
+    for (int n = 0; n < 729 && !finder.Done(); ++n) {
+        if (!Holds(grid.cells[n / 9], n % 9 + 1) || CountOf(grid.cells[n / 9]) < 2) continue;
+        const std::string why = Impossibility(grid, all[n]);
+        if (why.empty()) continue;
+        finder.Add({Technique::kForcingChains,
+                    -1,
+                    0,
+                    {{n / 9, n % 9 + 1}},
+                    "Forcing chains: if " + NodeName(n) + " were true, " + why + "."});
+    }
+    for (int cell = 0; cell < 81 && !finder.Done(); ++cell) {
+        const Mask m = grid.cells[cell];
+        if (CountOf(m) < 2) continue;
+        std::vector<int> premises;
+        for (int d = 1; d <= 9; ++d)
+            if (Holds(m, d)) premises.push_back(9 * cell + d - 1);
+        Agreement(grid, premises, all, CellName(cell) + " holds one of its digits", finder);
+    }
+    for (int unit = 0; unit < kUnitCount && !finder.Done(); ++unit) {
+        for (int d = 1; d <= 9 && !finder.Done(); ++d) {
+            std::vector<int> premises;
+            for (const int cell : UnitCells(unit))
+                if (Holds(grid.cells[cell], d)) premises.push_back(9 * cell + d - 1);
+            if (premises.size() < 2) continue;
+            Agreement(grid, premises, all,
+                      std::to_string(d) + " goes in one of its places in " + UnitName(unit),
+                      finder);
+        }
+    }
+}
+
+}  // namespace quillet::solving

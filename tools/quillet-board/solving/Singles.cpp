@@ -1,0 +1,69 @@
+#include "solving/Techniques.h"
+
+namespace quillet::solving {
+
+unsigned PlacesOf(const Grid& grid, int unit, int digit) {
+    unsigned places = 0;
+    const auto& cells = UnitCells(unit);
+    for (int i = 0; i < 9; ++i)
+        if (Holds(grid.cells[cells[i]], digit)) places |= 1u << i;
+    return places;
+}
+
+std::vector<Strike> StrikesOf(const CellSet& cells, int digit) {
+    std::vector<Strike> strikes;
+    for (int cell = 0; cell < 81; ++cell)
+        if (cells[cell]) strikes.push_back({cell, digit});
+    return strikes;
+}
+
+std::string CellList(const std::vector<int>& cells) {
+    std::string text;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) text += i + 1 == cells.size() ? " and " : "; ";
+        text += CellName(cells[i]);
+    }
+    return text;
+}
+
+// A cell left with one digit that a peer still holds: placing it strikes the
+// digit from them. A freshly imported given is one too.
+void FindNakedSingles(const Grid& grid, StepFinder& finder) {
+    for (int cell = 0; cell < 81 && !finder.Done(); ++cell) {
+        const Mask m = grid.cells[cell];
+        if (CountOf(m) != 1) continue;
+        bool pending = false;
+        for (const int peer : Peers(cell)) pending = pending || (grid.cells[peer] & m) != 0;
+        if (!pending) continue;
+        const int digit = LowestDigit(m);
+        finder.Add(
+            {Technique::kNakedSingle,
+             cell,
+             digit,
+             {},
+             "Naked single: " + CellName(cell) + " holds only " + std::to_string(digit) + "."});
+    }
+}
+
+void FindHiddenSingles(const Grid& grid, Technique kind, StepFinder& finder) {
+    const int first = kind == Technique::kHiddenSingleRow      ? 0
+                      : kind == Technique::kHiddenSingleColumn ? 9
+                                                               : 18;
+    for (int unit = first; unit < first + 9 && !finder.Done(); ++unit) {
+        for (int digit = 1; digit <= 9 && !finder.Done(); ++digit) {
+            const unsigned places = PlacesOf(grid, unit, digit);
+            if (CountOf(places) != 1) continue;
+            const int cell = UnitCells(unit)[std::countr_zero(places)];
+            if (CountOf(grid.cells[cell]) == 1) continue;
+            finder.Add({kind,
+                        cell,
+                        digit,
+                        {},
+                        "Hidden single in " + UnitName(unit) + ": " + std::to_string(digit) +
+                            " fits only " + CellName(cell) + ", which also holds " +
+                            DigitList(grid.cells[cell] & static_cast<Mask>(~Bit(digit))) + "."});
+        }
+    }
+}
+
+}  // namespace quillet::solving

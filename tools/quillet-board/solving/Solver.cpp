@@ -1,0 +1,127 @@
+#include "solving/Solver.h"
+
+#include "solving/Techniques.h"
+
+namespace quillet::solving {
+
+namespace {
+
+using FindFunction = void (*)(const Grid&, StepFinder&);
+
+template <Technique kind>
+void HiddenSingles(const Grid& grid, StepFinder& finder) {
+    FindHiddenSingles(grid, kind, finder);
+}
+
+template <int size>
+void NakedSubsets(const Grid& grid, StepFinder& finder) {
+    FindNakedSubsets(grid, size, finder);
+}
+
+template <int size>
+void HiddenSubsets(const Grid& grid, StepFinder& finder) {
+    FindHiddenSubsets(grid, size, finder);
+}
+
+template <int size>
+void Fish(const Grid& grid, StepFinder& finder) {
+    FindFish(grid, size, finder);
+}
+
+// Indexed by Technique: simplest first.
+constexpr FindFunction kFinders[kTechniqueCount] = {
+    FindNakedSingles,
+    HiddenSingles<Technique::kHiddenSingleBox>,
+    HiddenSingles<Technique::kHiddenSingleRow>,
+    HiddenSingles<Technique::kHiddenSingleColumn>,
+    FindPointing,
+    FindClaiming,
+    NakedSubsets<2>,
+    HiddenSubsets<2>,
+    NakedSubsets<3>,
+    HiddenSubsets<3>,
+    NakedSubsets<4>,
+    HiddenSubsets<4>,
+    Fish<2>,
+    Fish<3>,
+    Fish<4>,
+    FindXYWings,
+    FindXYZWings,
+    FindWWings,
+    FindSimpleColouring,
+    FindXChains,
+    FindXYChains,
+    FindAlternatingChains,
+    FindForcingChains,
+};
+
+std::string SolvedTwice(int digit, int unit, int a, int b) {
+    return std::to_string(digit) + " is solved twice in " + UnitName(unit) + ": at " + CellName(a) +
+           " and at " + CellName(b);
+}
+
+}  // namespace
+
+std::optional<std::string> FindContradiction(const Grid& grid) {
+    for (int cell = 0; cell < 81; ++cell)
+        if (grid.cells[cell] == 0) return CellName(cell) + " has no candidate left";
+    // Rows, columns, then boxes; digits in order.
+    for (int unit = 0; unit < kUnitCount; ++unit) {
+        int solvedAt[10] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+        Mask seen = 0;
+        for (const int cell : UnitCells(unit)) {
+            const Mask m = grid.cells[cell];
+            seen |= m;
+            if (CountOf(m) != 1) continue;
+            const int digit = LowestDigit(m);
+            if (solvedAt[digit] >= 0) return SolvedTwice(digit, unit, solvedAt[digit], cell);
+            solvedAt[digit] = cell;
+        }
+        if (seen != kAllDigits) {
+            const int digit = LowestDigit(static_cast<Mask>(kAllDigits & ~seen));
+            std::string name = UnitName(unit);
+            if (IsBox(unit)) name[0] = 'T';  // "The top-left box ..."
+            return name + " has no place left for " + std::to_string(digit);
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<Step> StepsOf(const Grid& grid, Technique technique, bool all) {
+    StepFinder finder{all, {}};
+    kFinders[static_cast<int>(technique)](grid, finder);
+    return std::move(finder.steps);
+}
+
+std::vector<Step> NextSteps(const Grid& grid, bool all) {
+    for (int t = 0; t < kTechniqueCount; ++t) {
+        std::vector<Step> steps = StepsOf(grid, static_cast<Technique>(t), all);
+        if (!steps.empty()) return steps;
+    }
+    return {};
+}
+
+SolveOutcome Solve(Grid& grid, const std::function<void(const Step&)>& onStep) {
+    SolveOutcome outcome;
+    // Every step strikes at least one candidate, so this ends.
+    for (;;) {
+        if (const auto fault = FindContradiction(grid)) {
+            outcome.contradiction = *fault;
+            return outcome;
+        }
+        if (grid.Solved()) {
+            outcome.solved = true;
+            return outcome;
+        }
+        const std::vector<Step> steps = NextSteps(grid);
+        if (steps.empty()) return outcome;
+        const Step& step = steps.front();
+        if (onStep) onStep(step);
+        ApplyStep(step, grid);
+        ++outcome.steps;
+        outcome.used[static_cast<int>(step.technique)] = true;
+        if (step.technique > outcome.hardest) outcome.hardest = step.technique;
+    }
+}
+
+}  // namespace quillet::solving

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "solving/Step.h"
+
+namespace quillet::solving {
+
+// What makes the board impossible, in words ("column 4 has no place left for
+// 7"), or nothing when no such fault shows: a cell without candidates, a
+// solved digit twice in a unit, a digit with no place left in a unit.
+std::optional<std::string> FindContradiction(const Grid& grid);
+
+// The steps of the simplest technique that finds any, in the order tried:
+// one step, or every step of that technique with `all`. None when no
+// technique applies (or the grid is solved).
+std::vector<Step> NextSteps(const Grid& grid, bool all = false);
+
+// The steps of one technique alone: the first, or every one with `all`.
+std::vector<Step> StepsOf(const Grid& grid, Technique technique, bool all = false);
+
+struct SolveOutcome {
+    bool solved = false;
+    std::string contradiction;  // why it stopped, when it met one
+    int steps = 0;
+    bool used[kTechniqueCount] = {};
+    Technique hardest = Technique::kNakedSingle;  // of the steps taken
+
+    // The difficulty: the rating of the hardest technique needed; 10 for a
+    // puzzle these techniques do not finish.
+    double Difficulty() const { return solved ? TechniqueRating(hardest) : 10.0; }
+};
+
+// Takes steps until the grid is solved, stuck or contradicts itself; each
+// step is shown to `onStep` (when given) before it is applied.
+SolveOutcome Solve(Grid& grid, const std::function<void(const Step&)>& onStep = {});
+
+}  // namespace quillet::solving

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "solving/Grid.h"
+
+namespace quillet::solving {
+
+// In the order they are tried: simplest first.
+enum class Technique {
+    kNakedSingle,
+    kHiddenSingleBox,
+    kHiddenSingleRow,
+    kHiddenSingleColumn,
+    kPointing,
+    kClaiming,
+    kNakedPair,
+    kHiddenPair,
+    kNakedTriple,
+    kHiddenTriple,
+    kNakedQuad,
+    kHiddenQuad,
+    kXWing,
+    kSwordfish,
+    kJellyfish,
+    kXYWing,
+    kXYZWing,
+    kWWing,
+    kSimpleColouring,
+    kXChain,
+    kXYChain,
+    kAlternatingChain,
+    kForcingChains,
+};
+inline constexpr int kTechniqueCount = static_cast<int>(Technique::kForcingChains) + 1;
+
+// Groups of techniques by which new puzzles are chosen; `kAids` is what the
+// window's own aids finish and is not a technique of this solver.
+enum class Level { kAids, kBasic, kSubsets, kFishAndWings, kChains };
+
+const char* TechniqueName(Technique technique);
+// The difficulty that needing this technique gives a puzzle, 1.0 to 8.0.
+double TechniqueRating(Technique technique);
+Level LevelOf(Technique technique);
+const char* LevelName(Level level);
+// The level named `name`, if there is one.
+bool ParseLevel(const std::string& name, Level& level);
+
+struct Strike {
+    int cell = 0;
+    int digit = 0;
+    friend bool operator==(const Strike&, const Strike&) = default;
+};
+
+// One logical step: a placement or eliminations, with its reason in words.
+struct Step {
+    Technique technique = Technique::kNakedSingle;
+    int placeCell = -1;  // a placement when >= 0
+    int placeDigit = 0;
+    std::vector<Strike> strikes;
+    std::string reason;  // why, in one or two sentences
+};
+
+// The reason followed by what the step does, as one paragraph.
+std::string Describe(const Step& step);
+
+// Places the digit (written, and struck along its row, column and box) or
+// strikes the digits, as the board's own placement does.
+void ApplyStep(const Step& step, Grid& grid);
+
+}  // namespace quillet::solving

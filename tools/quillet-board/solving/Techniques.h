@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "solving/Step.h"
+
+namespace quillet::solving {
+
+// Collects the steps of one technique: the first only, or every one.
+struct StepFinder {
+    bool all = false;
+    std::vector<Step> steps;
+
+    bool Done() const { return !all && !steps.empty(); }
+    void Add(Step step) { steps.push_back(std::move(step)); }
+};
+
+// Each looks for its technique on a grid without contradictions. Every step
+// found places a digit that the cell holds or strikes digits that cells hold.
+// Every technique after the naked single may take it that no solved digit is
+// still a candidate of a peer.
+void FindNakedSingles(const Grid& grid, StepFinder& finder);
+// `kind` is kHiddenSingleBox, kHiddenSingleRow or kHiddenSingleColumn.
+void FindHiddenSingles(const Grid& grid, Technique kind, StepFinder& finder);
+void FindPointing(const Grid& grid, StepFinder& finder);
+void FindClaiming(const Grid& grid, StepFinder& finder);
+// `size` 2 to 4.
+void FindNakedSubsets(const Grid& grid, int size, StepFinder& finder);
+void FindHiddenSubsets(const Grid& grid, int size, StepFinder& finder);
+// `size` 2 (X-wing), 3 (swordfish) or 4 (jellyfish).
+void FindFish(const Grid& grid, int size, StepFinder& finder);
+void FindXYWings(const Grid& grid, StepFinder& finder);
+void FindXYZWings(const Grid& grid, StepFinder& finder);
+void FindWWings(const Grid& grid, StepFinder& finder);
+void FindSimpleColouring(const Grid& grid, StepFinder& finder);
+void FindXChains(const Grid& grid, StepFinder& finder);
+void FindXYChains(const Grid& grid, StepFinder& finder);
+void FindAlternatingChains(const Grid& grid, StepFinder& finder);
+void FindForcingChains(const Grid& grid, StepFinder& finder);
+
+// The candidates of open cells as nodes 9 * cell + digit - 1, with their
+// strong links: the digit's only other place in a unit, the cell's only
+// other digit. Every candidate that sees another is weakly linked to it.
+struct CandidateLinks {
+    std::array<CellSet, 10> holding;       // by digit
+    std::vector<std::vector<int>> strong;  // by node; empty for solved cells
+
+    explicit CandidateLinks(const Grid& grid);
+};
+
+// Strikes of the digit from the cells of `cells`.
+std::vector<Strike> StrikesOf(const CellSet& cells, int digit);
+
+// The cells of a unit that hold the digit, as bits of their places 0..8.
+unsigned PlacesOf(const Grid& grid, int unit, int digit);
+// "column 1, row 2, column 3, row 2 and column 9, row 2".
+std::string CellList(const std::vector<int>& cells);
+
+}  // namespace quillet::solving
