@@ -59,23 +59,23 @@ TEST_F(BoardFilesTest, AFailedWriteKeepsThePreviousFileAndTheUndo) {
 TEST_F(BoardFilesTest, SavingWhereNoFileCanBeMadeTouchesNothing) {
     EXPECT_EQ(Save("nodir/x"), "ファイル nodir/x.cgd を作成できません");
 
-    ASSERT_TRUE(QDir().mkdir("d.cgd"));
+    ASSERT_TRUE(Directory().mkdir("d.cgd"));
     WriteFile("d.cgd/inside", "kept");
     EXPECT_EQ(Save("D.cgd"), CannotCreateMessage("d.cgd"));
     EXPECT_EQ(ReadFile("d.cgd/inside"), "kept");
 
-    ASSERT_EQ(mkfifo("pipe.cgd", 0600), 0);
+    ASSERT_EQ(mkfifo(Path("pipe.cgd").c_str(), 0600), 0);
     EXPECT_EQ(Save("pipe"), CannotCreateMessage("pipe.cgd"));
     EXPECT_EQ(Entries(), (QStringList{"d.cgd", "pipe.cgd"}));
-    EXPECT_TRUE(QFileInfo("d.cgd").isDir());
-    EXPECT_FALSE(QFileInfo("pipe.cgd").isFile());
+    EXPECT_TRUE(QFileInfo(QPath("d.cgd")).isDir());
+    EXPECT_FALSE(QFileInfo(QPath("pipe.cgd")).isFile());
 }
 
 TEST_F(BoardFilesTest, SavingOntoADeviceIsRefusedWithoutReplacingIt) {
     if (!QFileInfo::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    ASSERT_EQ(symlink("/dev/full", "x.cgd"), 0);
+    ASSERT_EQ(symlink("/dev/full", Path("x.cgd").c_str()), 0);
     EXPECT_EQ(Save("x"), CannotCreateMessage("x.cgd"));
-    EXPECT_EQ(QFileInfo("x.cgd").symLinkTarget(), "/dev/full");
+    EXPECT_EQ(QFileInfo(QPath("x.cgd")).symLinkTarget(), "/dev/full");
     EXPECT_EQ(Entries(), QStringList{"x.cgd"});
     struct stat info {};
     ASSERT_EQ(stat("/dev/full", &info), 0);
@@ -83,9 +83,9 @@ TEST_F(BoardFilesTest, SavingOntoADeviceIsRefusedWithoutReplacingIt) {
 }
 
 TEST_F(BoardFilesTest, OnlyRegularFilesAreLoadedAndNothingBlocks) {
-    ASSERT_TRUE(QDir().mkdir("d.cgd"));
-    ASSERT_EQ(mkfifo("pipe.cgd", 0600), 0);
-    ASSERT_EQ(symlink("/dev/zero", "zero.cgd"), 0);
+    ASSERT_TRUE(Directory().mkdir("d.cgd"));
+    ASSERT_EQ(mkfifo(Path("pipe.cgd").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("/dev/zero", Path("zero.cgd").c_str()), 0);
     for (const char* name : {"d.cgd", "pipe.cgd", "zero.cgd"})
         EXPECT_EQ(Load(name), CannotOpenMessage(name));
     EXPECT_EQ(AllCells(board()), std::vector<CandidateString>(81, "123456789"));
@@ -110,9 +110,9 @@ TEST_F(BoardFilesTest, OnlyProvablyOwnLeftoversOfTheSameNameAreRemovedBySaving) 
     WriteFile(".x.cgd.Zz99zz.saving", "my notes");  // not a board text
     WriteFile(".y.cgd.Ab12Cd.saving", board);       // another file's
     WriteFile(".x.cgd.Ab12C.saving", board);        // not our name form
-    ASSERT_EQ(symlink(".x.cgd.Ab12Cd.saving", ".x.cgd.Link00.saving"), 0);
+    ASSERT_EQ(symlink(".x.cgd.Ab12Cd.saving", Path(".x.cgd.Link00.saving").c_str()), 0);
     WriteFile(".x.cgd.Held00.saving", board);  // a save still running
-    const int held = open(".x.cgd.Held00.saving", O_RDONLY | O_CLOEXEC);
+    const int held = open(Path(".x.cgd.Held00.saving").c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(flock(held, LOCK_EX), 0);
 
     ASSERT_EQ(Save("x"), "");
@@ -121,21 +121,22 @@ TEST_F(BoardFilesTest, OnlyProvablyOwnLeftoversOfTheSameNameAreRemovedBySaving) 
     EXPECT_EQ(Entries(),
               (QStringList{".x.cgd.Ab12C.saving", ".x.cgd.Held00.saving", ".x.cgd.Link00.saving",
                            ".x.cgd.Zz99zz.saving", ".y.cgd.Ab12Cd.saving", "x.cgd"}));
-    EXPECT_EQ(QDir().entryList({"*.cgd"}), QStringList{"x.cgd"});
+    EXPECT_EQ(Directory().entryList({"*.cgd"}), QStringList{"x.cgd"});
 }
 
 TEST_F(BoardFilesTest, SavingKeepsPermissionsAndWritesThroughASymbolicLink) {
-    ASSERT_TRUE(QDir().mkdir("real"));
+    ASSERT_TRUE(Directory().mkdir("real"));
     WriteFile("real/b.cgd", "old");
-    ASSERT_EQ(chmod("real/b.cgd", 0640), 0);
-    ASSERT_EQ(symlink("real/b.cgd", "b.cgd"), 0);
+    ASSERT_EQ(chmod(Path("real/b.cgd").c_str(), 0640), 0);
+    ASSERT_EQ(symlink("real/b.cgd", Path("b.cgd").c_str()), 0);
     ASSERT_EQ(Save("b"), "");
-    EXPECT_EQ(QFileInfo("b.cgd").symLinkTarget(), QFileInfo("real/b.cgd").absoluteFilePath());
+    EXPECT_EQ(QFileInfo(QPath("b.cgd")).symLinkTarget(),
+              QFileInfo(QPath("real/b.cgd")).absoluteFilePath());
     EXPECT_EQ(ReadFile("real/b.cgd"), JoinBoardText(AllCells(board())));
     struct stat info {};
-    ASSERT_EQ(stat("real/b.cgd", &info), 0);
+    ASSERT_EQ(stat(Path("real/b.cgd").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
-    EXPECT_EQ(QDir("real").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+    EXPECT_EQ(QDir(QPath("real")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"b.cgd"});
 }
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <fstream>
 #include <functional>
@@ -29,16 +30,21 @@ public:
     int rereads = 0;
 };
 
-// Each test runs in a fresh temporary directory made current for it, as the
-// program runs in the directory it lists and saves to.
+// Each test saves and loads in a fresh temporary directory, the list's
+// directory as the controls give it; the test process's current directory is
+// left alone, and relative paths of the helpers below mean that directory.
 class BoardFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
-        previous_ = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+        controls.directory = QFile::encodeName(dir_.path()).toStdString();
     }
-    void TearDown() override { QDir::setCurrent(previous_); }
+
+    // `name` in the test's directory; an absolute path stays as it is.
+    std::string Path(const std::string& name) const {
+        return name.starts_with('/') ? name : controls.directory + "/" + name;
+    }
+    QString QPath(const std::string& name) const { return QFile::decodeName(Path(name).c_str()); }
 
     // The CommandError message of a save or load, or "" when none was thrown.
     std::string Run(void (*operation)(BoardState&, FileControls&, Informer&),
@@ -54,15 +60,16 @@ protected:
     std::string Save(const std::string& nameText) { return Run(SaveBoard, nameText); }
     std::string Load(const std::string& nameText) { return Run(LoadBoard, nameText); }
 
-    static void WriteFile(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
+    void WriteFile(const std::string& path, const std::string& bytes) const {
+        std::ofstream(Path(path), std::ios::binary) << bytes;
     }
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
+    std::string ReadFile(const std::string& path) const {
+        std::ifstream in(Path(path), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    static QStringList Entries() {
-        return QDir().entryList(
+    QDir Directory() const { return QDir(dir_.path()); }
+    QStringList Entries() const {
+        return Directory().entryList(
             QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
 
@@ -74,7 +81,6 @@ protected:
 
 private:
     QTemporaryDir dir_;
-    QString previous_;
 };
 
 }  // namespace quillet::testing
