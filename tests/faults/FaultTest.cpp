@@ -141,12 +141,13 @@ TEST_F(FaultTest, EveryFailingCallOfASaveIsReportedAndKeepsTheEarlierFile) {
                     EXPECT_TRUE(run.out.starts_with(kWriteError) ||
                                 run.out.starts_with(CannotCreateMessage("x.cgd") + "\n"))
                         << run.out;
-                    EXPECT_EQ(Entries(), earlier ? QStringList{"x.cgd"} : QStringList{});
+                    EXPECT_EQ(Entries(),
+                              earlier ? QStringList{QStringLiteral("x.cgd")} : QStringList{});
                     if (earlier) {
                         EXPECT_EQ(ReadFile(Path("x.cgd")), oldText);
                     }
                 }
-                EXPECT_TRUE(!saved || Entries() == QStringList{"x.cgd"});
+                EXPECT_TRUE(!saved || Entries() == QStringList{QStringLiteral("x.cgd")});
                 // Each call of the first round of a save matters: none may fail unnoticed.
                 if (std::string(which) == "1" && std::string(call) != "link") {
                     EXPECT_TRUE(injected) << run.out;
@@ -175,12 +176,13 @@ TEST_F(FaultTest, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFileWhole) {
 
         const std::string text = ReadFile(Path("x.cgd"));
         ASSERT_TRUE(text == boards[0] || text == boards[1]) << "after kill " << kill;
-        ASSERT_EQ(QDir(QString::fromStdString(Dir())).entryList({"*.cgd"}), QStringList{"x.cgd"});
+        ASSERT_EQ(QDir(QString::fromStdString(Dir())).entryList({QStringLiteral("*.cgd")}),
+                  QStringList{QStringLiteral("x.cgd")});
         leftovers = std::max(leftovers, static_cast<int>(Entries().size()) - 1);
     }
     // Whatever a kill left behind is a complete hidden copy, which the next save clears.
     ASSERT_EQ(Save(5).out, kSaved);
-    EXPECT_EQ(Entries(), QStringList{"x.cgd"});
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("x.cgd")});
     EXPECT_EQ(ReadFile(Path("x.cgd")), BoardText(5));
     RecordProperty("most_leftovers_at_once", leftovers);
 }
@@ -218,7 +220,7 @@ TEST_F(FaultTest, AFullDeviceKeepsTheEarlierFileAndSavesOnceThereIsRoomAgain) {
     EXPECT_EQ(full.out, kWriteError);
     EXPECT_EQ(ReadFile(dir + "/x.cgd"), BoardText(3));
     EXPECT_EQ(QDir(QString::fromStdString(dir)).entryList(QDir::Files | QDir::Hidden),
-              (QStringList{"filler", "x.cgd"}));
+              (QStringList{QStringLiteral("filler"), QStringLiteral("x.cgd")}));
 
     ASSERT_EQ(::unlink((dir + "/filler").c_str()), 0);
     EXPECT_EQ(RunProbe(dir, {"save", "x", "7"}).out, kSaved);

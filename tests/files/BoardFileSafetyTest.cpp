@@ -47,7 +47,7 @@ TEST_F(BoardFilesTest, AFailedWriteKeepsThePreviousFileAndTheUndo) {
         EXPECT_EQ(Save("x"), kWriteErrorMessage);
     }
     EXPECT_EQ(ReadFile("x.cgd"), "old\r\n");
-    EXPECT_EQ(Entries(), QStringList{"x.cgd"});
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("x.cgd")});
     EXPECT_EQ(controls.nameText, "x");
     EXPECT_EQ(controls.rereads, 0);
     ASSERT_TRUE(state.UndoAvailable());
@@ -59,31 +59,31 @@ TEST_F(BoardFilesTest, AFailedWriteKeepsThePreviousFileAndTheUndo) {
 TEST_F(BoardFilesTest, SavingWhereNoFileCanBeMadeTouchesNothing) {
     EXPECT_EQ(Save("nodir/x"), "ファイル nodir/x.cgd を作成できません");
 
-    ASSERT_TRUE(Directory().mkdir("d.cgd"));
+    ASSERT_TRUE(Directory().mkdir(QStringLiteral("d.cgd")));
     WriteFile("d.cgd/inside", "kept");
     EXPECT_EQ(Save("D.cgd"), CannotCreateMessage("d.cgd"));
     EXPECT_EQ(ReadFile("d.cgd/inside"), "kept");
 
     ASSERT_EQ(mkfifo(Path("pipe.cgd").c_str(), 0600), 0);
     EXPECT_EQ(Save("pipe"), CannotCreateMessage("pipe.cgd"));
-    EXPECT_EQ(Entries(), (QStringList{"d.cgd", "pipe.cgd"}));
+    EXPECT_EQ(Entries(), (QStringList{QStringLiteral("d.cgd"), QStringLiteral("pipe.cgd")}));
     EXPECT_TRUE(QFileInfo(QPath("d.cgd")).isDir());
     EXPECT_FALSE(QFileInfo(QPath("pipe.cgd")).isFile());
 }
 
 TEST_F(BoardFilesTest, SavingOntoADeviceIsRefusedWithoutReplacingIt) {
-    if (!QFileInfo::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    if (!QFileInfo::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full";
     ASSERT_EQ(symlink("/dev/full", Path("x.cgd").c_str()), 0);
     EXPECT_EQ(Save("x"), CannotCreateMessage("x.cgd"));
-    EXPECT_EQ(QFileInfo(QPath("x.cgd")).symLinkTarget(), "/dev/full");
-    EXPECT_EQ(Entries(), QStringList{"x.cgd"});
+    EXPECT_EQ(QFileInfo(QPath("x.cgd")).symLinkTarget(), QStringLiteral("/dev/full"));
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("x.cgd")});
     struct stat info {};
     ASSERT_EQ(stat("/dev/full", &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
 }
 
 TEST_F(BoardFilesTest, OnlyRegularFilesAreLoadedAndNothingBlocks) {
-    ASSERT_TRUE(Directory().mkdir("d.cgd"));
+    ASSERT_TRUE(Directory().mkdir(QStringLiteral("d.cgd")));
     ASSERT_EQ(mkfifo(Path("pipe.cgd").c_str(), 0600), 0);
     ASSERT_EQ(symlink("/dev/zero", Path("zero.cgd").c_str()), 0);
     for (const char* name : {"d.cgd", "pipe.cgd", "zero.cgd"})
@@ -118,14 +118,17 @@ TEST_F(BoardFilesTest, OnlyProvablyOwnLeftoversOfTheSameNameAreRemovedBySaving) 
     ASSERT_EQ(Save("x"), "");
     close(held);
     EXPECT_EQ(ReadFile("x.cgd"), JoinBoardText(AllCells(this->board())));
-    EXPECT_EQ(Entries(),
-              (QStringList{".x.cgd.Ab12C.saving", ".x.cgd.Held00.saving", ".x.cgd.Link00.saving",
-                           ".x.cgd.Zz99zz.saving", ".y.cgd.Ab12Cd.saving", "x.cgd"}));
-    EXPECT_EQ(Directory().entryList({"*.cgd"}), QStringList{"x.cgd"});
+    EXPECT_EQ(
+        Entries(),
+        (QStringList{QStringLiteral(".x.cgd.Ab12C.saving"), QStringLiteral(".x.cgd.Held00.saving"),
+                     QStringLiteral(".x.cgd.Link00.saving"), QStringLiteral(".x.cgd.Zz99zz.saving"),
+                     QStringLiteral(".y.cgd.Ab12Cd.saving"), QStringLiteral("x.cgd")}));
+    EXPECT_EQ(Directory().entryList({QStringLiteral("*.cgd")}),
+              QStringList{QStringLiteral("x.cgd")});
 }
 
 TEST_F(BoardFilesTest, SavingKeepsPermissionsAndWritesThroughASymbolicLink) {
-    ASSERT_TRUE(Directory().mkdir("real"));
+    ASSERT_TRUE(Directory().mkdir(QStringLiteral("real")));
     WriteFile("real/b.cgd", "old");
     ASSERT_EQ(chmod(Path("real/b.cgd").c_str(), 0640), 0);
     ASSERT_EQ(symlink("real/b.cgd", Path("b.cgd").c_str()), 0);
@@ -137,11 +140,11 @@ TEST_F(BoardFilesTest, SavingKeepsPermissionsAndWritesThroughASymbolicLink) {
     ASSERT_EQ(stat(Path("real/b.cgd").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     EXPECT_EQ(QDir(QPath("real")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{"b.cgd"});
+              QStringList{QStringLiteral("b.cgd")});
 }
 
 TEST_F(BoardFilesTest, AFileLongerThanItsStatedSizeIsReadWhole) {
-    if (!QFileInfo::exists("/proc/self/status")) GTEST_SKIP() << "no /proc";
+    if (!QFileInfo::exists(QStringLiteral("/proc/self/status"))) GTEST_SKIP() << "no /proc";
     ASSERT_EQ(Load("/proc/self/status"), "");  // stated size 0
     EXPECT_TRUE(board().Cell({1, 1}).starts_with("Name:"));
     EXPECT_FALSE(board().Cell({1, 5}).empty());

@@ -55,7 +55,8 @@ TEST_F(BoardFilesTest, SaveWritesLoweredNameWithExtensionAndShowsIt) {
 
     ASSERT_EQ(Save("x.CGD"), "");
     ASSERT_EQ(Save("x.cgd.bak"), "");
-    EXPECT_EQ(Entries(), (QStringList{"myboard.cgd", "x.cgd", "x.cgd.bak"}));
+    EXPECT_EQ(Entries(), (QStringList{QStringLiteral("myboard.cgd"), QStringLiteral("x.cgd"),
+                                      QStringLiteral("x.cgd.bak")}));
     EXPECT_EQ(controls.nameText, "x.cgd.bak");
 }
 
@@ -135,7 +136,7 @@ TEST_F(BoardFilesTest, ACapitalisedFileIsFoundByItsWholeNameOnly) {
 
     board().SetCell({1, 1}, "8");
     ASSERT_EQ(Save("MYBOARD"), "");
-    EXPECT_EQ(Entries(), QStringList{"MyBoard.cgd"});
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("MyBoard.cgd")});
     EXPECT_EQ(ReadFile("MyBoard.cgd").substr(0, 3), "8\r\n");
     EXPECT_EQ(controls.nameText, "myboard.cgd");
 }

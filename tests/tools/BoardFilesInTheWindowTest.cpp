@@ -40,10 +40,12 @@ private slots:
     void cleanup() { window.reset(); }
 
     void newPuzzlesFinishWithTheButtons() {
-        QCOMPARE(RunTool({"new", "--count", "20", "--seed", "1", "-o", InTheList("puzzle")}).status,
+        QCOMPARE(RunTool({"new", "--count", "20", "--seed", "1", "-o",
+                          InTheList(QStringLiteral("puzzle"))})
+                     .status,
                  0);
         for (int n = 1; n <= 20; ++n)
-            QVERIFY2(LoadAndFinish(QString("puzzle-%1.cgd").arg(n, 2, 10, QChar('0'))),
+            QVERIFY2(LoadAndFinish(QStringLiteral("puzzle-%1.cgd").arg(n, 2, 10, QLatin1Char('0'))),
                      qPrintable(QString::number(n)));
         QVERIFY(dialogs->informations.isEmpty() && dialogs->errors.isEmpty());
     }
@@ -52,8 +54,9 @@ private slots:
         for (const char* style : {"one-line", "compact", "readable", "csv"}) {
             const std::string path =
                 QUILLET_TOOL_FIXTURE_DIR "/qqwing-" + std::string(style) + ".txt";
-            QCOMPARE(RunTool({"import", "-o", InTheList(style), path}).status, 0);
-            QVERIFY2(LoadAndFinish(QString(style) + ".cgd"), style);
+            QCOMPARE(RunTool({"import", "-o", InTheList(QString::fromUtf8(style)), path}).status,
+                     0);
+            QVERIFY2(LoadAndFinish(QString::fromUtf8(style) + QStringLiteral(".cgd")), style);
         }
         QVERIFY(dialogs->informations.isEmpty() && dialogs->errors.isEmpty());
     }

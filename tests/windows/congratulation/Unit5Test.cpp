@@ -85,7 +85,9 @@ private slots:
         QCOMPARE(form.pos(), screen.topLeft() +
                                  QPoint((screen.width() - 450) / 2, (screen.height() - 450) / 2));
         form.show();
-        QVERIFY(QStringList({"0", "1", "2", "3"}).contains(form.windowTitle()));
+        QVERIFY(QStringList({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                             QStringLiteral("3")})
+                    .contains(form.windowTitle()));
     }
 
     void laterActivationsDoNotDrawAgain() {

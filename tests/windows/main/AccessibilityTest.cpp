@@ -73,7 +73,7 @@ private slots:
         for (QAccessibleInterface* item : found) {
             const QString name = item->text(QAccessible::Name);
             if (!item->object() || !item->object()->isWidgetType()) continue;
-            QVERIFY2(!name.isEmpty(), qPrintable(item->object()->metaObject()->className()));
+            QVERIFY2(!name.isEmpty(), item->object()->metaObject()->className());
             roles.insert(name, item->role());
         }
         for (const char* caption :

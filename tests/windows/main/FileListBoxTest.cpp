@@ -29,8 +29,8 @@ private slots:
         QVERIFY(dir->isValid());
         for (const char* name :
              {"zeta.CGD", "MyBoard.cgd", "alpha.cgd", ".hidden.cgd", "notes.txt", "b.cgd.bak"})
-            touch(name);
-        QVERIFY(QDir(dir->path()).mkdir("folder.cgd"));
+            touch(QString::fromUtf8(name));
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder.cgd")));
     }
     void cleanup() { delete dir; }
 
@@ -41,7 +41,8 @@ private slots:
         list.SetMask(QStringLiteral("*.cgd"));
         QStringList names;
         for (int i = 0; i < list.count(); ++i) names << list.ShownName(i);
-        QCOMPARE(names, (QStringList{"alpha.cgd", "MyBoard.cgd", "zeta.CGD"}));
+        QCOMPARE(names, (QStringList{QStringLiteral("alpha.cgd"), QStringLiteral("MyBoard.cgd"),
+                                     QStringLiteral("zeta.CGD")}));
         QCOMPARE(edit.text(), QStringLiteral("*.cgd"));
 
         list.SetMask(QStringLiteral("*.txt;*.bak"));
@@ -55,7 +56,7 @@ private slots:
         QCOMPARE(FileListBox().Directory(), Bytes(current));
         FileListBox list(nullptr, Bytes(dir->path()));
         list.SetMask(QStringLiteral("*.cgd"));
-        touch("later.cgd");
+        touch(QStringLiteral("later.cgd"));
         list.Update();
         QCOMPARE(list.count(), 4);
         QCOMPARE(QDir::currentPath(), current);  // reading the list leaves it alone

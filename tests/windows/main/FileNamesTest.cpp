@@ -76,7 +76,8 @@ private slots:
         QStringList shown;
         for (int row = 0; row < form->FileListBox1->count(); ++row)
             shown << form->FileListBox1->ShownName(row);
-        QCOMPARE(shown, (QStringList{QStringLiteral("Alpha.cgd"), QString(251, u'l') + ".cgd",
+        QCOMPARE(shown, (QStringList{QStringLiteral("Alpha.cgd"),
+                                     QString(251, u'l') + QStringLiteral(".cgd"),
                                      QStringLiteral("new\\x0Aline.cgd"), QStringLiteral("盤面.cgd"),
                                      QStringLiteral("\\xFF\\xFE.cgd")}));
     }
@@ -86,10 +87,11 @@ private slots:
             QString shown;
             std::string stored;
             const char* digit;
-        } cases[] = {{QStringLiteral("盤面.cgd"), "\x94\xd5\x96\xca.cgd", "1"},
-                     {QStringLiteral("\\xFF\\xFE.cgd"), "\xff\xfe.cgd", "2"},
-                     {QString(251, u'l') + ".cgd", std::string(251, 'l') + ".cgd", "3"},
-                     {QStringLiteral("new\\x0Aline.cgd"), "new\nline.cgd", "4"}};
+        } cases[] = {
+            {QStringLiteral("盤面.cgd"), "\x94\xd5\x96\xca.cgd", "1"},
+            {QStringLiteral("\\xFF\\xFE.cgd"), "\xff\xfe.cgd", "2"},
+            {QString(251, u'l') + QStringLiteral(".cgd"), std::string(251, 'l') + ".cgd", "3"},
+            {QStringLiteral("new\\x0Aline.cgd"), "new\nline.cgd", "4"}};
         for (const auto& c : cases) {
             Click(RowShowing(c.shown));
             QCOMPARE(form->Edit1->text(), c.shown);
@@ -126,7 +128,7 @@ private slots:
         QCOMPARE(board().Cell({1, 1}), std::string("5"));
         // Edited after it was taken from the list, a name is what was typed.
         Click(RowShowing(QStringLiteral("盤面.cgd")));
-        form->Edit1->setText(form->Edit1->text() + "x");
+        form->Edit1->setText(form->Edit1->text() + u'x');
         form->Button4->click();
         QCOMPARE(dialogs->errors, QStringList{QStringLiteral("ファイル 盤面.cgdx は開けません.")});
     }
@@ -135,7 +137,7 @@ private slots:
         FileListBox* list = form->FileListBox1;
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);  // focus made the first row current
-        QCOMPARE(form->Edit1->text(), QString(251, u'l') + ".cgd");
+        QCOMPARE(form->Edit1->text(), QString(251, u'l') + QStringLiteral(".cgd"));
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(form->Edit1->text(), QStringLiteral("Alpha.cgd"));
         QTest::keyClick(list, Qt::Key_N);

@@ -47,8 +47,8 @@ private slots:
         QTest::addColumn<int>("fontHeight");
         QTest::addColumn<bool>("enabled");
         auto row = [](const char* name, QRect g, const char* caption, int font, bool enabled) {
-            QTest::newRow(name) << QString(name) << g << QString::fromUtf8(caption) << font
-                                << enabled;
+            QTest::newRow(name) << QString::fromUtf8(name) << g << QString::fromUtf8(caption)
+                                << font << enabled;
         };
         row("SG1", {0, 0, 417, 416}, "", 16, true);
         row("Button1", {424, 8, 57, 25}, "全初期化", 12, true);
@@ -72,22 +72,22 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(int, fontHeight);
         QFETCH(bool, enabled);
-        const QMap<QString, QWidget*> controls{{"SG1", form->SG1},
-                                               {"Button1", form->Button1},
-                                               {"SpinEdit1", form->SpinEdit1},
-                                               {"Button2", form->Button2},
-                                               {"Panel1", form->Panel1},
-                                               {"Button3", form->Button3},
-                                               {"Button4", form->Button4},
-                                               {"FileListBox1", form->FileListBox1},
-                                               {"Edit1", form->Edit1},
-                                               {"Button5", form->Button5},
-                                               {"Button6", form->Button6},
-                                               {"Button9", form->Button9},
-                                               {"Button7", form->Button7},
-                                               {"Button8", form->Button8},
-                                               {"Button10", form->Button10}};
-        QWidget* w = controls.value(name);
+        const QMap<QByteArray, QWidget*> controls{{"SG1", form->SG1},
+                                                  {"Button1", form->Button1},
+                                                  {"SpinEdit1", form->SpinEdit1},
+                                                  {"Button2", form->Button2},
+                                                  {"Panel1", form->Panel1},
+                                                  {"Button3", form->Button3},
+                                                  {"Button4", form->Button4},
+                                                  {"FileListBox1", form->FileListBox1},
+                                                  {"Edit1", form->Edit1},
+                                                  {"Button5", form->Button5},
+                                                  {"Button6", form->Button6},
+                                                  {"Button9", form->Button9},
+                                                  {"Button7", form->Button7},
+                                                  {"Button8", form->Button8},
+                                                  {"Button10", form->Button10}};
+        QWidget* w = controls.value(name.toUtf8());
         QVERIFY(w);
         QCOMPARE(w->geometry(), geometry);
         QCOMPARE(w->font().pixelSize(), fontHeight);

@@ -9,14 +9,16 @@ class ProgramTitleTest : public QObject {
 
 private slots:
     void titleFromTheExecutableAndTheFullStopOfErrors() {
-        QCOMPARE(ProgramTitleFromPath("/usr/bin/quillet"), QStringLiteral("quillet"));
-        QCOMPARE(ProgramTitleFromPath("C:/x/QUILLET.EXE"), QStringLiteral("Quillet"));
-        QCOMPARE(ProgramTitleFromPath("my.prog.bin"), QStringLiteral("my"));
-        QCOMPARE(WithFullStop("ファイル a.cgd は開けません"),
+        QCOMPARE(ProgramTitleFromPath(QStringLiteral("/usr/bin/quillet")),
+                 QStringLiteral("quillet"));
+        QCOMPARE(ProgramTitleFromPath(QStringLiteral("C:/x/QUILLET.EXE")),
+                 QStringLiteral("Quillet"));
+        QCOMPARE(ProgramTitleFromPath(QStringLiteral("my.prog.bin")), QStringLiteral("my"));
+        QCOMPARE(WithFullStop(QStringLiteral("ファイル a.cgd は開けません")),
                  QStringLiteral("ファイル a.cgd は開けません."));
-        QCOMPARE(WithFullStop("abc"), QStringLiteral("abc."));
-        QCOMPARE(WithFullStop("9"), QStringLiteral("9."));
-        QCOMPARE(WithFullStop("a/"), QStringLiteral("a/."));  // "/" comes after "."
+        QCOMPARE(WithFullStop(QStringLiteral("abc")), QStringLiteral("abc."));
+        QCOMPARE(WithFullStop(QStringLiteral("9")), QStringLiteral("9."));
+        QCOMPARE(WithFullStop(QStringLiteral("a/")), QStringLiteral("a/."));  // "/" comes after "."
         for (const char* kept : {"", "done.", "(a)", "stop!", "trailing ", "a-"})
             QCOMPARE(WithFullStop(QString::fromUtf8(kept)), QString::fromUtf8(kept));
     }

@@ -128,8 +128,9 @@ private slots:
 
         const QString memory = QStringLiteral("メモリが不足しています.");
         QCOMPARE(dialogs->errors,
-                 (QStringList{memory, memory, memory, "予期しないエラーが発生しました: boom.",
-                              "予期しないエラーが発生しました."}));
+                 (QStringList{memory, memory, memory,
+                              QStringLiteral("予期しないエラーが発生しました: boom."),
+                              QStringLiteral("予期しないエラーが発生しました.")}));
         QCOMPARE(form->Panel1->text(), QStringLiteral("2  2"));
         board().SetCellWrittenHandler({});
         form->Button1->click();
