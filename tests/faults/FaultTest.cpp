@@ -13,12 +13,12 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "FileBytes.h"
 #include "board/BoardState.h"
 #include "files/BoardFileIo.h"
 #include "files/BoardText.h"
@@ -46,10 +46,7 @@ std::string BoardText(int digit) {
     return JoinBoardText(state.Snapshot().Lines());
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+std::string ReadFile(const std::string& path) { return testing::ReadBytes(path); }
 
 pid_t StartProbe(const std::string& dir, const std::vector<std::string>& args,
                  const std::vector<std::string>& env, int& output) {

@@ -6,12 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 
 #include "BoardTestSupport.h"
+#include "FileBytes.h"
 #include "board/CommandError.h"
 #include "files/BoardFiles.h"
 
@@ -61,12 +60,9 @@ protected:
     std::string Load(const std::string& nameText) { return Run(LoadBoard, nameText); }
 
     void WriteFile(const std::string& path, const std::string& bytes) const {
-        std::ofstream(Path(path), std::ios::binary) << bytes;
+        WriteBytes(Path(path), bytes);
     }
-    std::string ReadFile(const std::string& path) const {
-        std::ifstream in(Path(path), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string ReadFile(const std::string& path) const { return ReadBytes(Path(path)); }
     QDir Directory() const { return QDir(dir_.path()); }
     QStringList Entries() const {
         return Directory().entryList(

@@ -6,13 +6,12 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "BoardTestSupport.h"
+#include "FileBytes.h"
 #include "board/CommandError.h"
 #include "files/BoardDirectory.h"
 #include "files/BoardFileIo.h"
@@ -57,12 +56,9 @@ protected:
     }
     std::string In(const std::string& name) const { return dir + "/" + name; }
     void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(In(name), std::ios::binary) << bytes;
+        testing::WriteBytes(In(name), bytes);
     }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(In(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string Read(const std::string& name) const { return testing::ReadBytes(In(name)); }
     // The CommandError text of a save or load, or "".
     std::string Run(void (*operation)(BoardState&, FileControls&, Informer&),
                     const std::string& name) {

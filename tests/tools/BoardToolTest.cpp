@@ -13,13 +13,8 @@
 namespace quillet::board_tool {
 namespace {
 
-using testing::ReadBytes;
-using testing::RunTool;
-using testing::ScratchDir;
-using testing::WriteBytes;
+using namespace testing;
 
-constexpr const char* kGivens =
-    "......6....82...392.73......5......46....8.....4...273..39......7....4.55....2...";
 // The same with a second 6 in row 1, in column 9.
 const std::string kTwinGivens = "......6.6" + std::string(kGivens).substr(9);
 

@@ -13,10 +13,7 @@
 namespace quillet::board_tool {
 namespace {
 
-using testing::ReadBytes;
-using testing::RunTool;
-using testing::ScratchDir;
-using testing::WriteBytes;
+using namespace testing;
 
 TEST(LargeText, PencilGridsOfLongCellsReadBackByteForByte) {
     ScratchDir dir;

@@ -8,13 +8,8 @@
 namespace quillet::board_tool {
 namespace {
 
-using testing::ReadBytes;
-using testing::RunTool;
-using testing::ScratchDir;
-using testing::WriteBytes;
+using namespace testing;
 
-constexpr const char* kGivens =
-    "......6....82...392.73......5......46....8.....4...273..39......7....4.55....2...";
 constexpr const char* kSolution =
     "395784612148265739267319548759123864632478951814596273423957186976831425581642397";
 

@@ -3,12 +3,12 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "BoardTool.h"
+#include "FileBytes.h"
 
 namespace quillet::board_tool::testing {
 
@@ -46,15 +46,11 @@ private:
     std::filesystem::path path_;
 };
 
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using quillet::testing::ReadBytes;
+using quillet::testing::WriteBytes;
 
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+// The puzzle the tool's tests start from, row by row.
+constexpr const char* kGivens =
+    "......6....82...392.73......5......46....8.....4...273..39......7....4.55....2...";
 
 }  // namespace quillet::board_tool::testing

@@ -6,9 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
+#include "FileBytes.h"
 #include "RecordingDialogs.h"
 #include "windows/main/FileListBox.h"
 #include "windows/main/Unit1.h"
@@ -28,12 +27,9 @@ class FileNamesTest : public QObject {
 
     std::string In(const std::string& name) const { return dir + "/" + name; }
     void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(In(name), std::ios::binary) << bytes;
+        WriteBytes(In(name), bytes);
     }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(In(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string Read(const std::string& name) const { return ReadBytes(In(name)); }
     CandidateBoard& board() { return form->State().Board(); }
     int RowShowing(const QString& shown) const {
         for (int row = 0; row < form->FileListBox1->count(); ++row)
