@@ -13,12 +13,8 @@ using namespace quillet::testing;
 using quillet::board_tool::testing::RunTool;
 
 // Boards that quillet-board writes, loaded and finished in the real window.
-class BoardFilesInTheWindowTest : public QObject {
+class BoardFilesInTheWindowTest : public ScratchWindowTest {
     Q_OBJECT
-
-    std::unique_ptr<ScratchWindow> window;
-    RecordingDialogs* dialogs = nullptr;
-    TForm1* form = nullptr;
 
     std::string InTheList(const QString& name) const {
         return QFile::encodeName(window->Path(name)).toStdString();
@@ -32,12 +28,8 @@ class BoardFilesInTheWindowTest : public QObject {
     }
 
 private slots:
-    void init() {
-        window = std::make_unique<ScratchWindow>();
-        dialogs = &window->dialogs;
-        form = &window->form;
-    }
-    void cleanup() { window.reset(); }
+    void init() { QVERIFY(OpenWindow(false)); }
+    void cleanup() { CloseWindow(); }
 
     void newPuzzlesFinishWithTheButtons() {
         QCOMPARE(RunTool({"new", "--count", "20", "--seed", "1", "-o",

@@ -33,12 +33,8 @@ void Walk(QAccessibleInterface* root, QList<QAccessibleInterface*>& found) {
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public ScratchWindowTest {
     Q_OBJECT
-
-    std::unique_ptr<ScratchWindow> window;
-    RecordingDialogs* dialogs = nullptr;
-    TForm1* form = nullptr;
 
     QSignalSpy* announcements = nullptr;
 
@@ -54,16 +50,12 @@ class AccessibilityTest : public QObject {
 private slots:
     void initTestCase() { qRegisterMetaType<QAccessible::Event>(); }
     void init() {
-        window = std::make_unique<ScratchWindow>();
-        dialogs = &window->dialogs;
-        form = &window->form;
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form, kEventDeadlineMs));
+        QVERIFY(OpenWindow());
         announcements = new QSignalSpy(form->SG1, &BoardGrid::Announced);
     }
     void cleanup() {
         delete announcements;
-        window.reset();
+        CloseWindow();
     }
 
     void everyControlHasANameAndARole() {

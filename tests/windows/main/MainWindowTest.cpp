@@ -20,25 +20,14 @@ using quillet::testing::kEventDeadlineMs;
 using namespace quillet;
 using namespace quillet::testing;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public ScratchWindowTest {
     Q_OBJECT
 
-    std::unique_ptr<ScratchWindow> window;
-    RecordingDialogs* dialogs = nullptr;
-    TForm1* form = nullptr;
-
-    CandidateBoard& board() { return form->State().Board(); }
     QString cell(CellPos pos) { return QString::fromStdString(board().Cell(pos)); }
 
 private slots:
-    void init() {
-        window = std::make_unique<ScratchWindow>();
-        dialogs = &window->dialogs;
-        form = &window->form;
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form, kEventDeadlineMs));
-    }
-    void cleanup() { window.reset(); }
+    void init() { QVERIFY(OpenWindow()); }
+    void cleanup() { CloseWindow(); }
 
     void controlsSitWhereTheLayoutPutsThem_data() {
         QTest::addColumn<QString>("name");

@@ -17,23 +17,12 @@ using namespace quillet;
 using namespace quillet::testing;
 
 // The aid, check and file buttons driven through the real window.
-class WindowCommandsTest : public QObject {
+class WindowCommandsTest : public ScratchWindowTest {
     Q_OBJECT
 
-    std::unique_ptr<ScratchWindow> window;
-    RecordingDialogs* dialogs = nullptr;
-    TForm1* form = nullptr;
-
-    CandidateBoard& board() { return form->State().Board(); }
-
 private slots:
-    void init() {
-        window = std::make_unique<ScratchWindow>();
-        dialogs = &window->dialogs;
-        form = &window->form;
-        form->show();
-    }
-    void cleanup() { window.reset(); }
+    void init() { QVERIFY(OpenWindow()); }
+    void cleanup() { CloseWindow(); }
 
     void theButtonsFinishRealPuzzlesInTheCongratulationWindow() {
         const auto puzzles = LoadPuzzles(QUILLET_FIXTURE_DIR "/puzzles.txt");
