@@ -10,34 +10,23 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "xlib/MainWindowDriver.h"
+#include "xlib/Options.h"
 #include "xlib/Process.h"
 #include "xlib/Rows.h"
 #include "xlib/Runner.h"
-#include "xlib/Scratch.h"
 #include "xlib/Stats.h"
-#include "xlib/XSession.h"
-#include "xlib/XvfbServer.h"
 
 namespace quillet::bench {
 namespace {
 
-constexpr int kMainWidth = 534;
-constexpr int kMainHeight = 416;
-constexpr int kStartTimeoutMs = 30000;
-constexpr int kCommandTimeoutMs = 10000;
 // Long enough that a command drawing nothing while it works (the pressed
 // button is drawn at once) is still timed to its repaint.
 constexpr int kQuietMs = 1000;
-constexpr int kSettleMs = 80;
-constexpr Rect kSave{424, 356, 49, 25};
-constexpr Rect kLoad{480, 356, 49, 25};
-constexpr Rect kFileName{424, 328, 105, 24};
-constexpr Rect kEnd{424, 384, 105, 25};
 // The board loaded by name: stored with a capital, typed all in capitals.
 constexpr const char* kLoadedBoard = "Board-000042.cgd";
 constexpr const char* kTypedName = "BOARD-000042.CGD";
@@ -80,46 +69,6 @@ void Fill(const std::string& dir, int boards, int others) {
     Touch(dir + "/" + kLoadedBoard, fresh);
 }
 
-class Window {
-public:
-    Window(XSession& x, const Showing& main) : x_(x), main_(main) {}
-
-    void Settle() {
-        if (!x_.WaitQuiet(Clock::now(), kSettleMs, kCommandTimeoutMs)) x_.ReadEvents(0);
-    }
-    void Click(const Rect& control) {
-        Hover(control);
-        x_.Click(X(control), Y(control));
-        Settle();
-    }
-    void TypeFileName(const std::string& name) {
-        Click(kFileName);
-        x_.Key("a", true);
-        x_.TypeText(name);
-        Settle();
-    }
-    // From the click to the last drawing of the repaint.
-    double Timed(const Rect& control) {
-        Hover(control);
-        const TimePoint start = Clock::now();
-        x_.Click(X(control), Y(control));
-        const auto last = x_.WaitQuiet(start, kQuietMs, kCommandTimeoutMs);
-        if (!last) throw std::runtime_error("a command drew nothing, or never stopped drawing");
-        return MillisBetween(start, *last);
-    }
-
-private:
-    int X(const Rect& control) const { return main_.rect.x + control.CentreX(); }
-    int Y(const Rect& control) const { return main_.rect.y + control.CentreY(); }
-    void Hover(const Rect& control) {
-        x_.MovePointer(X(control), Y(control));
-        Settle();
-    }
-
-    XSession& x_;
-    Showing main_;
-};
-
 Sample RunOnce(XSession& x, const Options& options, const std::vector<std::string>& env,
                const std::string& workDir, const std::string& log) {
     x.ReadEvents(0);
@@ -132,63 +81,44 @@ Sample RunOnce(XSession& x, const Options& options, const std::vector<std::strin
         throw std::runtime_error(options.program + " showed no painted main window; see " + log);
     }
     const TimePoint painted = *main->firstDrawing;
-    Window window(x, *main);
+    MainWindowDriver window(x, *main, kQuietMs);
     Sample sample;
     sample.firstPaintMs = MillisBetween(start, painted);
     window.Settle();
     window.TypeFileName("saved");
-    sample.saveMs = window.Timed(kSave);
+    sample.saveMs = window.Timed(window.At(kSave));
     window.TypeFileName(kTypedName);
-    sample.loadMs = window.Timed(kLoad);
-    window.Click(kEnd);
+    sample.loadMs = window.Timed(window.At(kLoad));
+    window.Click(window.At(kEnd));
     sample.peakResidentMiB = child.WaitOrKill(10000).peakResidentKiB / 1024.0;
     ::unlink((workDir + "/saved.cgd").c_str());
-    x.WaitFor([&] { return x.MappedWindows().empty(); }, 5000);
-    x.WaitQuiet(Clock::now(), 50, 2000);
+    WaitForEmptyScreen(x);
     return sample;
-}
-
-std::vector<double> Figure(const std::vector<Sample>& samples, double Sample::*field) {
-    std::vector<double> v;
-    for (const Sample& s : samples) v.push_back(s.*field);
-    return v;
 }
 
 Options Parse(int argc, char** argv) {
     Options o;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string key = argv[i];
-        const std::string value = argv[i + 1];
-        if (key == "--program")
-            o.program = AbsolutePath(value);
-        else if (key == "--runs")
-            o.runs = std::max(1, std::atoi(value.c_str()));
-        else if (key == "--boards")
-            o.boards = std::max(0, std::atoi(value.c_str()));
-        else if (key == "--others")
-            o.others = std::max(0, std::atoi(value.c_str()));
-        else
-            throw std::runtime_error("unknown option " + key);
-    }
-    if (o.program.empty())
-        throw std::runtime_error(
-            "usage: quillet-bench-directory --program PATH [--runs N] [--boards N] [--others N]");
+    RunnerOptions("quillet-bench-directory --program PATH [--runs N] [--boards N] [--others N]")
+        .Path("--program", o.program)
+        .Number("--runs", o.runs, 1)
+        .Number("--boards", o.boards, 0)
+        .Number("--others", o.others, 0)
+        .Parse(argc, argv);
     return o;
 }
 
 int Run(int argc, char** argv) {
     const Options options = Parse(argc, argv);
-    ScratchDirectory scratch("quillet-bench-directory");
-    const std::string log = scratch.Path() + "/programs.log";
-    const std::string empty = scratch.Subdirectory("empty");
-    const std::string full = scratch.Subdirectory("full");
+    BenchDisplay display("quillet-bench-directory");
+    XSession& x = display.x;
+    const std::vector<std::string>& env = display.environment;
+    const std::string log = display.scratch.Path() + "/programs.log";
+    const std::string empty = display.scratch.Subdirectory("empty");
+    const std::string full = display.scratch.Subdirectory("full");
     Fill(empty, 0, 0);
     std::fprintf(stderr, "  writing %d boards and %d other files...\n", options.boards,
                  options.others);
     Fill(full, options.boards, options.others);
-    XvfbServer server(scratch.Path() + "/xvfb.log");
-    XSession x(server.DisplayName());
-    const std::vector<std::string> env = ProgramEnvironment(server.DisplayName(), scratch);
 
     std::vector<Sample> emptyRuns;
     std::vector<Sample> fullRuns;
@@ -209,9 +139,9 @@ int Run(int argc, char** argv) {
                            std::to_string(options.others) + " others)";
     const auto row = [&](const std::string& figure, const std::string& unit, double Sample::*field,
                          bool againstEmpty, const std::string& kind, double target) {
-        const std::vector<double> v = Figure(fullRuns, field);
+        const std::vector<double> v = Field(fullRuns, field);
         PrintRow(figure + of, unit, Median(v), Quantile(v, 0.99),
-                 againstEmpty ? Median(Figure(emptyRuns, field)) : -1, kind, target);
+                 againstEmpty ? Median(Field(emptyRuns, field)) : -1, kind, target);
     };
     row("start to first paint", "ms", &Sample::firstPaintMs, true, "over", 150);
     row("Save with the list re-read", "ms", &Sample::saveMs, true, "median", 150);

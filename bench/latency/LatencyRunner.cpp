@@ -7,7 +7,6 @@
 // the median and the 99th percentile of each command as table rows.
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <stdexcept>
@@ -16,6 +15,8 @@
 
 #include "files/BoardText.h"
 #include "latency/PreparedBoards.h"
+#include "xlib/MainWindowDriver.h"
+#include "xlib/Options.h"
 #include "xlib/Process.h"
 #include "xlib/Rows.h"
 #include "xlib/Runner.h"
@@ -26,82 +27,16 @@ namespace {
 
 // A command's repaint is over once nothing has been drawn for this long.
 constexpr int kQuietMs = 150;
-// Between untimed steps a shorter pause will do.
-constexpr int kSettleMs = 80;
-constexpr int kCommandTimeoutMs = 30000;
 constexpr double kTargetP99Ms = 8.0;
 
-constexpr Rect kResetAll{424, 8, 57, 25};
-constexpr Rect kDecide{480, 64, 49, 25};
-constexpr Rect kSave{424, 356, 49, 25};
-constexpr Rect kLoad{480, 356, 49, 25};
-constexpr Rect kBack{480, 36, 49, 25};
-constexpr Rect kBoxAid{424, 92, 33, 25};
-constexpr Rect kLinesAid{460, 92, 33, 25};
-constexpr Rect kCheck{496, 92, 33, 25};
-constexpr Rect kFileName{424, 328, 105, 24};
-constexpr Rect kEnd{424, 384, 105, 25};
 constexpr int kMenuItems = 10;
 constexpr int kMenuAll = 9;
 
-struct Point {
-    int x;
-    int y;
-};
-
-class Driver {
+// The main window's driver with the pop-up menu and the checks on windows
+// that come and go.
+class Driver : public MainWindowDriver {
 public:
-    Driver(XSession& x, const Showing& main) : x_(x), main_(main) {}
-
-    Point At(const Rect& control) const {
-        return {main_.rect.x + control.CentreX(), main_.rect.y + control.CentreY()};
-    }
-    // The middle of board cell (col, row), inside the grid's 2-pixel border.
-    Point Cell(int col, int row) const {
-        return {main_.rect.x + 2 + 41 * col + 20, main_.rect.y + 2 + 41 * row + 20};
-    }
-
-    void Settle(int quietMs = kSettleMs) {
-        if (!x_.WaitQuiet(Clock::now(), quietMs, kCommandTimeoutMs).has_value()) {
-            // Nothing drawn at all is settled too; only a timeout matters.
-            x_.ReadEvents(0);
-        }
-    }
-
-    // Moves there first and lets hover effects paint, so the timed click
-    // times the command alone.
-    void Hover(Point p) {
-        x_.MovePointer(p.x, p.y);
-        Settle();
-    }
-
-    void Click(Point p, int button = 1) {
-        Hover(p);
-        x_.Click(p.x, p.y, button);
-        Settle();
-    }
-
-    // Milliseconds from the press to the last drawing of the repaint; with
-    // opensWindow, to the last drawing once a new window has come up.
-    double Timed(Point p, int button = 1, bool opensWindow = false) {
-        Hover(p);
-        lastStart_ = Clock::now();
-        x_.Click(p.x, p.y, button);
-        if (opensWindow &&
-            !x_.WaitFor([&] { return NewestOther(lastStart_).has_value(); }, kCommandTimeoutMs))
-            throw std::runtime_error("the command opened no window");
-        const auto last = x_.WaitQuiet(lastStart_, kQuietMs, kCommandTimeoutMs);
-        if (!last) throw std::runtime_error("a command drew nothing, or never stopped drawing");
-        return MillisBetween(lastStart_, *last);
-    }
-    TimePoint LastStart() const { return lastStart_; }
-
-    void TypeFileName(const std::string& name) {
-        Click(At(kFileName));
-        x_.Key("a", true);
-        x_.TypeText(name);
-        Settle();
-    }
+    Driver(XSession& x, const Showing& main) : MainWindowDriver(x, main, kQuietMs) {}
 
     // The name box must hold the board's name.
     void Reload() { Click(At(kLoad)); }
@@ -111,11 +46,12 @@ public:
         const Point p = Cell(col, row);
         Hover(p);
         const TimePoint pressed = Clock::now();
-        x_.Press(3);
-        x_.Release(3);
+        Session().Press(3);
+        Session().Release(3);
         std::optional<Showing> menu;
-        x_.WaitFor([&] { return (menu = NewestOther(pressed)).has_value(); }, kCommandTimeoutMs);
-        if (!menu || !x_.IsMapped(menu->window))
+        Session().WaitFor([&] { return (menu = NewestOther(pressed)).has_value(); },
+                          kCommandTimeoutMs);
+        if (!menu || !Session().IsMapped(menu->window))
             throw std::runtime_error("the pop-up menu did not open, or did not stay open");
         Settle();
         return *menu;
@@ -126,37 +62,21 @@ public:
                 menu.rect.y + (2 * index + 1) * menu.rect.height / (2 * kMenuItems)};
     }
 
-    // The newest showing of a window other than the main window that began
-    // at or after `since`, also one that has ended meanwhile.
-    std::optional<Showing> NewestOther(TimePoint since) const {
-        const auto showings = x_.ShowingsSince(since);
-        for (auto it = showings.rbegin(); it != showings.rend(); ++it)
-            if (it->window != main_.window) return *it;
-        return std::nullopt;
-    }
-
     // No window but the main one is open, and since `since` none but
     // `expected` (the pop-up menu that the command closed) has shown, not
     // even briefly.
     void ExpectOnlyMainWindow(const std::string& after, TimePoint since,
                               unsigned long expected = 0) const {
         auto unexpected = [&](const Showing& w) {
-            return w.window != main_.window && w.window != expected;
+            return w.window != Main().window && w.window != expected;
         };
-        for (const auto& list : {x_.MappedWindows(), x_.ShowingsSince(since)})
+        for (const auto& list : {Session().MappedWindows(), Session().ShowingsSince(since)})
             for (const Showing& w : list)
                 if (unexpected(w))
                     throw std::runtime_error(
                         "an unexpected window (" + std::to_string(w.rect.width) + "x" +
                         std::to_string(w.rect.height) + ") showed after " + after);
     }
-
-    XSession& Session() { return x_; }
-
-private:
-    XSession& x_;
-    Showing main_;
-    TimePoint lastStart_;
 };
 
 struct Command {
@@ -274,19 +194,11 @@ int Run(int argc, char** argv) {
     std::string program;
     std::string only;
     int samples = 20;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string key = argv[i];
-        if (key == "--program")
-            program = AbsolutePath(argv[i + 1]);
-        else if (key == "--samples")
-            samples = std::max(1, std::atoi(argv[i + 1]));
-        else if (key == "--only")
-            only = argv[i + 1];
-        else
-            throw std::runtime_error("unknown option " + key);
-    }
-    if (program.empty())
-        throw std::runtime_error("usage: quillet-bench-latency --program PATH [--samples N]");
+    RunnerOptions("quillet-bench-latency --program PATH [--samples N] [--only TEXT]")
+        .Path("--program", program)
+        .Number("--samples", samples, 1)
+        .Text("--only", only)
+        .Parse(argc, argv);
 
     BenchDisplay display("quillet-bench-latency");
     XSession& x = display.x;

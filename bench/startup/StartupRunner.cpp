@@ -5,14 +5,12 @@
 // main window that the X server reports (seen from outside the process), and
 // the program's peak resident size. Prints one table row per figure.
 
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "xlib/Options.h"
 #include "xlib/Process.h"
 #include "xlib/Rows.h"
 #include "xlib/Runner.h"
@@ -53,43 +51,18 @@ Sample RunOnce(XSession& x, const std::string& program, bool quitsByItself,
     // The floor quits by itself once painted; the program is stopped here.
     const ChildEnd end = child.WaitOrKill(quitsByItself ? 10000 : 0);
     if (!shown) throw std::runtime_error(program + " showed no painted main window; see " + log);
-    // Let the screen settle before the next start.
-    x.WaitFor([&] { return x.MappedWindows().empty(); }, 10000);
-    x.WaitQuiet(Clock::now(), 50, 5000);
+    WaitForEmptyScreen(x);
     return {MillisBetween(start, *shown->firstDrawing), end.peakResidentKiB / 1024.0};
-}
-
-std::vector<double> FirstPaints(const Series& s) {
-    std::vector<double> v;
-    for (const Sample& x : s.samples) v.push_back(x.firstPaintMs);
-    return v;
-}
-
-std::vector<double> PeakResidents(const Series& s) {
-    std::vector<double> v;
-    for (const Sample& x : s.samples) v.push_back(x.peakResidentMiB);
-    return v;
 }
 
 Options Parse(int argc, char** argv) {
     Options o;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string key = argv[i];
-        const std::string value = argv[i + 1];
-        if (key == "--program")
-            o.program = AbsolutePath(value);
-        else if (key == "--floor")
-            o.floor = AbsolutePath(value);
-        else if (key == "--runs")
-            o.runs = std::max(1, std::atoi(value.c_str()));
-        else if (key == "--warmup")
-            o.warmup = std::max(0, std::atoi(value.c_str()));
-        else
-            throw std::runtime_error("unknown option " + key);
-    }
-    if (o.program.empty() || o.floor.empty())
-        throw std::runtime_error(
-            "usage: quillet-bench-startup --program PATH --floor PATH [--runs N] [--warmup N]");
+    RunnerOptions("quillet-bench-startup --program PATH --floor PATH [--runs N] [--warmup N]")
+        .Path("--program", o.program)
+        .Path("--floor", o.floor)
+        .Number("--runs", o.runs, 1)
+        .Number("--warmup", o.warmup, 0)
+        .Parse(argc, argv);
     return o;
 }
 
@@ -114,10 +87,12 @@ int Run(int argc, char** argv) {
             if (warm) s->samples.push_back(sample);
         }
     }
-    PrintRow("start to first paint", "ms", Median(FirstPaints(program)),
-             Quantile(FirstPaints(program), 0.99), Median(FirstPaints(floor)), "ratio", 1.05);
-    PrintRow("peak resident memory", "MiB", Median(PeakResidents(program)), -1,
-             Median(PeakResidents(floor)), "ratio", 1.05);
+    const std::vector<double> firstPaints = Field(program.samples, &Sample::firstPaintMs);
+    PrintRow("start to first paint", "ms", Median(firstPaints), Quantile(firstPaints, 0.99),
+             Median(Field(floor.samples, &Sample::firstPaintMs)), "ratio", 1.05);
+    PrintRow("peak resident memory", "MiB",
+             Median(Field(program.samples, &Sample::peakResidentMiB)), -1,
+             Median(Field(floor.samples, &Sample::peakResidentMiB)), "ratio", 1.05);
     return 0;
 }
 

@@ -25,6 +25,11 @@ std::optional<Showing> WaitForMainWindow(XSession& x, TimePoint since, bool pain
     return found;
 }
 
+void WaitForEmptyScreen(XSession& x) {
+    x.WaitFor([&] { return x.MappedWindows().empty(); }, 10000);
+    x.WaitQuiet(Clock::now(), 50, 5000);
+}
+
 BenchDisplay::BenchDisplay(const std::string& runnerName)
     : scratch(runnerName),
       server(scratch.Path() + "/xvfb.log"),

@@ -25,6 +25,10 @@ bool IsMainWindow(const Showing& w);
 std::optional<Showing> WaitForMainWindow(XSession& x, TimePoint since, bool painted,
                                          int timeoutMs = kStartTimeoutMs);
 
+// Lets the screen settle before the next start: no window is left and
+// nothing has been drawn for a while.
+void WaitForEmptyScreen(XSession& x);
+
 // What a runner measures in: a scratch directory (kept with its logs when the
 // run fails), a private X server logging into it, a session watching that
 // server, and the environment and start directory of the measured programs.
