@@ -41,8 +41,6 @@ qt_add_executable(quillet-icon
     ${QUILLET_PACKAGING_DIR}/icon/render_icon.cpp
     ${QUILLET_PACKAGING_DIR}/icon/StrokeCanvas.cpp)
 target_link_libraries(quillet-icon PRIVATE quillet_pictures quillet_drawing Qt6::Svg quillet_warnings)
-# The one list of icon sizes: the files below and what quillet-icon draws.
-set(QUILLET_ICON_SIZES 16 22 24 32 48 64 128 256)
 set(QUILLET_ICON_THEME ${PROJECT_BINARY_DIR}/icons/hicolor)
 set(QUILLET_ICON_FILES ${QUILLET_ICON_THEME}/scalable/apps/${QUILLET_APP_ID}.svg)
 foreach(size IN LISTS QUILLET_ICON_SIZES)

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "BoardTestSupport.h"
 #include "aids/CompletionCheck.h"
 #include "aids/HiddenSingles.h"
 #include "aids/SelectorPath.h"
@@ -12,11 +13,7 @@
 namespace quillet::bench {
 namespace {
 
-class RecordingInformer : public Informer {
-public:
-    void Inform(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
+using quillet::testing::RecordingInformer;
 
 // Counts what the aids place through the Decide path.
 class CountingPath : public SelectorPath {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "BoardTestSupport.h"
 #include "aids/CompletionCheck.h"
 #include "aids/HiddenSingles.h"
 #include "aids/SelectorPath.h"
@@ -17,17 +18,12 @@
 #include "board/CommandError.h"
 
 using namespace quillet;
+using quillet::testing::AllCells;
 
 namespace {
 
 using Cells = std::vector<CandidateString>;
 constexpr std::size_t kCells = 81;
-
-Cells AllCells(const CandidateBoard& board) {
-    Cells cells;
-    ForEachCellColumnMajor([&](CellPos p) { cells.push_back(board.Cell(p)); });
-    return cells;
-}
 
 // Names the failed condition, then lets the fuzzer record the input.
 #define Check(condition) \

@@ -9,14 +9,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 
+#include "BoardTestSupport.h"
+#include "FileBytes.h"
 #include "board/CommandError.h"
 #include "files/BoardFiles.h"
 #include "files/BoardText.h"
 
 using namespace quillet;
+using quillet::testing::AllCells;
 
 namespace {
 
@@ -58,17 +60,6 @@ private:
     std::string path_;
 };
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<CandidateString> AllCells(const CandidateBoard& board) {
-    std::vector<CandidateString> cells;
-    ForEachCellColumnMajor([&](CellPos p) { cells.push_back(board.Cell(p)); });
-    return cells;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -98,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     box.text = "out";
     SaveBoard(state, box, informer);
     Check(box.text == "out.cgd");
-    const std::string saved = ReadFile(dir + "/out.cgd");
+    const std::string saved = testing::ReadBytes(dir + "/out.cgd");
     Check(IsSavedBoardText(saved) && saved == JoinBoardText(loaded));
 
     BoardState again(informer);
@@ -106,6 +97,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(AllCells(again.Board()) == loaded);
     Check(QDir(QString::fromStdString(dir))
               .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) ==
-          QStringList({"in.cgd", "out.cgd"}));
+          QStringList({QStringLiteral("in.cgd"), QStringLiteral("out.cgd")}));
     return 0;
 }

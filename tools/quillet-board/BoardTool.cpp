@@ -7,7 +7,6 @@
 #include <iterator>
 #include <random>
 
-#include "AidRounds.h"
 #include "BoardCells.h"
 #include "BoardCheck.h"
 #include "CommandLine.h"
@@ -16,6 +15,7 @@
 #include "SolveCommands.h"
 #include "ToolErrors.h"
 #include "ToolInput.h"
+#include "WindowPath.h"
 #include "files/BoardFileName.h"
 
 namespace quillet::board_tool {

@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdlib>
 
-#include "AidRounds.h"
 #include "BoardCells.h"
+#include "WindowPath.h"
 
 namespace quillet::board_tool {
 
