@@ -26,6 +26,8 @@
 namespace quillet {
 namespace {
 
+using testing::ReadBytes;
+
 struct ProbeRun {
     bool exited = false;  // false: killed by a signal or the time-out
     int status = -1;
@@ -45,8 +47,6 @@ std::string BoardText(int digit) {
     state.Snapshot().CaptureBoard(state.Board());
     return JoinBoardText(state.Snapshot().Lines());
 }
-
-std::string ReadFile(const std::string& path) { return testing::ReadBytes(path); }
 
 pid_t StartProbe(const std::string& dir, const std::vector<std::string>& args,
                  const std::vector<std::string>& env, int& output) {
@@ -129,11 +129,11 @@ TEST_F(FaultTest, EveryFailingCallOfASaveIsReportedAndKeepsTheEarlierFile) {
                 const bool injected = run.out.find("injections=0") == std::string::npos;
                 const bool saved = run.out.starts_with(kSaved);
                 if (saved) {
-                    EXPECT_EQ(ReadFile(Path("x.cgd")), newText);
+                    EXPECT_EQ(ReadBytes(Path("x.cgd")), newText);
                 } else if (std::string(call) == "fsync") {
                     // The directory sync fails after the rename: the new file is there.
                     EXPECT_EQ(run.out.substr(0, kWriteError.size()), kWriteError);
-                    EXPECT_EQ(ReadFile(Path("x.cgd")), newText);
+                    EXPECT_EQ(ReadBytes(Path("x.cgd")), newText);
                 } else {
                     EXPECT_TRUE(run.out.starts_with(kWriteError) ||
                                 run.out.starts_with(CannotCreateMessage("x.cgd") + "\n"))
@@ -141,7 +141,7 @@ TEST_F(FaultTest, EveryFailingCallOfASaveIsReportedAndKeepsTheEarlierFile) {
                     EXPECT_EQ(Entries(),
                               earlier ? QStringList{QStringLiteral("x.cgd")} : QStringList{});
                     if (earlier) {
-                        EXPECT_EQ(ReadFile(Path("x.cgd")), oldText);
+                        EXPECT_EQ(ReadBytes(Path("x.cgd")), oldText);
                     }
                 }
                 EXPECT_TRUE(!saved || Entries() == QStringList{QStringLiteral("x.cgd")});
@@ -171,7 +171,7 @@ TEST_F(FaultTest, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFileWhole) {
         ::waitpid(pid, nullptr, 0);
         ::close(output);
 
-        const std::string text = ReadFile(Path("x.cgd"));
+        const std::string text = ReadBytes(Path("x.cgd"));
         ASSERT_TRUE(text == boards[0] || text == boards[1]) << "after kill " << kill;
         ASSERT_EQ(QDir(QString::fromStdString(Dir())).entryList({QStringLiteral("*.cgd")}),
                   QStringList{QStringLiteral("x.cgd")});
@@ -180,7 +180,7 @@ TEST_F(FaultTest, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFileWhole) {
     // Whatever a kill left behind is a complete hidden copy, which the next save clears.
     ASSERT_EQ(Save(5).out, kSaved);
     EXPECT_EQ(Entries(), QStringList{QStringLiteral("x.cgd")});
-    EXPECT_EQ(ReadFile(Path("x.cgd")), BoardText(5));
+    EXPECT_EQ(ReadBytes(Path("x.cgd")), BoardText(5));
     RecordProperty("most_leftovers_at_once", leftovers);
 }
 
@@ -215,13 +215,13 @@ TEST_F(FaultTest, AFullDeviceKeepsTheEarlierFileAndSavesOnceThereIsRoomAgain) {
     }
     const ProbeRun full = RunProbe(dir, {"save", "x", "7"});
     EXPECT_EQ(full.out, kWriteError);
-    EXPECT_EQ(ReadFile(dir + "/x.cgd"), BoardText(3));
+    EXPECT_EQ(ReadBytes(dir + "/x.cgd"), BoardText(3));
     EXPECT_EQ(QDir(QString::fromStdString(dir)).entryList(QDir::Files | QDir::Hidden),
               (QStringList{QStringLiteral("filler"), QStringLiteral("x.cgd")}));
 
     ASSERT_EQ(::unlink((dir + "/filler").c_str()), 0);
     EXPECT_EQ(RunProbe(dir, {"save", "x", "7"}).out, kSaved);
-    EXPECT_EQ(ReadFile(dir + "/x.cgd"), BoardText(7));
+    EXPECT_EQ(ReadBytes(dir + "/x.cgd"), BoardText(7));
 }
 
 TEST_F(FaultTest, LoadsOfFilesThatAreNoBoardsEndWithAMessageOrABoard) {
