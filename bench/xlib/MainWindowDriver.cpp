@@ -35,8 +35,15 @@ double MainWindowDriver::Timed(Point p, int button, bool opensWindow) {
     if (opensWindow &&
         !x_.WaitFor([&] { return NewestOther(lastStart_).has_value(); }, kCommandTimeoutMs))
         throw std::runtime_error("the command opened no window");
+    // On a loaded machine the drawing may begin later than a quiet spell
+    // lasts: only once it has begun can a quiet spell end it.
+    const auto drawing = [&] {
+        const auto drawn = x_.LastDamage();
+        return drawn && *drawn >= lastStart_;
+    };
+    if (!x_.WaitFor(drawing, kCommandTimeoutMs)) throw std::runtime_error("a command drew nothing");
     const auto last = x_.WaitQuiet(lastStart_, quietMs_, kCommandTimeoutMs);
-    if (!last) throw std::runtime_error("a command drew nothing, or never stopped drawing");
+    if (!last) throw std::runtime_error("a command never stopped drawing");
     return MillisBetween(lastStart_, *last);
 }
 
