@@ -40,7 +40,8 @@ find_package(Qt6 REQUIRED COMPONENTS Svg)
 qt_add_executable(quillet-icon
     ${QUILLET_PACKAGING_DIR}/icon/render_icon.cpp
     ${QUILLET_PACKAGING_DIR}/icon/StrokeCanvas.cpp)
-target_link_libraries(quillet-icon PRIVATE quillet_pictures quillet_drawing Qt6::Svg quillet_warnings)
+quillet_use_layers(quillet-icon FOLDER ${QUILLET_PACKAGING_DIR} LAYERS pictures drawing)
+target_link_libraries(quillet-icon PRIVATE Qt6::Svg quillet_warnings)
 set(QUILLET_ICON_THEME ${PROJECT_BINARY_DIR}/icons/hicolor)
 set(QUILLET_ICON_FILES ${QUILLET_ICON_THEME}/scalable/apps/${QUILLET_APP_ID}.svg)
 foreach(size IN LISTS QUILLET_ICON_SIZES)

@@ -47,7 +47,7 @@ std::vector<Puzzle> MakePuzzles(int count, unsigned seed, qqwing::SudokuBoard::D
 
 // The solution's digit of a cell in the board's column-major numbering.
 int SolutionDigit(const Puzzle& puzzle, int cell) {
-    return puzzle.solution[RowOf(cell) * 9 + ColumnOf(cell)] - '0';
+    return puzzle.solution[quillet::RowMajorIndex(quillet::CellOfColumnMajor(cell))] - '0';
 }
 
 bool StepIsWrong(const Puzzle& puzzle, const Step& step) {

@@ -9,7 +9,7 @@ std::string_view BoardSnapshot::Line(std::size_t k) const {
 
 void BoardSnapshot::CaptureBoard(const CandidateBoard& board) {
     // Lines are overwritten in place: their storage outlives each snapshot.
-    lines_.resize(81);
+    lines_.resize(kCellCount);
     std::size_t k = 0;
     ForEachCellColumnMajor([&](CellPos p) { lines_[k++].assign(board.Cell(p)); });
 }

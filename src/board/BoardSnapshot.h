@@ -11,7 +11,7 @@ namespace quillet {
 
 // The one line buffer of the program. It holds the board before the last
 // placement (for undo) and carries boards to and from files. Line k is cell
-// (k / 9 + 1, k % 9 + 1): column-major, as in a board file.
+// CellOfColumnMajor(k): column-major, as in a board file.
 class BoardSnapshot {
 public:
     static constexpr std::size_t kLineReadCap = 4096;
@@ -25,7 +25,7 @@ public:
 
     // Replaces the content with the 81 cells in column-major order.
     void CaptureBoard(const CandidateBoard& board);
-    // Writes line (c - 1) * 9 + (r - 1) into every cell (c, r).
+    // Writes line ColumnMajorIndex(p) into every cell p.
     void RestoreBoard(CandidateBoard& board) const;
 
 private:

@@ -27,9 +27,10 @@ public:
     void SetUndoAvailable(bool available);
     void SetUndoChangedHandler(UndoChangedHandler handler) { onUndoChanged_ = std::move(handler); }
 
-    // Places d in the selected cell and strikes it from the cell's row, column
-    // and box. Returns false, after informing the user, when d is not a digit
-    // 1..9 or the cell does not hold it; nothing is changed then.
+    // Places d in the selected cell by the placement rule (board/Placement.h),
+    // keeping the board before it in the line buffer; undo is then available.
+    // Returns false, after informing the user, when d is not a digit 1..9 or
+    // the cell does not hold it; nothing is changed then.
     bool PlaceDigit(int d);
     // Restores the board from the line buffer; undo is then no longer available.
     void UndoLast();

@@ -15,18 +15,18 @@ CandidateBoard::CandidateBoard() { cells_.fill(CandidateString(FULL_SET)); }
 
 const CandidateString& CandidateBoard::Cell(CellPos pos) const {
     static const CandidateString kNoCell;
-    return pos.IsOnBoard() ? cells_[Index(pos)] : kNoCell;
+    return pos.IsOnBoard() ? cells_[ColumnMajorIndex(pos)] : kNoCell;
 }
 
 void CandidateBoard::SetCell(CellPos pos, std::string_view text) {
     if (!pos.IsOnBoard()) return;
-    cells_[Index(pos)].assign(text);
+    cells_[ColumnMajorIndex(pos)].assign(text);
     if (onWritten_) onWritten_(pos);
 }
 
 void CandidateBoard::RemoveDigitFromCell(CellPos pos, std::string_view digit) {
     if (!pos.IsOnBoard()) return;
-    CandidateString& cell = cells_[Index(pos)];
+    CandidateString& cell = cells_[ColumnMajorIndex(pos)];
     if (const auto at = cell.find(digit); at != CandidateString::npos) cell.erase(at, digit.size());
     if (onWritten_) onWritten_(pos);
 }

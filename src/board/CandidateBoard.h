@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "board/BoardGeometry.h"
+
 namespace quillet {
 
 // The text of a cell's remaining candidates. Cells hold bytes exactly as they
@@ -12,19 +14,6 @@ namespace quillet {
 using CandidateString = std::string;
 
 inline constexpr std::string_view FULL_SET = "123456789";
-
-// A board address, column first. Board cells have both values in 1..9; the
-// mouse can produce 10, which addresses no cell.
-struct CellPos {
-    int col = 1;
-    int row = 1;
-
-    bool IsOnBoard() const { return col >= 1 && col <= 9 && row >= 1 && row <= 9; }
-    friend bool operator==(const CellPos&, const CellPos&) = default;
-};
-
-// First column (or row) of the 3x3 box holding column (or row) i.
-inline int BoxOrigin(int i) { return i - ((i - 1) % 3); }
 
 std::string DigitText(int d);
 
@@ -34,14 +23,6 @@ CandidateString RemoveDigit(std::string_view text, std::string_view digit);
 
 inline bool Contains(std::string_view text, std::string_view what) {
     return text.find(what) != std::string_view::npos;
-}
-
-// Calls f(pos) for every board cell: columns 1..9 outer, rows 1..9 inner.
-// Every whole-board scan of the program runs in this order.
-template <typename F>
-void ForEachCellColumnMajor(F&& f) {
-    for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r) f(CellPos{c, r});
 }
 
 class CandidateBoard {
@@ -63,8 +44,8 @@ public:
     CellPos Selection() const { return selection_; }
     void SetSelection(CellPos pos) { selection_ = pos; }
     const CandidateString& SelectedCell() const { return Cell(selection_); }
-    // All 81 texts in scan order, column by column.
-    const std::array<CandidateString, 81>& Cells() const { return cells_; }
+    // All 81 texts in scan order, column by column: by ColumnMajorIndex.
+    const std::array<CandidateString, kCellCount>& Cells() const { return cells_; }
 
     void ResetAll();
     // Resets the selected cell; takes no undo snapshot.
@@ -73,9 +54,7 @@ public:
     void SetCellWrittenHandler(CellWrittenHandler handler) { onWritten_ = std::move(handler); }
 
 private:
-    static int Index(CellPos pos) { return (pos.col - 1) * 9 + (pos.row - 1); }
-
-    std::array<CandidateString, 81> cells_;
+    std::array<CandidateString, kCellCount> cells_;
     CellPos selection_{1, 1};
     CellWrittenHandler onWritten_;
 };

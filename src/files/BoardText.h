@@ -5,11 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "board/BoardGeometry.h"
+
 namespace quillet {
 
 // A board file holds 81 lines, one cell each, in the column-major order of
 // the line buffer.
-inline constexpr std::size_t kBoardLineCount = 81;
+inline constexpr std::size_t kBoardLineCount = kCellCount;
 
 // The most file text the line buffer takes in. A saved board stays far below
 // it (81 lines of at most 4096 bytes); anything larger is refused unread.

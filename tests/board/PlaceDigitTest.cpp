@@ -4,6 +4,7 @@
 
 #include "BoardTestSupport.h"
 #include "board/BoardState.h"
+#include "board/Placement.h"
 
 namespace quillet {
 namespace {
@@ -148,6 +149,29 @@ TEST_F(PlaceDigitTest, PlacementReportsEveryWrittenCell) {
 
 // Random placements, refusals and undos from a fresh board, each checked
 // against what a placement may and may not change.
+TEST_F(PlaceDigitTest, ThePlainRuleIsPlaceDigitWithoutTheBufferUndoOrInformer) {
+    CandidateBoard plain;
+    for (CandidateBoard* b : {&plain, &board()}) {
+        b->SetCell({1, 1}, "567");
+        b->SetCell({2, 2}, "5");  // a solved twin in the box
+        b->SetCell({7, 1}, "5");  // and one in the row
+    }
+    ASSERT_TRUE(PlaceAt({1, 1}, 5));
+    ASSERT_TRUE(PlaceDigitOnBoard(plain, {1, 1}, 5));
+    EXPECT_EQ(plain.Cells(), board().Cells());
+
+    BoardSnapshot kept;
+    kept.Append("kept");
+    const auto before = AllCells(plain);
+    EXPECT_FALSE(PlaceDigitOnBoard(plain, {1, 1}, 6, &kept));
+    EXPECT_FALSE(PlaceDigitOnBoard(plain, {10, 1}, 5, &kept));
+    EXPECT_FALSE(PlaceDigitOnBoard(plain, {5, 5}, 0, &kept));
+    EXPECT_EQ(AllCells(plain), before);
+    EXPECT_EQ(kept.Lines(), std::vector<std::string>{"kept"});
+    EXPECT_TRUE(PlaceDigitOnBoard(plain, {5, 5}, 3, &kept));
+    EXPECT_EQ(kept.Lines(), before);
+}
+
 TEST_F(PlaceDigitTest, RandomPlacementsKeepTheInvariants) {
     std::mt19937 rng(20261208);
     std::uniform_int_distribution<int> coord(1, 9), digit(1, 9), percent(0, 99);
@@ -174,7 +198,7 @@ TEST_F(PlaceDigitTest, RandomPlacementsKeepTheInvariants) {
 
             if (!PlaceAt(at, d)) {
                 ++refused;
-                ASSERT_FALSE(Contains(before[(at.col - 1) * 9 + at.row - 1], t));
+                ASSERT_FALSE(Contains(before[ColumnMajorIndex(at)], t));
                 ASSERT_EQ(informer.texts.size(), informed + 1);
                 ASSERT_EQ(AllCells(board()), before);
                 ASSERT_EQ(state.Snapshot().Lines(), bufferBefore);
@@ -187,7 +211,7 @@ TEST_F(PlaceDigitTest, RandomPlacementsKeepTheInvariants) {
             ASSERT_TRUE(state.UndoAvailable());
             ASSERT_EQ(board().Selection(), at);
             ForEachCellColumnMajor([&](CellPos p) {
-                const CandidateString& old = before[(p.col - 1) * 9 + p.row - 1];
+                const CandidateString& old = before[ColumnMajorIndex(p)];
                 const CandidateString& now = board().Cell(p);
                 if (p == at) {
                     ASSERT_EQ(now, t);

@@ -15,15 +15,14 @@ struct Puzzle {
     std::string givens;
     std::string solution;
 
-    static int Index(CellPos p) { return (p.row - 1) * 9 + (p.col - 1); }
     // Givens as single digits, every other cell "123456789".
     void SetUp(CandidateBoard& board) const {
         ForEachCellColumnMajor([&](CellPos p) {
-            const char g = givens[Index(p)];
+            const char g = givens[RowMajorIndex(p)];
             board.SetCell(p, g == '.' ? CandidateString(FULL_SET) : CandidateString(1, g));
         });
     }
-    std::string Answer(CellPos p) const { return std::string(1, solution[Index(p)]); }
+    std::string Answer(CellPos p) const { return std::string(1, solution[RowMajorIndex(p)]); }
 };
 
 // Lines "# qqwing ... --difficulty NAME ..." name the difficulty of the pairs below them.

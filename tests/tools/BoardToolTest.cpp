@@ -47,7 +47,7 @@ TEST(BoardTool, PropagateStrikesAsTheProgramsCheckDoes) {
         BoardState state(informer);
         SelectorPath path(state);
         ForEachCellColumnMajor([&](CellPos p) {
-            const char g = givens[(p.row - 1) * 9 + p.col - 1];
+            const char g = givens[RowMajorIndex(p)];
             state.Board().SetCell(p, g == '.' ? std::string(FULL_SET) : std::string(1, g));
         });
         bool congratulated = false;

@@ -19,7 +19,8 @@ TEST(LargeText, PencilGridsOfLongCellsReadBackByteForByte) {
     ScratchDir dir;
     std::vector<std::string> longest(81, "123456789"), longRow(81, "5");
     longest[40] = std::string(4096, '7');  // as the window loads it
-    for (int col = 0; col < 9; ++col) longRow[col * 9 + 4] = std::string(500, '1' + col);  // row 5
+    for (int col = 1; col <= 9; ++col)
+        longRow[ColumnMajorIndex({col, 5})] = std::string(500, '0' + col);
     longRow[0].clear();
     const std::string name = std::string(251, 'p');  // 255 bytes with ".cgd"
     for (const auto& cells : {longest, longRow}) {

@@ -23,9 +23,9 @@ std::array<int, 81> Givens(const std::string& bytes) {
     const auto lines = SplitBoardText(bytes);
     EXPECT_EQ(lines.size(), 81u);
     ForEachCellColumnMajor([&](CellPos p) {
-        const std::string& text = lines[(p.col - 1) * 9 + p.row - 1];
+        const std::string& text = lines[ColumnMajorIndex(p)];
         EXPECT_TRUE(text.size() == 1 || text == FULL_SET) << text;
-        givens[(p.row - 1) * 9 + p.col - 1] = text.size() == 1 ? text[0] - '0' : 0;
+        givens[RowMajorIndex(p)] = text.size() == 1 ? text[0] - '0' : 0;
     });
     return givens;
 }

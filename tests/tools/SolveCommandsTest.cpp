@@ -18,7 +18,7 @@ std::string BoardOf(std::vector<std::string> cells) { return JoinBoardText(cells
 
 std::vector<std::string> FullCells() { return std::vector<std::string>(81, "123456789"); }
 
-int Line(int col, int row) { return (col - 1) * 9 + row - 1; }
+int Line(int col, int row) { return ColumnMajorIndex({col, row}); }
 
 TEST(SolveCommands, HintApplyPlacesAsDecideDoes) {
     ScratchDir dir;

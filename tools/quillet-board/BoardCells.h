@@ -7,11 +7,9 @@
 
 namespace quillet::board_tool {
 
-// Puzzle texts run row by row, board files column by column: these convert.
-inline int RowMajorIndex(CellPos p) { return (p.row - 1) * 9 + (p.col - 1); }
-inline CellPos CellOfRowMajor(int index) { return {index % 9 + 1, index / 9 + 1}; }
-// The 1-based line of a board file that holds the cell.
-inline int BoardFileLine(CellPos p) { return (p.col - 1) * 9 + p.row; }
+// Puzzle texts run row by row (RowMajorIndex), board files column by column
+// (ColumnMajorIndex). The 1-based line of a board file that holds the cell:
+inline int BoardFileLine(CellPos p) { return ColumnMajorIndex(p) + 1; }
 
 void PutCells(const RowMajorCells& cells, CandidateBoard& board);
 RowMajorCells TakeCells(const CandidateBoard& board);

@@ -6,20 +6,13 @@ namespace quillet::board_tool {
 
 namespace {
 
+// The row, column or box that holds both cells, named; the box only as
+// "box". False when they share none.
 bool SharesUnit(CellPos a, CellPos b, std::string& unit) {
-    if (a.row == b.row)
-        unit = "row " + std::to_string(a.row);
-    else if (a.col == b.col)
-        unit = "column " + std::to_string(a.col);
-    else if (BoxOrigin(a.col) == BoxOrigin(b.col) && BoxOrigin(a.row) == BoxOrigin(b.row))
-        unit = "box";
-    else
-        return false;
+    const int shared = SharedUnit(ColumnMajorIndex(a), ColumnMajorIndex(b));
+    if (shared < 0) return false;
+    unit = IsBox(shared) ? "box" : UnitName(shared);
     return true;
-}
-
-std::string Name(CellPos p) {
-    return "column " + std::to_string(p.col) + ", row " + std::to_string(p.row);
 }
 
 // Fills `fault` and returns true unless the text is a set of digits 1-9.
@@ -59,7 +52,8 @@ std::vector<BoardFault> FindContradictions(const CandidateBoard& board) {
         for (const CellPos earlier : solved) {
             std::string unit;
             if (board.Cell(earlier) == text && SharesUnit(earlier, p, unit))
-                faults.push_back({p, 1, text + " twice in " + unit + ", also at " + Name(earlier)});
+                faults.push_back(
+                    {p, 1, text + " twice in " + unit + ", also at " + CellName(earlier)});
         }
         solved.push_back(p);
     });
@@ -67,19 +61,16 @@ std::vector<BoardFault> FindContradictions(const CandidateBoard& board) {
 }
 
 int CountPendingEliminations(const CandidateBoard& board) {
+    const auto& cells = board.Cells();
     int pending = 0;
-    ForEachCellColumnMajor([&](CellPos p) {
-        const CandidateString& digit = board.Cell(p);
-        if (digit.size() != 1) return;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const CandidateString& digit = cells[cell];
+        if (digit.size() != 1) continue;
         bool held = false;
-        ForEachCellColumnMajor([&](CellPos q) {
-            std::string unit;
-            const CandidateString& peer = board.Cell(q);
-            held = held ||
-                   (q != p && peer.size() > 1 && SharesUnit(p, q, unit) && Contains(peer, digit));
-        });
+        for (const int peer : Peers(cell))
+            held = held || (cells[peer].size() > 1 && Contains(cells[peer], digit));
         pending += held ? 1 : 0;
-    });
+    }
     return pending;
 }
 

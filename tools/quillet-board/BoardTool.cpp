@@ -113,11 +113,11 @@ int Import(const CommandLine& line, ToolStreams& io) {
     if (index > count)
         throw InputError(name + ": --index " + std::to_string(index) + " asks for more than the " +
                          std::to_string(count) + " puzzles of the text");
-    CandidateBoard board;
-    PutCells(picked.cells, board);
-    if (line.Has("--propagate")) ApplyCheck(board);
+    WindowBoard board;
+    PutCells(picked.cells, board.Board());
+    if (line.Has("--propagate")) board.ApplyCheck();
     const std::string out = line.Value("-o", "-");
-    WriteBoard(out == "-" ? out : WithBoardExtension(out), board, io.out);
+    WriteBoard(out == "-" ? out : WithBoardExtension(out), board.Board(), io.out);
     return 0;
 }
 
@@ -142,13 +142,13 @@ int Show(const CommandLine& line, ToolStreams& io) {
 
 std::string Where(const BoardFault& fault) {
     return "line " + std::to_string(BoardFileLine(fault.cell)) + ", column " +
-           std::to_string(fault.column) + " (column " + std::to_string(fault.cell.col) + ", row " +
-           std::to_string(fault.cell.row) + "): " + fault.what;
+           std::to_string(fault.column) + " (" + CellName(fault.cell) + "): " + fault.what;
 }
 
 int Check(const CommandLine& line, ToolStreams& io) {
     const std::string& path = line.operands.front();
-    CandidateBoard board;
+    WindowBoard window;
+    CandidateBoard& board = window.Board();
     Named(path, [&] { LoadBoardFile(path, board); });
     const std::vector<BoardFault> faults = FindContradictions(board);
     if (!faults.empty()) {
@@ -165,7 +165,7 @@ int Check(const CommandLine& line, ToolStreams& io) {
                                 : " solved digits are still candidates")
                << " of a peer; \"OK?\" strikes them\n";
 
-    const AidOutcome outcome = FinishWithAids(board);
+    const AidOutcome outcome = window.FinishWithAids();
     const std::string rounds =
         std::to_string(outcome.rounds) + " rounds of \"OK?\", \"解1\", \"解2\"";
     if (!outcome.congratulated) {

@@ -53,7 +53,10 @@ constexpr Frame kBoxFrame{"─", "│", {{{"┌", "┬", "┐"}, {"├", "┼", 
 // Tokens in row-major order, each column as wide as its widest token.
 std::string FramedGrid(const std::vector<std::string>& tokens, const Frame& frame) {
     std::array<std::size_t, 9> width{};
-    for (int i = 0; i < 81; ++i) width[i % 9] = std::max(width[i % 9], tokens[i].size());
+    for (int i = 0; i < kCellCount; ++i) {
+        const int c = CellOfRowMajor(i).col - 1;
+        width[c] = std::max(width[c], tokens[i].size());
+    }
     auto rule = [&](int kind) {
         std::string line = frame.joints[kind][0];
         for (int box = 0; box < 3; ++box) {
@@ -69,7 +72,7 @@ std::string FramedGrid(const std::vector<std::string>& tokens, const Frame& fram
         if (r == 3 || r == 6) grid += rule(1);
         std::string line = frame.vertical;
         for (int c = 0; c < 9; ++c) {
-            const std::string& token = tokens[r * 9 + c];
+            const std::string& token = tokens[RowMajorIndex({c + 1, r + 1})];
             line += " " + token + std::string(width[c] - token.size(), ' ');
             if (c % 3 == 2) line += std::string(" ") + frame.vertical;
         }
@@ -82,22 +85,22 @@ std::string FramedGrid(const std::vector<std::string>& tokens, const Frame& fram
 
 std::string LineText(const RowMajorCells& cells) {
     std::string line;
-    for (int i = 0; i < 81; ++i) line += SolvedChar(cells, i);
+    for (int i = 0; i < kCellCount; ++i) line += SolvedChar(cells, i);
     return line + "\n";
 }
 
 std::string CompactGridText(const RowMajorCells& cells) {
     std::string grid;
-    for (int i = 0; i < 81; ++i) {
+    for (int i = 0; i < kCellCount; ++i) {
         grid += SolvedChar(cells, i);
-        if (i % 9 == 8) grid += "\n";
+        if (CellOfRowMajor(i).col == 9) grid += "\n";
     }
     return grid;
 }
 
 std::string PencilGridText(const RowMajorCells& cells) {
     std::vector<std::string> tokens;
-    for (int i = 0; i < 81; ++i) tokens.push_back(PencilToken(cells, i));
+    for (int i = 0; i < kCellCount; ++i) tokens.push_back(PencilToken(cells, i));
     return FramedGrid(tokens, kAsciiFrame);
 }
 

@@ -53,13 +53,13 @@ MadePuzzle PuzzleMaker::Next(const std::function<bool(const MadePuzzle&)>& accep
 }
 
 bool AidsFinish(const RowMajorCells& cells, const std::string& solution, int* rounds) {
-    CandidateBoard board;
-    PutCells(cells, board);
-    const AidOutcome outcome = FinishWithAids(board);
+    WindowBoard board;
+    PutCells(cells, board.Board());
+    const AidOutcome outcome = board.FinishWithAids();
     if (rounds) *rounds = outcome.rounds;
     if (!outcome.congratulated) return false;
     std::string finished;
-    for (const std::string& text : TakeCells(board)) finished += text;
+    for (const std::string& text : TakeCells(board.Board())) finished += text;
     return finished == solution;
 }
 

@@ -224,7 +224,7 @@ public:
             if (rows_ == 9)
                 throw TextError(line.number, cells.front().column, "a 10th row; a grid holds 9");
             if (rows_ == 0) grid_.line = line.number;
-            AddCharacterCells(cells, grid_, rows_ * 9);
+            AddCharacterCells(cells, grid_, RowMajorIndex({1, static_cast<int>(rows_) + 1}));
             ++rows_;
             lastRow_ = line.number;
             lastRowEnd_ = line.EndColumn();

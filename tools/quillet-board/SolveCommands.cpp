@@ -4,10 +4,10 @@
 #include <ostream>
 
 #include "BoardCells.h"
+#include "BoardSteps.h"
 #include "Escaped.h"
 #include "GridText.h"
 #include "ToolInput.h"
-#include "WindowPath.h"
 #include "files/BoardFileName.h"
 #include "solving/Solver.h"
 
@@ -28,10 +28,10 @@ ReadBoard Candidates(const CandidateBoard& board) {
     int bad = 0;
     const auto grid = solving::GridFromBoard(board, &bad);
     if (!grid) {
-        const CandidateString& text = board.Cell(solving::PosOf(bad));
-        return {{},
-                solving::CellName(bad) + " holds " + Quoted(text) +
-                    ", which is not a set of the digits 1 to 9"};
+        const CandidateString& text = board.Cells()[bad];
+        return {
+            {},
+            CellName(bad) + " holds " + Quoted(text) + ", which is not a set of the digits 1 to 9"};
     }
     return {*grid, solving::FindContradiction(*grid).value_or("")};
 }
@@ -105,11 +105,10 @@ int Solve(const CommandLine& line, ToolStreams& io) {
         return 1;
     }
     const bool show = line.Has("--steps");
-    int n = 0;
-    const solving::SolveOutcome outcome = solving::Solve(read.grid, [&](const Step& step) {
-        if (show) io.out << ++n << ". " << solving::Describe(step) << "\n";
-        ApplyStepToBoard(step, board);
-    });
+    const solving::SolveOutcome outcome =
+        SolveOnBoard(board, read.grid, [&](int n, const Step& step) {
+            if (show) io.out << n << ". " << solving::Describe(step) << "\n";
+        });
     const std::string out = line.Value("-o", "");
     if (!out.empty()) WriteBoard(out == "-" ? out : WithBoardExtension(out), board, io.out);
     std::ostream& report = out == "-" ? io.err : io.out;
@@ -179,9 +178,9 @@ bool PuzzleHasLevel(const MadePuzzle& puzzle, solving::Level level) {
     const solving::SolveOutcome outcome = solving::Solve(grid);
     if (!outcome.solved || solving::LevelOf(outcome.hardest) != level) return false;
     std::string finished;
-    for (int i = 0; i < 81; ++i)
+    for (int i = 0; i < kCellCount; ++i)
         finished += static_cast<char>(
-            '0' + solving::LowestDigit(grid.cells[solving::CellIndex(CellOfRowMajor(i))]));
+            '0' + solving::LowestDigit(grid.cells[ColumnMajorIndex(CellOfRowMajor(i))]));
     return finished == puzzle.solution;
 }
 

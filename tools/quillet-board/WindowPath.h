@@ -1,12 +1,13 @@
 #pragma once
 
-#include "board/CandidateBoard.h"
-#include "solving/Step.h"
+#include "aids/SelectorPath.h"
+#include "board/BoardState.h"
+#include "board/Informer.h"
 
 namespace quillet::board_tool {
 
-// The one place where the tool reaches the window's placement and its aids,
-// so that the tool's commands do to a board exactly what the window would.
+// The one place where the tool reaches the window's aids, so that the tool's
+// commands do to a board exactly what the window's buttons would.
 
 // What pressing "OK?", "解1" and "解2" in turn did to a board.
 struct AidOutcome {
@@ -15,22 +16,26 @@ struct AidOutcome {
     int refusals = 0;  // placements refused as the window would have shown
 };
 
-// One press of "OK?": every solved cell is placed again in column-major order,
-// striking its digit from its peers; the congratulation is left out.
-// Throws CommandError, as the check does, at a solved cell that is no digit.
-void ApplyCheck(CandidateBoard& board);
+// A board as the main window holds it: the board with its line buffer and
+// undo, the digit selector and Decide. The boxes it would show are counted.
+class WindowBoard {
+public:
+    CandidateBoard& Board() { return state_.Board(); }
+    const CandidateBoard& Board() const { return state_.Board(); }
 
-// Rounds of "OK?", "解1", "解2" as a user would press them, until "OK?"
-// congratulates or a round changes nothing.
-AidOutcome FinishWithAids(CandidateBoard& board);
+    // One press of "OK?": every solved cell is placed again in column-major
+    // order, striking its digit from its peers; the congratulation is left
+    // out. Throws CommandError, as the check does, at a solved cell that is
+    // no digit.
+    void ApplyCheck();
+    // Rounds of "OK?", "解1", "解2" as a user would press them, until "OK?"
+    // congratulates or a round changes nothing.
+    AidOutcome FinishWithAids();
 
-// Selects `cell` and places `digit` as "決定" does: the digit written and
-// struck along its row, column and box. False, with nothing changed, when
-// the cell does not hold the digit.
-bool PlaceAsDecide(CandidateBoard& board, CellPos cell, int digit);
-
-// Does a solver's step to the board's texts: a placement through
-// PlaceAsDecide, a strike by deleting the digit from the cell's text.
-void ApplyStepToBoard(const solving::Step& step, CandidateBoard& board);
+private:
+    CountingInformer informer_;
+    BoardState state_{informer_};
+    SelectorPath path_{state_};
+};
 
 }  // namespace quillet::board_tool

@@ -26,9 +26,8 @@ BoardGrid::BoardGrid(const CandidateBoard& board, QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAttribute(Qt::WA_OpaquePaintEvent);
     InstallBoardGridAccessibility();
-    for (int index = 0; index < 81; ++index)
-        announcedText_[static_cast<std::size_t>(index)] =
-            board_.Cell({index % 9 + 1, index / 9 + 1});
+    for (int index = 0; index < kCellCount; ++index)
+        announcedText_[static_cast<std::size_t>(index)] = board_.Cell(CellOfRowMajor(index));
 }
 
 QRect BoardGrid::CellRect(int col, int row) {
@@ -59,7 +58,7 @@ void BoardGrid::AnnounceWrittenCells() {
         const auto bit = static_cast<std::size_t>(index);
         if (!unannounced_.test(bit)) continue;
         unannounced_.reset(bit);
-        const CellPos pos{index % 9 + 1, index / 9 + 1};
+        const CellPos pos = CellOfRowMajor(index);
         const CandidateString& text = board_.Cell(pos);
         if (text == announcedText_[bit]) continue;
         announcedText_[bit] = text;

@@ -130,14 +130,14 @@ QAccessibleInterface* BoardGridAccessible::child(int index) const {
     // Registered once, so that a reader gets the same cell each time it asks.
     if (id == 0)
         id = QAccessible::registerAccessibleInterface(
-            new BoardCellAccessible(Grid(), CellPos{index % 9 + 1, index / 9 + 1}));
+            new BoardCellAccessible(Grid(), CellOfRowMajor(index)));
     return QAccessible::accessibleInterface(id);
 }
 
 int BoardGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
     const auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
     if (!cell || child->parent() != this) return -1;
-    return cell->rowIndex() * 9 + cell->columnIndex();
+    return ChildIndex({cell->columnIndex() + 1, cell->rowIndex() + 1});
 }
 
 QAccessibleInterface* BoardGridAccessible::childAt(int x, int y) const {
@@ -154,7 +154,7 @@ QAccessibleInterface* BoardGridAccessible::focusChild() const {
 
 QAccessibleInterface* BoardGridAccessible::cellAt(int row, int column) const {
     if (row < 0 || row >= 9 || column < 0 || column >= 9) return nullptr;
-    return child(row * 9 + column);
+    return child(ChildIndex({column + 1, row + 1}));
 }
 
 int BoardGridAccessible::selectedCellCount() const {

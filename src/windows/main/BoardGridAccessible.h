@@ -22,10 +22,10 @@ public:
     ~BoardGridAccessible() override;
 
     // The index of a board cell among the children, row by row.
-    static int ChildIndex(CellPos cell) { return (cell.row - 1) * 9 + (cell.col - 1); }
+    static int ChildIndex(CellPos cell) { return RowMajorIndex(cell); }
 
     void* interface_cast(QAccessible::InterfaceType type) override;
-    int childCount() const override { return 81; }
+    int childCount() const override { return kCellCount; }
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;

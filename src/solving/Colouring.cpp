@@ -10,7 +10,7 @@ namespace {
 // Open cells holding the digit, and the pairs of them that are the only two
 // places of the digit in some unit (conjugate pairs).
 struct LinkGraph {
-    std::array<std::vector<int>, 81> strong;
+    std::array<std::vector<int>, kCellCount> strong;
 
     LinkGraph(const Grid& grid, int digit) {
         for (int unit = 0; unit < kUnitCount; ++unit) {
@@ -33,9 +33,9 @@ struct LinkGraph {
 void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
     for (int digit = 1; digit <= 9 && !finder.Done(); ++digit) {
         const LinkGraph graph(grid, digit);
-        std::array<int, 81> colour;
+        std::array<int, kCellCount> colour;
         colour.fill(-1);
-        for (int start = 0; start < 81 && !finder.Done(); ++start) {
+        for (int start = 0; start < kCellCount && !finder.Done(); ++start) {
             if (colour[start] != -1 || graph.strong[start].empty()) continue;
             std::vector<int> cluster{start};
             colour[start] = 0;
@@ -68,7 +68,7 @@ void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
             }
             if (finder.Done()) break;
             Step trap{Technique::kSimpleColouring, -1, 0, {}, {}};
-            for (int cell = 0; cell < 81; ++cell) {
+            for (int cell = 0; cell < kCellCount; ++cell) {
                 if (colour[cell] != -1 || !Holds(grid.cells[cell], digit)) continue;
                 bool seen[2] = {false, false};
                 for (const int c : cluster) seen[colour[c]] = seen[colour[c]] || Sees(cell, c);

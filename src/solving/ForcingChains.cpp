@@ -6,11 +6,7 @@ namespace quillet::solving {
 
 namespace {
 
-using NodeSet = std::bitset<729>;
-
-std::string NodeName(int node) {
-    return std::to_string(node % 9 + 1) + " at " + CellName(node / 9);
-}
+using NodeSet = std::bitset<kCandidateCount>;
 
 // What supposing one candidate true implies through the links: a true
 // candidate makes every candidate it sees false, a false one makes its strong
@@ -29,15 +25,15 @@ struct Consequences {
                     if (!on[next]) on.set(next), queue.push_back(2 * next + 1);
                 continue;
             }
-            const int cell = n / 9, digit = n % 9 + 1;
+            const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
             auto falsify = [&](int next) {
                 if (!off[next]) off.set(next), queue.push_back(2 * next);
             };
             for (const int peer : Peers(cell))
                 if (links.holding[digit][peer] && CountOf(grid.cells[peer]) > 1)
-                    falsify(9 * peer + digit - 1);
+                    falsify(CandidateNode(peer, digit));
             for (int d = 1; d <= 9; ++d)
-                if (d != digit && Holds(grid.cells[cell], d)) falsify(9 * cell + d - 1);
+                if (d != digit && Holds(grid.cells[cell], d)) falsify(CandidateNode(cell, d));
         }
     }
 };
@@ -46,14 +42,14 @@ struct Consequences {
 std::string Impossibility(const Grid& grid, const Consequences& c) {
     const NodeSet both = c.on & c.off;
     if (both.any()) {
-        for (int n = 0; n < 729; ++n)
-            if (both[n]) return NodeName(n) + " would be both true and false";
+        for (int n = 0; n < kCandidateCount; ++n)
+            if (both[n]) return CandidateName(n) + " would be both true and false";
     }
-    for (int cell = 0; cell < 81; ++cell) {
+    for (int cell = 0; cell < kCellCount; ++cell) {
         const Mask m = grid.cells[cell];
         if (CountOf(m) < 2) continue;
         bool all = true;
-        for (int d = 1; d <= 9 && all; ++d) all = !Holds(m, d) || c.off[9 * cell + d - 1];
+        for (int d = 1; d <= 9 && all; ++d) all = !Holds(m, d) || c.off[CandidateNode(cell, d)];
         if (all) return CellName(cell) + " would lose every candidate";
     }
     for (int unit = 0; unit < kUnitCount; ++unit) {
@@ -66,7 +62,7 @@ std::string Impossibility(const Grid& grid, const Consequences& c) {
                     break;
                 }
                 open = true;
-                all = all && c.off[9 * cell + d - 1];
+                all = all && c.off[CandidateNode(cell, d)];
             }
             if (open && all)
                 return UnitName(unit) + " would have no place left for " + std::to_string(d);
@@ -88,22 +84,24 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
         off &= all[p].off;
     }
     std::string cases;
-    for (std::size_t i = 0; i < premises.size(); ++i)
-        cases += (i == 0 ? "" : i + 1 == premises.size() ? " or " : ", ") + NodeName(premises[i]);
-    for (int n = 0; n < 729 && !finder.Done(); ++n) {
-        if (on[n] && CountOf(grid.cells[n / 9]) > 1) {
+    for (std::size_t i = 0; i < premises.size(); ++i) {
+        const char* joint = i == 0 ? "" : i + 1 == premises.size() ? " or " : ", ";
+        cases += joint + CandidateName(premises[i]);
+    }
+    for (int n = 0; n < kCandidateCount && !finder.Done(); ++n) {
+        if (on[n] && CountOf(grid.cells[CellOfCandidate(n)]) > 1) {
             finder.Add({Technique::kForcingChains,
-                        n / 9,
-                        n % 9 + 1,
+                        CellOfCandidate(n),
+                        DigitOfCandidate(n),
                         {},
                         "Forcing chains: " + what + " (" + cases + "), and each makes " +
-                            NodeName(n) + " true."});
+                            CandidateName(n) + " true."});
             return;
         }
     }
     Step step{Technique::kForcingChains, -1, 0, {}, {}};
-    for (int n = 0; n < 729; ++n)
-        if (off[n]) step.strikes.push_back({n / 9, n % 9 + 1});
+    for (int n = 0; n < kCandidateCount; ++n)
+        if (off[n]) step.strikes.push_back({CellOfCandidate(n), DigitOfCandidate(n)});
     if (step.strikes.empty()) return;
     step.reason = "Forcing chains: " + what + " (" + cases +
                   "), and each makes the candidates struck here false.";
@@ -118,34 +116,36 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
 void FindForcingChains(const Grid& grid, StepFinder& finder) {
     const CandidateLinks links(grid);
     // Only the candidates of open cells are supposed.
-    std::vector<Consequences> all(729);
-    for (int n = 0; n < 729; ++n)
-        if (!links.strong[n].empty() ||
-            (CountOf(grid.cells[n / 9]) > 1 && Holds(grid.cells[n / 9], n % 9 + 1)))
+    std::vector<Consequences> all(kCandidateCount);
+    for (int n = 0; n < kCandidateCount; ++n) {
+        const Mask m = grid.cells[CellOfCandidate(n)];
+        if (!links.strong[n].empty() || (CountOf(m) > 1 && Holds(m, DigitOfCandidate(n))))
             all[n] = Consequences(grid, links, n);
-    for (int n = 0; n < 729 && !finder.Done(); ++n) {
-        if (!Holds(grid.cells[n / 9], n % 9 + 1) || CountOf(grid.cells[n / 9]) < 2) continue;
+    }
+    for (int n = 0; n < kCandidateCount && !finder.Done(); ++n) {
+        const Mask m = grid.cells[CellOfCandidate(n)];
+        if (!Holds(m, DigitOfCandidate(n)) || CountOf(m) < 2) continue;
         const std::string why = Impossibility(grid, all[n]);
         if (why.empty()) continue;
         finder.Add({Technique::kForcingChains,
                     -1,
                     0,
-                    {{n / 9, n % 9 + 1}},
-                    "Forcing chains: if " + NodeName(n) + " were true, " + why + "."});
+                    {{CellOfCandidate(n), DigitOfCandidate(n)}},
+                    "Forcing chains: if " + CandidateName(n) + " were true, " + why + "."});
     }
-    for (int cell = 0; cell < 81 && !finder.Done(); ++cell) {
+    for (int cell = 0; cell < kCellCount && !finder.Done(); ++cell) {
         const Mask m = grid.cells[cell];
         if (CountOf(m) < 2) continue;
         std::vector<int> premises;
         for (int d = 1; d <= 9; ++d)
-            if (Holds(m, d)) premises.push_back(9 * cell + d - 1);
+            if (Holds(m, d)) premises.push_back(CandidateNode(cell, d));
         Agreement(grid, premises, all, CellName(cell) + " holds one of its digits", finder);
     }
     for (int unit = 0; unit < kUnitCount && !finder.Done(); ++unit) {
         for (int d = 1; d <= 9 && !finder.Done(); ++d) {
             std::vector<int> premises;
             for (const int cell : UnitCells(unit))
-                if (Holds(grid.cells[cell], d)) premises.push_back(9 * cell + d - 1);
+                if (Holds(grid.cells[cell], d)) premises.push_back(CandidateNode(cell, d));
             if (premises.size() < 2) continue;
             Agreement(grid, premises, all,
                       std::to_string(d) + " goes in one of its places in " + UnitName(unit),

@@ -63,7 +63,7 @@ std::string SolvedTwice(int digit, int unit, int a, int b) {
 }  // namespace
 
 std::optional<std::string> FindContradiction(const Grid& grid) {
-    for (int cell = 0; cell < 81; ++cell)
+    for (int cell = 0; cell < kCellCount; ++cell)
         if (grid.cells[cell] == 0) return CellName(cell) + " has no candidate left";
     // Rows, columns, then boxes; digits in order.
     for (int unit = 0; unit < kUnitCount; ++unit) {

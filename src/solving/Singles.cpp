@@ -12,7 +12,7 @@ unsigned PlacesOf(const Grid& grid, int unit, int digit) {
 
 std::vector<Strike> StrikesOf(const CellSet& cells, int digit) {
     std::vector<Strike> strikes;
-    for (int cell = 0; cell < 81; ++cell)
+    for (int cell = 0; cell < kCellCount; ++cell)
         if (cells[cell]) strikes.push_back({cell, digit});
     return strikes;
 }
@@ -29,7 +29,7 @@ std::string CellList(const std::vector<int>& cells) {
 // A cell left with one digit that a peer still holds: placing it strikes the
 // digit from them. A freshly imported given is one too.
 void FindNakedSingles(const Grid& grid, StepFinder& finder) {
-    for (int cell = 0; cell < 81 && !finder.Done(); ++cell) {
+    for (int cell = 0; cell < kCellCount && !finder.Done(); ++cell) {
         const Mask m = grid.cells[cell];
         if (CountOf(m) != 1) continue;
         bool pending = false;

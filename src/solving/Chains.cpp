@@ -8,7 +8,8 @@ namespace quillet::solving {
 namespace {
 
 // A chain found from one start: its links' ends in order and what it strikes.
-// For the chains of one digit the nodes are cells; otherwise 9 * cell + d - 1.
+// For the chains of one digit the nodes are cells; otherwise candidates
+// (CandidateNode).
 struct Chain {
     std::vector<int> nodes;
     std::vector<Strike> strikes;
@@ -26,23 +27,28 @@ void Emit(std::vector<Chain>& found, Technique technique, Reason reason, const G
     for (Chain& chain : found) {
         if (finder.Done()) return;
         std::string why = reason(grid, chain);
-        const int cell = chain.placeNode < 0 ? -1 : chain.placeNode / 9;
-        const int digit = chain.placeNode < 0 ? 0 : chain.placeNode % 9 + 1;
+        const int cell = chain.placeNode < 0 ? -1 : CellOfCandidate(chain.placeNode);
+        const int digit = chain.placeNode < 0 ? 0 : DigitOfCandidate(chain.placeNode);
         finder.Add({technique, cell, digit, std::move(chain.strikes), std::move(why)});
     }
 }
 
-// The path of a breadth-first search back from `state` to its start.
-std::vector<int> PathTo(const std::vector<int>& parent, int state, int perNode) {
+// The path of a breadth-first search back from `state` to its start, as the
+// nodes of its states.
+template <typename NodeOf>
+std::vector<int> PathTo(const std::vector<int>& parent, int state, NodeOf nodeOf) {
     std::vector<int> nodes;
     for (;;) {
-        nodes.push_back(state / perNode);
+        nodes.push_back(nodeOf(state));
         if (parent[state] == state) break;
         state = parent[state];
     }
     std::reverse(nodes.begin(), nodes.end());
     return nodes;
 }
+
+// The node of a search state 2 * node + on.
+int OnOffNode(int state) { return state / 2; }
 
 // The other cell of each unit of `cell` where the digit has only two places.
 std::vector<int> ConjugatesOf(const Grid& grid, int cell, int digit) {
@@ -73,12 +79,12 @@ std::string XChainReason(const Grid&, const Chain& chain) {
 // being d. A cell reached after a conjugate pair is d unless the start is.
 void XChainsOf(const Grid& grid, int digit, int limit, std::vector<Chain>& found) {
     const CellSet holding = CellsHolding(grid, digit);
-    std::array<std::vector<int>, 81> strong;
-    for (int cell = 0; cell < 81; ++cell)
+    std::array<std::vector<int>, kCellCount> strong;
+    for (int cell = 0; cell < kCellCount; ++cell)
         if (holding[cell] && CountOf(grid.cells[cell]) > 1)
             strong[cell] = ConjugatesOf(grid, cell, digit);
-    std::vector<int> parent(162), depth(162);
-    for (int start = 0; start < 81; ++start) {
+    std::vector<int> parent(2 * kCellCount), depth(2 * kCellCount);
+    for (int start = 0; start < kCellCount; ++start) {
         if (strong[start].empty()) continue;
         // State 2 * cell + on.
         std::fill(parent.begin(), parent.end(), -1);
@@ -91,7 +97,7 @@ void XChainsOf(const Grid& grid, int digit, int limit, std::vector<Chain>& found
             if (state % 2 == 1 && cell != start) {
                 const CellSet seen = holding & PeerSet(start) & PeerSet(cell);
                 if (seen.any()) {
-                    found.push_back({PathTo(parent, state, 2), StrikesOf(seen, digit)});
+                    found.push_back({PathTo(parent, state, OnOffNode), StrikesOf(seen, digit)});
                     break;
                 }
             }
@@ -127,20 +133,21 @@ std::string XYChainReason(const Grid& grid, const Chain& chain) {
 // digit, and so on. A cell that must be z unless the start is ends the chain.
 void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, int limit,
                   std::vector<int>& parent, std::vector<int>& depth, std::vector<Chain>& found) {
-    // State 9 * cell + d - 1: the cell is d unless the start is z.
+    // State CandidateNode(cell, d): the cell is d unless the start is z.
     std::fill(parent.begin(), parent.end(), -1);
-    const int first = 9 * start + LowestDigit(grid.cells[start] & static_cast<Mask>(~Bit(z))) - 1;
+    const int first =
+        CandidateNode(start, LowestDigit(grid.cells[start] & static_cast<Mask>(~Bit(z))));
     std::vector<int> queue{first};
     parent[first] = first;
     depth[first] = 1;
     for (std::size_t i = 0; i < queue.size(); ++i) {
         const int state = queue[i];
-        const int cell = state / 9;
-        const int digit = state % 9 + 1;
+        const int cell = CellOfCandidate(state);
+        const int digit = DigitOfCandidate(state);
         if (digit == z && cell != start) {
             const CellSet seen = holdingZ & PeerSet(start) & PeerSet(cell);
             if (seen.any()) {
-                found.push_back({PathTo(parent, state, 9), StrikesOf(seen, z)});
+                found.push_back({PathTo(parent, state, CellOfCandidate), StrikesOf(seen, z)});
                 return;
             }
         }
@@ -148,7 +155,7 @@ void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, i
         for (const int next : Peers(cell)) {
             const Mask m = grid.cells[next];
             if (CountOf(m) != 2 || !Holds(m, digit)) continue;
-            const int other = 9 * next + LowestDigit(m & static_cast<Mask>(~Bit(digit))) - 1;
+            const int other = CandidateNode(next, LowestDigit(m & static_cast<Mask>(~Bit(digit))));
             if (parent[other] != -1) continue;
             parent[other] = state;
             depth[other] = depth[state] + 1;
@@ -157,20 +164,16 @@ void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, i
     }
 }
 
-std::string NodeName(int node) {
-    return std::to_string(node % 9 + 1) + " at " + CellName(node / 9);
-}
-
 std::string AlternatingReason(const Grid&, const Chain& chain) {
     std::string text = "Alternating chain: ";
     for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
         if (i > 0) text += i % 2 == 1 ? " = " : " - ";
-        text += NodeName(chain.nodes[i]);
+        text += CandidateName(chain.nodes[i]);
     }
     text += " (\"=\": one of the two is true, \"-\": not both are), so ";
-    const std::string start = NodeName(chain.nodes.front());
+    const std::string start = CandidateName(chain.nodes.front());
     if (chain.placeNode >= 0) return text + "if " + start + " were false it would be true.";
-    return text + start + " or " + NodeName(chain.nodes.back()) + " is true.";
+    return text + start + " or " + CandidateName(chain.nodes.back()) + " is true.";
 }
 
 // What "the start or the end is true" strikes: the other digits of a cell
@@ -178,7 +181,8 @@ std::string AlternatingReason(const Grid&, const Chain& chain) {
 // digits in cells that see each other, each from the other's cell.
 std::vector<Strike> EitherStrikes(const Grid& grid, const std::array<CellSet, 10>& holding,
                                   int start, int end) {
-    const int a = start / 9, b = end / 9, da = start % 9 + 1, db = end % 9 + 1;
+    const int a = CellOfCandidate(start), b = CellOfCandidate(end);
+    const int da = DigitOfCandidate(start), db = DigitOfCandidate(end);
     std::vector<Strike> strikes;
     if (a == b) {
         for (int d = 1; d <= 9; ++d)
@@ -205,8 +209,9 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
     // left to the forcing chains, which try every supposition at once.)
     // Each search marks the states it reaches with its own number, so that
     // nothing needs clearing between the many searches.
-    std::vector<int> parent(1458), depth(1458), seenBy(1458, -1), queue;
-    queue.reserve(1458);
+    constexpr int kStates = 2 * kCandidateCount;
+    std::vector<int> parent(kStates), depth(kStates), seenBy(kStates, -1), queue;
+    queue.reserve(kStates);
     int searchNumber = 0;
     auto search = [&](int first) {
         const int start = first / 2;
@@ -222,7 +227,7 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
                 Chain chain{{}, {}, node == start ? start : -1};
                 if (node != start) chain.strikes = EitherStrikes(grid, holding, start, node);
                 if (chain.placeNode >= 0 || !chain.strikes.empty()) {
-                    chain.nodes = PathTo(parent, state, 2);
+                    chain.nodes = PathTo(parent, state, OnOffNode);
                     found.push_back(std::move(chain));
                     return;
                 }
@@ -239,14 +244,14 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
                 for (const int next : strong[node]) visit(2 * next + 1);
                 continue;
             }
-            const int cell = node / 9, digit = node % 9 + 1;
+            const int cell = CellOfCandidate(node), digit = DigitOfCandidate(node);
             for (const int peer : Peers(cell))
-                if (holding[digit][peer]) visit(2 * (9 * peer + digit - 1));
+                if (holding[digit][peer]) visit(2 * CandidateNode(peer, digit));
             for (int d = 1; d <= 9; ++d)
-                if (d != digit && Holds(grid.cells[cell], d)) visit(2 * (9 * cell + d - 1));
+                if (d != digit && Holds(grid.cells[cell], d)) visit(2 * CandidateNode(cell, d));
         }
     };
-    for (int start = 0; start < 729; ++start) {
+    for (int start = 0; start < kCandidateCount; ++start) {
         if (strong[start].empty()) continue;
         search(2 * start);
     }
@@ -254,7 +259,7 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
 
 // Chains of at most this many links' ends are tried first, then longer ones:
 // a short chain is the simpler step and is found with less searching.
-constexpr int kChainLimits[] = {4, 6, 8, 12, 81 * 9 * 2};
+constexpr int kChainLimits[] = {4, 6, 8, 12, 2 * kCandidateCount};
 
 template <typename Search>
 void FindShortest(Technique technique, Reason reason, const Grid& grid, StepFinder& finder,
@@ -270,18 +275,18 @@ void FindShortest(Technique technique, Reason reason, const Grid& grid, StepFind
 
 }  // namespace
 
-CandidateLinks::CandidateLinks(const Grid& grid) : strong(729) {
+CandidateLinks::CandidateLinks(const Grid& grid) : strong(kCandidateCount) {
     for (int d = 1; d <= 9; ++d) holding[d] = CellsHolding(grid, d);
-    for (int cell = 0; cell < 81; ++cell) {
+    for (int cell = 0; cell < kCellCount; ++cell) {
         const Mask m = grid.cells[cell];
         if (CountOf(m) < 2) continue;
         for (int d = 1; d <= 9; ++d) {
             if (!Holds(m, d)) continue;
+            std::vector<int>& links = strong[CandidateNode(cell, d)];
             for (const int partner : ConjugatesOf(grid, cell, d))
-                strong[9 * cell + d - 1].push_back(9 * partner + d - 1);
+                links.push_back(CandidateNode(partner, d));
             if (CountOf(m) == 2)
-                strong[9 * cell + d - 1].push_back(9 * cell +
-                                                   LowestDigit(m & static_cast<Mask>(~Bit(d))) - 1);
+                links.push_back(CandidateNode(cell, LowestDigit(m & static_cast<Mask>(~Bit(d)))));
         }
     }
 }
@@ -294,12 +299,12 @@ void FindXChains(const Grid& grid, StepFinder& finder) {
 }
 
 void FindXYChains(const Grid& grid, StepFinder& finder) {
-    std::vector<int> parent(729), depth(729);
+    std::vector<int> parent(kCandidateCount), depth(kCandidateCount);
     FindShortest(Technique::kXYChain, XYChainReason, grid, finder,
                  [&](int limit, std::vector<Chain>& found) {
                      for (int z = 1; z <= 9; ++z) {
                          const CellSet holdingZ = CellsHolding(grid, z);
-                         for (int start = 0; start < 81; ++start) {
+                         for (int start = 0; start < kCellCount; ++start) {
                              const Mask m = grid.cells[start];
                              if (CountOf(m) == 2 && Holds(m, z))
                                  XYChainsFrom(grid, start, z, holdingZ, limit, parent, depth,

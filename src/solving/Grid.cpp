@@ -5,10 +5,10 @@ namespace quillet::solving {
 namespace {
 
 struct Tables {
-    std::array<CellSet, 81> peerSets{};
+    std::array<CellSet, kCellCount> peerSets{};
 
     Tables() {
-        for (int a = 0; a < 81; ++a)
+        for (int a = 0; a < kCellCount; ++a)
             for (const int b : Peers(a)) peerSets[a].set(b);
     }
 };
@@ -24,7 +24,7 @@ const CellSet& PeerSet(int cell) { return TheTables().peerSets[cell]; }
 
 CellSet CellsHolding(const Grid& grid, int digit) {
     CellSet cells;
-    for (int cell = 0; cell < 81; ++cell)
+    for (int cell = 0; cell < kCellCount; ++cell)
         if (Holds(grid.cells[cell], digit)) cells.set(cell);
     return cells;
 }
@@ -44,20 +44,6 @@ const std::vector<unsigned>& SubsetsOfSize(int size) {
     return kSubsets[size];
 }
 
-std::string CellName(int cell) {
-    return "column " + std::to_string(ColumnOf(cell) + 1) + ", row " +
-           std::to_string(RowOf(cell) + 1);
-}
-
-std::string UnitName(int unit) {
-    if (unit < 9) return "row " + std::to_string(unit + 1);
-    if (unit < 18) return "column " + std::to_string(unit - 8);
-    static const char* const kBoxes[9] = {"top-left",  "middle-left",  "bottom-left",
-                                          "top",       "centre",       "bottom",
-                                          "top-right", "middle-right", "bottom-right"};
-    return std::string("the ") + kBoxes[unit - 18] + " box";
-}
-
 std::string DigitList(Mask digits) {
     std::string text;
     const int count = CountOf(digits);
@@ -73,9 +59,9 @@ std::string DigitList(Mask digits) {
 
 std::optional<Grid> GridFromBoard(const CandidateBoard& board, int* bad) {
     Grid grid;
-    for (int cell = 0; cell < 81; ++cell) {
+    for (int cell = 0; cell < kCellCount; ++cell) {
         Mask mask = 0;
-        for (const char ch : board.Cell(PosOf(cell))) {
+        for (const char ch : board.Cells()[cell]) {
             const int digit = ch - '0';
             if (digit < 1 || digit > 9 || Holds(mask, digit)) {
                 if (bad) *bad = cell;
@@ -90,9 +76,10 @@ std::optional<Grid> GridFromBoard(const CandidateBoard& board, int* bad) {
 
 Grid GridFromPuzzleLine(const std::string& line) {
     Grid grid;
-    for (int i = 0; i < 81; ++i) {
+    for (int i = 0; i < kCellCount; ++i) {
         const int digit = i < static_cast<int>(line.size()) ? line[i] - '0' : 0;
-        grid.cells[(i % 9) * 9 + i / 9] = digit >= 1 && digit <= 9 ? Bit(digit) : kAllDigits;
+        grid.cells[ColumnMajorIndex(CellOfRowMajor(i))] =
+            digit >= 1 && digit <= 9 ? Bit(digit) : kAllDigits;
     }
     return grid;
 }

@@ -83,7 +83,9 @@ void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Tech
     while (std::getline(in, line)) {
         ASSERT_EQ(line.size(), 163u);
         const std::string givens = line.substr(0, 81), solution = line.substr(82);
-        auto right = [&](int cell) { return solution[RowOf(cell) * 9 + ColumnOf(cell)] - '0'; };
+        auto right = [&](int cell) {
+            return solution[RowMajorIndex(CellOfColumnMajor(cell))] - '0';
+        };
         Grid grid = GridFromPuzzleLine(givens);
         const SolveOutcome outcome = Solve(grid, [&](const Step& step) {
             used.insert(step.technique);

@@ -94,8 +94,8 @@ void ApplyStep(const Step& step, Grid& grid) {
         // As the board's placement: the row and the column lose the digit
         // whatever they hold, the rest of the box only from unsolved cells.
         for (const int peer : Peers(step.placeCell)) {
-            const bool line =
-                RowOf(peer) == RowOf(step.placeCell) || ColumnOf(peer) == ColumnOf(step.placeCell);
+            const bool line = RowUnit(peer) == RowUnit(step.placeCell) ||
+                              ColumnUnit(peer) == ColumnUnit(step.placeCell);
             if (line || CountOf(grid.cells[peer]) > 1) grid.cells[peer] &= static_cast<Mask>(~bit);
         }
     }

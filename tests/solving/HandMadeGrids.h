@@ -10,7 +10,7 @@ namespace quillet::solving::testing {
 
 // Hand-made candidate grids: every cell starts with all nine digits, which no
 // technique can use, and a test strikes only what its pattern needs.
-inline int At(int col, int row) { return CellIndex({col, row}); }
+inline int At(int col, int row) { return ColumnMajorIndex({col, row}); }
 
 inline Grid FullGrid() {
     Grid grid;

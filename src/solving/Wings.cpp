@@ -13,7 +13,7 @@ std::string Holding(const Grid& grid, int cell) {
 // A pivot holding x and y sees a cell with x and z and one with y and z:
 // whichever the pivot takes, one of those two is z.
 void FindXYWings(const Grid& grid, StepFinder& finder) {
-    for (int pivot = 0; pivot < 81 && !finder.Done(); ++pivot) {
+    for (int pivot = 0; pivot < kCellCount && !finder.Done(); ++pivot) {
         const Mask xy = grid.cells[pivot];
         if (CountOf(xy) != 2) continue;
         for (const int a : Peers(pivot)) {
@@ -40,7 +40,7 @@ void FindXYWings(const Grid& grid, StepFinder& finder) {
 
 // As the XY-wing, with the pivot holding z as well: z is in one of the three.
 void FindXYZWings(const Grid& grid, StepFinder& finder) {
-    for (int pivot = 0; pivot < 81 && !finder.Done(); ++pivot) {
+    for (int pivot = 0; pivot < kCellCount && !finder.Done(); ++pivot) {
         const Mask xyz = grid.cells[pivot];
         if (CountOf(xyz) != 3) continue;
         for (const int a : Peers(pivot)) {
@@ -69,10 +69,10 @@ void FindXYZWings(const Grid& grid, StepFinder& finder) {
 // Two cells holding the same two digits x and y, joined by a unit where x
 // fits only two cells, one seeing each: one of the two cells is y.
 void FindWWings(const Grid& grid, StepFinder& finder) {
-    for (int a = 0; a < 81 && !finder.Done(); ++a) {
+    for (int a = 0; a < kCellCount && !finder.Done(); ++a) {
         const Mask xy = grid.cells[a];
         if (CountOf(xy) != 2) continue;
-        for (int b = a + 1; b < 81 && !finder.Done(); ++b) {
+        for (int b = a + 1; b < kCellCount && !finder.Done(); ++b) {
             if (grid.cells[b] != xy || Sees(a, b)) continue;
             for (int x = 1; x <= 9 && !finder.Done(); ++x) {
                 if (!Holds(xy, x)) continue;

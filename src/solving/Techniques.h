@@ -39,7 +39,7 @@ void FindXYChains(const Grid& grid, StepFinder& finder);
 void FindAlternatingChains(const Grid& grid, StepFinder& finder);
 void FindForcingChains(const Grid& grid, StepFinder& finder);
 
-// The candidates of open cells as nodes 9 * cell + digit - 1, with their
+// The candidates of open cells as nodes (CandidateNode), with their
 // strong links: the digit's only other place in a unit, the cell's only
 // other digit. Every candidate that sees another is weakly linked to it.
 struct CandidateLinks {

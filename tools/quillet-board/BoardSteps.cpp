@@ -1,0 +1,31 @@
+#include "BoardSteps.h"
+
+#include "Escaped.h"
+#include "board/Placement.h"
+
+namespace quillet::board_tool {
+
+void ApplyStepToBoard(const solving::Step& step, CandidateBoard& board, const std::string& label) {
+    if (step.placeCell >= 0) {
+        const CellPos at = CellOfColumnMajor(step.placeCell);
+        if (!PlaceDigitOnBoard(board, at, step.placeDigit))
+            throw StepRefused("the board refuses " + label + " (" +
+                              solving::TechniqueName(step.technique) + "): " + CellName(at) +
+                              " holds " + Quoted(board.Cell(at)) + ", not " +
+                              std::to_string(step.placeDigit));
+    }
+    for (const solving::Strike& strike : step.strikes)
+        board.RemoveDigitFromCell(CellOfColumnMajor(strike.cell), DigitText(strike.digit));
+}
+
+solving::SolveOutcome SolveOnBoard(CandidateBoard& board, solving::Grid& grid,
+                                   const std::function<void(int, const solving::Step&)>& shown) {
+    int n = 0;
+    return solving::Solve(grid, [&](const solving::Step& step) {
+        ++n;
+        if (shown) shown(n, step);
+        ApplyStepToBoard(step, board, "step " + std::to_string(n));
+    });
+}
+
+}  // namespace quillet::board_tool
