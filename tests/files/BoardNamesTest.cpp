@@ -116,6 +116,19 @@ TEST_F(BoardNamesTest, ACurrentListingMatchesLetterCaseLikeTheDirectory) {
     EXPECT_EQ(MatchLetterCase(In("zeta.cgd"), &listing), In("zeta.cgd"));
 }
 
+// A directory time not older than the reading, as when the directory changed
+// in the clock tick the listing was read in (or its clock runs ahead): a file
+// made afterwards in that tick leaves the time as it is.
+TEST_F(BoardNamesTest, AListingReadInTheTickOfAChangeIsNotTrusted) {
+    const timespec tick[2] = {{::time(nullptr) + 2, 250'000'000},
+                              {::time(nullptr) + 2, 250'000'000}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.c_str(), tick, 0), 0);
+    const DirectoryListing listing = ReadListing(dir, "*.cgd");
+    Write("MyBoard.cgd", "1\r\n");
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.c_str(), tick, 0), 0);
+    EXPECT_EQ(MatchLetterCase(In("myboard.cgd"), &listing), In("MyBoard.cgd"));
+}
+
 TEST(BoardNameReading, UsesUtf8ThenShiftJisThenEscapes) {
     EXPECT_EQ(ReadName("盤面.cgd").text, "盤面.cgd");
     EXPECT_EQ(ReadName("盤面.cgd").reading, NameReading::kUtf8);
