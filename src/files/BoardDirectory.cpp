@@ -139,18 +139,19 @@ bool HasForeignClock(const std::string& directory) {
 }
 
 // Whether a change made from now on gives a time later than `modified`. The
-// kernel stamps a change with its coarse clock cut to the file system's step:
-// a time with a fraction finer than a microsecond comes from a file system of
-// (sub-)microsecond steps; any other may step by up to two seconds (FAT).
+// kernel stamps a change with its coarse clock cut to the file system's step.
+// A time that is not in whole microseconds comes from a file system of fine
+// steps, which a millisecond covers with room; any other may step by as much
+// as two seconds (FAT).
 bool ChangesAfterNowShow(const timespec& modified) {
-    constexpr long kMillisecond = 1'000'000;
-    const long step = modified.tv_nsec % 1000 != 0 ? kMillisecond : 2'000 * kMillisecond;
+    constexpr long long kMillisecond = 1'000'000;
+    constexpr long long kSecond = 1'000 * kMillisecond;
+    const long long step = modified.tv_nsec % 1000 != 0 ? kMillisecond : 2 * kSecond;
     timespec now{};
     if (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0) return false;
-    const long long billion = 1'000'000'000;
-    const long long nowNs = now.tv_sec * billion + now.tv_nsec;
-    const long long modifiedNs = modified.tv_sec * billion + modified.tv_nsec;
-    return nowNs - modifiedNs >= step;
+    const long long elapsed = (static_cast<long long>(now.tv_sec) - modified.tv_sec) * kSecond +
+                              (now.tv_nsec - modified.tv_nsec);
+    return elapsed >= step;
 }
 
 }  // namespace
