@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <optional>
 
 #include "files/DirectoryEntries.h"
 
@@ -138,20 +139,36 @@ bool HasForeignClock(const std::string& directory) {
     }
 }
 
+constexpr long long kMillisecond = 1'000'000;
+constexpr long long kSecond = 1'000 * kMillisecond;
+
+// Nanoseconds from `then` to now by the kernel's coarse clock, with which it
+// stamps changes, or nothing when the clock cannot be read.
+std::optional<long long> CoarseSince(const timespec& then) {
+    timespec now{};
+    if (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0) return std::nullopt;
+    return (static_cast<long long>(now.tv_sec) - then.tv_sec) * kSecond +
+           (now.tv_nsec - then.tv_nsec);
+}
+
 // Whether a change made from now on gives a time later than `modified`. The
 // kernel stamps a change with its coarse clock cut to the file system's step.
 // A time that is not in whole microseconds comes from a file system of fine
 // steps, which a millisecond covers with room; any other may step by as much
-// as two seconds (FAT).
+// as two seconds (FAT). Right after a change, which is when a save reads the
+// list again, a fine step is waited out: a few milliseconds at most, the
+// clock's own tick, and the list can answer letter-case matches afterwards.
 bool ChangesAfterNowShow(const timespec& modified) {
-    constexpr long long kMillisecond = 1'000'000;
-    constexpr long long kSecond = 1'000 * kMillisecond;
+    constexpr long long kLongestWait = 20 * kMillisecond;
     const long long step = modified.tv_nsec % 1000 != 0 ? kMillisecond : 2 * kSecond;
-    timespec now{};
-    if (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0) return false;
-    const long long elapsed = (static_cast<long long>(now.tv_sec) - modified.tv_sec) * kSecond +
-                              (now.tv_nsec - modified.tv_nsec);
-    return elapsed >= step;
+    for (long long waited = 0;; waited += kMillisecond) {
+        const std::optional<long long> since = CoarseSince(modified);
+        if (!since) return false;
+        if (*since >= step) return true;
+        if (step - *since > kLongestWait - waited) return false;
+        const timespec pause{0, kMillisecond};
+        ::nanosleep(&pause, nullptr);
+    }
 }
 
 }  // namespace
