@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTextLayout>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -24,7 +25,6 @@ namespace {
 constexpr int kIconSize = 32;
 // A window manager that keeps moving the box gets this many answers.
 constexpr int kMaxCorrections = 6;
-constexpr int kWrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
 
 QMargins FrameOf(const QWidget* window) {
     const QRect outer = window->frameGeometry(), inner = window->geometry();
@@ -37,6 +37,8 @@ QScreen* ScreenOf(const QWidget* widget) {
     return QGuiApplication::primaryScreen();
 }
 
+}  // namespace
+
 // The text breaks at word breaks, and inside a word only when the word alone
 // is longer than a line, so nothing of a long file name is cut off.
 class MessageText : public QLabel {
@@ -45,20 +47,44 @@ public:
         setTextFormat(Qt::PlainText);
         setTextInteractionFlags(Qt::NoTextInteraction);
         setContentsMargins(0, 0, 0, 0);
-        const QFontMetrics metrics(font());
-        const QRect needed = metrics.boundingRect(QRect(0, 0, maxWidth, 1 << 20), kWrapFlags, text);
-        setFixedSize(needed.width(), std::max(needed.height(), metrics.height()));
+        layout_.setText(text);
+        layout_.setFont(font());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout_.setTextOption(option);
+        qreal width = 0;
+        qreal height = 0;
+        layout_.beginLayout();
+        for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
+            line.setLineWidth(maxWidth);
+            line.setPosition(QPointF(0, height));
+            height += line.height();
+            width = std::max(width, line.naturalTextWidth());
+        }
+        layout_.endLayout();
+        setFixedSize(static_cast<int>(std::ceil(width)),
+                     std::max(static_cast<int>(std::ceil(height)), QFontMetrics(font()).height()));
+    }
+
+    QStringList Lines() const {
+        QStringList lines;
+        for (int i = 0; i < layout_.lineCount(); ++i) {
+            const QTextLine line = layout_.lineAt(i);
+            lines << text().mid(line.textStart(), line.textLength());
+        }
+        return lines;
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(rect(), kWrapFlags, text());
+        layout_.draw(&painter, QPointF(0, 0));
     }
-};
 
-}  // namespace
+private:
+    QTextLayout layout_;
+};
 
 MessageBox::MessageBox(Kind kind, const QString& title, const QString& text, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -95,6 +121,10 @@ MessageBox::MessageBox(Kind kind, const QString& title, const QString& text, QWi
 }
 
 QString MessageBox::Text() const { return text_->text(); }
+
+QStringList MessageBox::TextLines() const { return text_->Lines(); }
+
+QLabel* MessageBox::TextLabel() const { return text_; }
 
 // Placed before it is shown, so the window system never puts it elsewhere
 // first. Until its own frame is known (it is when the box is first exposed),

@@ -8,6 +8,8 @@ class QPushButton;
 
 namespace quillet {
 
+class MessageText;
+
 // The program's message box: the text (wrapped at word breaks when it is
 // wider than half the screen), the stop icon to its left for errors, one "OK"
 // centred below. The box stands centred on the screen's available area, not
@@ -22,7 +24,9 @@ public:
 
     Kind GetKind() const { return kind_; }
     QString Text() const;
-    QLabel* TextLabel() const { return text_; }
+    // The text as it is laid out, one entry a line.
+    QStringList TextLines() const;
+    QLabel* TextLabel() const;
     QPushButton* OkButton() const { return ok_; }
 
 protected:
@@ -37,7 +41,7 @@ private:
     void WatchFrameExtents();
 
     Kind kind_;
-    QLabel* text_;
+    MessageText* text_;
     QPushButton* ok_;
     int corrections_ = 0;
     bool watchingWindow_ = false;

@@ -3,12 +3,16 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <iconv.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <optional>
 
 #include "files/DirectoryEntries.h"
 
@@ -111,6 +115,62 @@ std::vector<std::string_view> Patterns(std::string_view mask) {
     return patterns;
 }
 
+const char* PathOrDot(const std::string& directory) {
+    return directory.empty() ? "." : directory.c_str();
+}
+
+// Network and user-space file systems take their times from another
+// machine's or program's clock, which ours cannot bound.
+bool HasForeignClock(const std::string& directory) {
+    struct statfs fs {};
+    if (::statfs(PathOrDot(directory), &fs) != 0) return true;
+    switch (static_cast<unsigned long>(fs.f_type)) {
+        case NFS_SUPER_MAGIC:
+        case SMB_SUPER_MAGIC:
+        case CIFS_SUPER_MAGIC:
+        case SMB2_SUPER_MAGIC:
+        case FUSE_SUPER_MAGIC:
+        case V9FS_MAGIC:
+        case CEPH_SUPER_MAGIC:
+        case AFS_SUPER_MAGIC:
+        case AFS_FS_MAGIC:
+        case CODA_SUPER_MAGIC: return true;
+        default: return false;
+    }
+}
+
+constexpr long long kMillisecond = 1'000'000;
+constexpr long long kSecond = 1'000 * kMillisecond;
+
+// Nanoseconds from `then` to now by the kernel's coarse clock, with which it
+// stamps changes, or nothing when the clock cannot be read.
+std::optional<long long> CoarseSince(const timespec& then) {
+    timespec now{};
+    if (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0) return std::nullopt;
+    return (static_cast<long long>(now.tv_sec) - then.tv_sec) * kSecond +
+           (now.tv_nsec - then.tv_nsec);
+}
+
+// Whether a change made from now on gives a time later than `modified`. The
+// kernel stamps a change with its coarse clock cut to the file system's step.
+// A time that is not in whole microseconds comes from a file system of fine
+// steps, which a millisecond covers with room; any other may step by as much
+// as two seconds (FAT). Right after a change, which is when a save reads the
+// list again, a fine step is waited out: a few milliseconds at most, the
+// clock's own tick, and the list can answer letter-case matches afterwards.
+bool ChangesAfterNowShow(const timespec& modified) {
+    constexpr long long kLongestWait = 20 * kMillisecond;
+    const long long step = modified.tv_nsec % 1000 != 0 ? kMillisecond : 2 * kSecond;
+    for (long long waited = 0;; waited += kMillisecond) {
+        const std::optional<long long> since = CoarseSince(modified);
+        if (!since) return false;
+        if (*since >= step) return true;
+        if (step - *since > kLongestWait - waited) return false;
+        const timespec pause{0, kMillisecond};
+        ::nanosleep(&pause, nullptr);
+    }
+}
+
 }  // namespace
 
 std::string CurrentDirectory() {
@@ -205,12 +265,15 @@ std::vector<std::string> ListMatchingFiles(const std::string& directory, std::st
 }
 
 DirectoryListing ReadListing(const std::string& directory, std::string_view mask) {
-    DirectoryListing listing{directory, std::string(mask), {}, {}, 0, 0, {}};
+    DirectoryListing listing{directory, std::string(mask), {}, {}, 0, 0, {}, false};
     struct stat info {};
-    if (::stat(directory.empty() ? "." : directory.c_str(), &info) == 0) {
+    if (::stat(PathOrDot(directory), &info) == 0) {
         listing.device = info.st_dev;
         listing.inode = info.st_ino;
         listing.modified = info.st_mtim;
+        // Taken before the names are read: whatever changes later is seen by
+        // the reading or, the clock having moved on, gives a new time.
+        listing.changesShow = !HasForeignClock(directory) && ChangesAfterNowShow(info.st_mtim);
     }
     listing.names = ListMatchingFiles(directory, mask, &listing.temporaries);
     return listing;
@@ -218,7 +281,7 @@ DirectoryListing ReadListing(const std::string& directory, std::string_view mask
 
 bool IsCurrent(const DirectoryListing& listing) {
     struct stat info {};
-    return ::stat(listing.directory.empty() ? "." : listing.directory.c_str(), &info) == 0 &&
+    return listing.changesShow && ::stat(PathOrDot(listing.directory), &info) == 0 &&
            info.st_dev == listing.device && info.st_ino == listing.inode &&
            info.st_mtim.tv_sec == listing.modified.tv_sec &&
            info.st_mtim.tv_nsec == listing.modified.tv_nsec;

@@ -46,11 +46,16 @@ struct DirectoryListing {
     dev_t device = 0;
     ino_t inode = 0;
     timespec modified{};
+    // Whether any change after the reading is bound to give the directory a
+    // new modification time. Not when the time is within one step of the file
+    // system's clock of the reading (a file made in that step leaves it as it
+    // is), nor when the times come from another machine's or program's clock.
+    bool changesShow = false;
 };
 DirectoryListing ReadListing(const std::string& directory, std::string_view mask);
 
 // Whether nothing has been added to, removed from or renamed in the directory
-// since the listing was read (as far as its modification time tells).
+// since the listing was read: provably, by its modification time.
 bool IsCurrent(const DirectoryListing& listing);
 
 // Readable text (UTF-8) for a stored name: the name itself when it is valid

@@ -1,7 +1,5 @@
 #include "files/BoardFiles.h"
 
-#include <optional>
-
 #include "files/BoardFileIo.h"
 #include "files/BoardFileName.h"
 #include "files/BoardText.h"
@@ -10,47 +8,78 @@ namespace quillet {
 
 namespace {
 
-// The lowered name, or nothing (after informing the user) when the box
-// holds only the list's mask, which is what it shows when no file is chosen.
-std::optional<std::string> NameFromBox(const FileControls& controls, Informer& informer) {
-    std::string name = LowerAsciiLetters(controls.FileNameText());
-    if (name == controls.ListMask()) {
-        informer.Inform(kInputFileNameMessage);
-        return std::nullopt;
-    }
-    return name;
+FileOutcome Failed(std::string name, const CommandError& error) {
+    return {FileOutcome::Kind::kFailed, std::move(name), error};
+}
+
+// A listing of nothing yet, which answers no letter-case match.
+std::shared_ptr<const DirectoryListing> Unread(const std::string& directory,
+                                               const std::string& mask) {
+    auto listing = std::make_shared<DirectoryListing>();
+    listing->directory = directory;
+    listing->mask = mask;
+    return listing;
 }
 
 }  // namespace
 
-void SaveBoard(BoardState& state, FileControls& controls, Informer& informer) {
-    const std::optional<std::string> typed = NameFromBox(controls, informer);
-    if (!typed) return;
-    const std::string name = WithBoardExtension(*typed);
+BoardFiles::BoardFiles(std::string directory)
+    : directory_(std::move(directory)), listing_(Unread(directory_, mask_)) {}
+
+bool BoardFiles::SetMask(const std::string& mask) {
+    if (mask == mask_) return false;
+    mask_ = mask;
+    Reread();
+    return true;
+}
+
+void BoardFiles::Reread() {
+    listing_ = std::make_shared<const DirectoryListing>(ReadListing(directory_, mask_));
+}
+
+std::optional<std::string> BoardFiles::NameOf(const std::string& typedName) const {
+    std::string name = LowerAsciiLetters(typedName);
+    if (name == mask_) return std::nullopt;
+    return name;
+}
+
+std::string BoardFiles::PathOf(const std::string& name) const {
+    return MatchLetterCase(InDirectory(directory_, name), listing_.get());
+}
+
+FileOutcome BoardFiles::SaveBoard(BoardState& state, const std::string& typedName) {
+    const std::optional<std::string> typed = NameOf(typedName);
+    if (!typed) return {FileOutcome::Kind::kNoName, {}, {}};
+    std::string name = WithBoardExtension(*typed);
 
     BoardSnapshot& buffer = state.Snapshot();
     buffer.CaptureBoard(state.Board());
-    const std::string path = InDirectory(controls.ListDirectory(), name);
-    WriteBoardFile(MatchLetterCase(path, controls.Listing()), name, JoinBoardText(buffer.Lines()),
-                   controls.Listing());
-
-    controls.RereadList();
-    controls.SetFileNameText(name);
+    try {
+        WriteBoardFile(PathOf(name), name, JoinBoardText(buffer.Lines()), listing_.get());
+    } catch (const CommandError& error) {
+        return Failed(std::move(name), error);
+    }
+    Reread();
     state.SetUndoAvailable(false);
+    return {FileOutcome::Kind::kDone, std::move(name), {}};
 }
 
-void LoadBoard(BoardState& state, FileControls& controls, Informer& informer) {
-    const std::optional<std::string> name = NameFromBox(controls, informer);
-    if (!name) return;
+FileOutcome BoardFiles::LoadBoard(BoardState& state, const std::string& typedName) {
+    std::optional<std::string> name = NameOf(typedName);
+    if (!name) return {FileOutcome::Kind::kNoName, {}, {}};
     state.SetUndoAvailable(false);
 
-    const std::string path = InDirectory(controls.ListDirectory(), *name);
-    std::vector<std::string> lines =
-        ReadBoardFile(MatchLetterCase(path, controls.Listing()), *name);
+    std::vector<std::string> lines;
+    try {
+        lines = ReadBoardFile(PathOf(*name), *name);
+    } catch (const CommandError& error) {
+        return Failed(std::move(*name), error);
+    }
     BoardSnapshot& buffer = state.Snapshot();
     buffer.Clear();
     for (std::string& line : lines) buffer.Append(std::move(line));
     buffer.RestoreBoard(state.Board());
+    return {FileOutcome::Kind::kDone, std::move(*name), {}};
 }
 
 }  // namespace quillet

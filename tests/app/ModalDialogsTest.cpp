@@ -44,6 +44,7 @@ public:
             while (!IsCentredOnScreen(box) && !deadline.hasExpired()) QTest::qWait(20);
             title = box->windowTitle();
             text = box->Text();
+            lines = box->TextLines();
             kind = box->GetKind();
             buttons = box->findChildren<QPushButton*>().size();
             okIsDefault = box->OkButton()->isDefault();
@@ -59,6 +60,7 @@ public:
     }
     bool seen = false;
     QString title, text;
+    QStringList lines;
     MessageBox::Kind kind = MessageBox::Kind::Information;
     qsizetype buttons = 0;
     bool okIsDefault = false;
@@ -103,6 +105,30 @@ private slots:
         QVERIFY(inspector.seen);
         QCOMPARE(inspector.kind, MessageBox::Kind::Error);
         QCOMPARE(inspector.buttons, 1);
+    }
+
+    // Lines break between words, so a file name stays whole; only a word
+    // wider than a line is broken inside.
+    void longTextsBreakBetweenWords() {
+        const QString name = QStringLiteral("board-7.cgd");
+        const QString tail = QStringLiteral("は開けません.");
+        const QString words = QStringLiteral("ファイル ") + (name + u' ').repeated(60) + tail;
+        const QString word = QStringLiteral("x").repeated(400);
+        for (const QString& text : {words, word}) {
+            ModalDialogs dialogs;
+            BoxInspector inspector;
+            inspector.CloseWith(Qt::Key_Escape);
+            dialogs.ShowError(&opener, text);
+            QVERIFY(inspector.seen);
+            QVERIFY(inspector.lines.size() > 1);
+            QCOMPARE(inspector.lines.join(QString()), text);
+            if (text == word) continue;
+            for (const QString& line : inspector.lines)
+                for (const QString& part : line.split(u' ', Qt::SkipEmptyParts))
+                    QVERIFY2(
+                        part == name || part == QStringLiteral("ファイル") || tail.contains(part),
+                        qPrintable(line));
+        }
     }
 
     void bothBoxesStandOnTheScreensCentreWithOkCentredBelowTheText_data() {

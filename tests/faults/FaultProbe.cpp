@@ -15,7 +15,6 @@
 #include <fstream>
 #include <string>
 
-#include "board/CommandError.h"
 #include "files/BoardFiles.h"
 
 using namespace quillet;
@@ -27,18 +26,14 @@ public:
     void Inform(const std::string& text) override { std::printf("%s\n", text.c_str()); }
 };
 
-class NameBox : public FileControls {
-public:
-    explicit NameBox(std::string name) : text_(std::move(name)) {}
-    std::string FileNameText() const override { return text_; }
-    std::string ListMask() const override { return "*.cgd"; }
-    std::string ListDirectory() const override { return "."; }
-    void RereadList() override {}
-    void SetFileNameText(const std::string& text) override { text_ = text; }
-
-private:
-    std::string text_;
-};
+// Prints the error of a failed save or load, or the message of a missing
+// name; true when it failed.
+bool Failed(const FileOutcome& outcome, bool report) {
+    if (outcome.kind == FileOutcome::Kind::kNoName) std::printf("%s\n", kInputFileNameMessage);
+    if (!outcome.error) return false;
+    if (report) std::printf("%s\n", outcome.error->what());
+    return true;
+}
 
 // The shim's switch, when it is preloaded.
 void ArmFaults(int on) {
@@ -73,20 +68,14 @@ void LimitAddressSpace() {
 
 // A fresh board with `digit` placed at (1, 1), saved under `name`.
 int Save(BoardState& state, const std::string& name, int digit, bool report) {
-    NameBox box(name);
+    BoardFiles files(".");
     state.Board().ResetAll();
-    PrintingInformer informer;
     state.Board().SetSelection({1, 1});
     state.PlaceDigit(digit);
     ArmFaults(1);
-    try {
-        SaveBoard(state, box, informer);
-    } catch (const CommandError& error) {
-        ArmFaults(0);
-        if (report) std::printf("%s\n", error.what());
-        return 1;
-    }
+    const FileOutcome outcome = files.SaveBoard(state, name);
     ArmFaults(0);
+    if (Failed(outcome, report)) return 1;
     if (report) std::printf("saved\n");
     return 0;
 }
@@ -96,13 +85,8 @@ int Load(const std::string& name) {
     if (!IsSanitized()) LimitAddressSpace();
     PrintingInformer informer;
     BoardState state(informer);
-    NameBox box(name);
-    try {
-        LoadBoard(state, box, informer);
-    } catch (const CommandError& error) {
-        std::printf("%s\n", error.what());
-        return 1;
-    }
+    BoardFiles files(".");
+    if (Failed(files.LoadBoard(state, name), true)) return 1;
     std::printf("loaded\n");
     return 0;
 }

@@ -48,8 +48,9 @@ TEST_F(BoardFilesTest, AFailedWriteKeepsThePreviousFileAndTheUndo) {
     }
     EXPECT_EQ(ReadFile("x.cgd"), "old\r\n");
     EXPECT_EQ(Entries(), QStringList{QStringLiteral("x.cgd")});
-    EXPECT_EQ(controls.nameText, "x");
-    EXPECT_EQ(controls.rereads, 0);
+    EXPECT_EQ(outcome.kind, FileOutcome::Kind::kFailed);
+    EXPECT_EQ(outcome.error->GetKind(), CommandError::Kind::kCannotWrite);
+    EXPECT_TRUE(files.Listing()->names.empty());  // not read again
     ASSERT_TRUE(state.UndoAvailable());
     board().ResetAll();
     state.UndoLast();

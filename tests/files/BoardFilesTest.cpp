@@ -49,15 +49,16 @@ TEST_F(BoardFilesTest, SaveThenLoadRestoresEveryCellExactly) {
 TEST_F(BoardFilesTest, SaveWritesLoweredNameWithExtensionAndShowsIt) {
     ASSERT_EQ(Save("MyBoard"), "");
     EXPECT_EQ(ReadFile("myboard.cgd"), FreshBoardText());
-    EXPECT_EQ(controls.nameText, "myboard.cgd");
-    EXPECT_EQ(controls.rereads, 1);
+    EXPECT_EQ(outcome.name, "myboard.cgd");
+    EXPECT_EQ(files.Listing()->names, std::vector<std::string>{"myboard.cgd"});
     EXPECT_EQ(state.Snapshot().Lines(), AllCells(board()));
 
     ASSERT_EQ(Save("x.CGD"), "");
     ASSERT_EQ(Save("x.cgd.bak"), "");
     EXPECT_EQ(Entries(), (QStringList{QStringLiteral("myboard.cgd"), QStringLiteral("x.cgd"),
                                       QStringLiteral("x.cgd.bak")}));
-    EXPECT_EQ(controls.nameText, "x.cgd.bak");
+    EXPECT_EQ(outcome.name, "x.cgd.bak");
+    EXPECT_EQ(files.Listing()->names, (std::vector<std::string>{"myboard.cgd", "x.cgd"}));
 }
 
 TEST_F(BoardFilesTest, OnlyTheMaskIsNoNameAndChangesNothing) {
@@ -65,8 +66,10 @@ TEST_F(BoardFilesTest, OnlyTheMaskIsNoNameAndChangesNothing) {
     ASSERT_TRUE(state.PlaceDigit(4));
     const auto cells = AllCells(board());
     const auto buffer = state.Snapshot().Lines();
-    for (auto operation : {SaveBoard, LoadBoard}) {
+    const auto listing = files.Listing();
+    for (auto operation : {&BoardFiles::SaveBoard, &BoardFiles::LoadBoard}) {
         EXPECT_EQ(Run(operation, "*.CGD"), "");
+        EXPECT_EQ(outcome.kind, FileOutcome::Kind::kNoName);
         EXPECT_EQ(informer.texts.back(), "Input file name");
     }
     EXPECT_EQ(informer.texts.size(), 2u);
@@ -74,8 +77,7 @@ TEST_F(BoardFilesTest, OnlyTheMaskIsNoNameAndChangesNothing) {
     EXPECT_EQ(AllCells(board()), cells);
     EXPECT_EQ(state.Snapshot().Lines(), buffer);
     EXPECT_TRUE(state.UndoAvailable());
-    EXPECT_EQ(controls.nameText, "*.CGD");
-    EXPECT_EQ(controls.rereads, 0);
+    EXPECT_EQ(files.Listing(), listing);
 }
 
 TEST_F(BoardFilesTest, LoadMapsLinesColumnMajorAndKeepsTheFirst81) {
@@ -83,6 +85,7 @@ TEST_F(BoardFilesTest, LoadMapsLinesColumnMajorAndKeepsTheFirst81) {
     for (int k = 0; k < 100; ++k) text += "L" + std::to_string(k) + "\n";
     WriteFile("hundred.cgd", text);
     board().SetSelection({3, 7});
+    const auto listing = files.Listing();
     ASSERT_EQ(Load("Hundred.CGD"), "");
     EXPECT_EQ(board().Cell({1, 1}), "L0");
     EXPECT_EQ(board().Cell({1, 9}), "L8");
@@ -90,8 +93,8 @@ TEST_F(BoardFilesTest, LoadMapsLinesColumnMajorAndKeepsTheFirst81) {
     EXPECT_EQ(board().Cell({9, 9}), "L80");
     EXPECT_EQ(state.Snapshot().Count(), 81u);
     EXPECT_EQ(board().Selection(), (CellPos{3, 7}));
-    EXPECT_EQ(controls.nameText, "Hundred.CGD");
-    EXPECT_EQ(controls.rereads, 0);
+    EXPECT_EQ(outcome.name, "hundred.cgd");
+    EXPECT_EQ(files.Listing(), listing);
 }
 
 TEST_F(BoardFilesTest, LoadLeavesMissingLinesEmptyAndDoesNotPropagate) {
@@ -138,14 +141,14 @@ TEST_F(BoardFilesTest, ACapitalisedFileIsFoundByItsWholeNameOnly) {
     ASSERT_EQ(Save("MYBOARD"), "");
     EXPECT_EQ(Entries(), QStringList{QStringLiteral("MyBoard.cgd")});
     EXPECT_EQ(ReadFile("MyBoard.cgd").substr(0, 3), "8\r\n");
-    EXPECT_EQ(controls.nameText, "myboard.cgd");
+    EXPECT_EQ(outcome.name, "myboard.cgd");
 }
 
 TEST_F(BoardFilesTest, NamesReferToTheListsDirectoryNotTheCurrentOne) {
     QTemporaryDir listed;
     ASSERT_TRUE(listed.isValid());
-    controls.directory = QFile::encodeName(listed.path()).toStdString() + "/";
-    const std::string inList = controls.directory;
+    const std::string inList = QFile::encodeName(listed.path()).toStdString() + "/";
+    files = BoardFiles(inList);
     WriteFile(inList + "Stored.cgd", "5\r\n");
     ASSERT_EQ(Load("STORED.CGD"), "");
     EXPECT_EQ(board().Cell({1, 1}), "5");

@@ -16,48 +16,33 @@
 
 namespace quillet::testing {
 
-class FakeFileControls : public FileControls {
-public:
-    std::string FileNameText() const override { return nameText; }
-    std::string ListMask() const override { return "*.cgd"; }
-    std::string ListDirectory() const override { return directory; }
-    void RereadList() override { ++rereads; }
-    void SetFileNameText(const std::string& text) override { nameText = text; }
-
-    std::string nameText = "*.cgd";
-    std::string directory = ".";
-    int rereads = 0;
-};
-
-// Each test saves and loads in a fresh temporary directory, the list's
-// directory as the controls give it; the test process's current directory is
-// left alone, and relative paths of the helpers below mean that directory.
+// Each test saves and loads in a fresh temporary directory, listed with the
+// window's mask; the test process's current directory is left alone, and
+// relative paths of the helpers below mean that directory.
 class BoardFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
-        controls.directory = QFile::encodeName(dir_.path()).toStdString();
+        files = BoardFiles(QFile::encodeName(dir_.path()).toStdString());
+        files.SetMask("*.cgd");
     }
 
     // `name` in the test's directory; an absolute path stays as it is.
     std::string Path(const std::string& name) const {
-        return name.starts_with('/') ? name : controls.directory + "/" + name;
+        return name.starts_with('/') ? name : files.Directory() + "/" + name;
     }
     QString QPath(const std::string& name) const { return QFile::decodeName(Path(name).c_str()); }
 
-    // The CommandError message of a save or load, or "" when none was thrown.
-    std::string Run(void (*operation)(BoardState&, FileControls&, Informer&),
-                    const std::string& nameText) {
-        controls.nameText = nameText;
-        try {
-            operation(state, controls, informer);
-        } catch (const CommandError& error) {
-            return error.what();
-        }
-        return {};
+    // The error message of a save or load, or "" when there was none; the
+    // user is told of a missing name as the window tells it.
+    using Operation = FileOutcome (BoardFiles::*)(BoardState&, const std::string&);
+    std::string Run(Operation operation, const std::string& nameText) {
+        outcome = (files.*operation)(state, nameText);
+        if (outcome.kind == FileOutcome::Kind::kNoName) informer.Inform(kInputFileNameMessage);
+        return outcome.error ? outcome.error->what() : "";
     }
-    std::string Save(const std::string& nameText) { return Run(SaveBoard, nameText); }
-    std::string Load(const std::string& nameText) { return Run(LoadBoard, nameText); }
+    std::string Save(const std::string& nameText) { return Run(&BoardFiles::SaveBoard, nameText); }
+    std::string Load(const std::string& nameText) { return Run(&BoardFiles::LoadBoard, nameText); }
 
     void WriteFile(const std::string& path, const std::string& bytes) const {
         WriteBytes(Path(path), bytes);
@@ -73,7 +58,8 @@ protected:
 
     RecordingInformer informer;
     BoardState state{informer};
-    FakeFileControls controls;
+    BoardFiles files{"."};
+    FileOutcome outcome;
 
 private:
     QTemporaryDir dir_;

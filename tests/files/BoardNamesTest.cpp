@@ -26,18 +26,6 @@ namespace {
 const std::string kShiftJisName = "\x94\xd5\x96\xca.cgd";      // 盤面.cgd
 const std::string kLongName = std::string(251, 'n') + ".cgd";  // 255 bytes
 
-class NamesControls : public FileControls {
-public:
-    std::string FileNameText() const override { return nameText; }
-    std::string ListMask() const override { return "*.cgd"; }
-    std::string ListDirectory() const override { return directory; }
-    void RereadList() override {}
-    void SetFileNameText(const std::string& text) override { nameText = text; }
-
-    std::string nameText;
-    std::string directory;
-};
-
 // A scratch directory whose own name is not UTF-8; nothing is made current.
 class BoardNamesTest : public ::testing::Test {
 protected:
@@ -48,7 +36,7 @@ protected:
         root_ = base;
         dir = root_ + "/dir-\xff\x94\xd5";
         ASSERT_EQ(::mkdir(dir.c_str(), 0777), 0);
-        controls.directory = dir;
+        files = BoardFiles(dir);
     }
     void TearDown() override {
         const std::string command = "rm -rf '" + root_ + "'";
@@ -59,22 +47,18 @@ protected:
         testing::WriteBytes(In(name), bytes);
     }
     std::string Read(const std::string& name) const { return testing::ReadBytes(In(name)); }
-    // The CommandError text of a save or load, or "".
-    std::string Run(void (*operation)(BoardState&, FileControls&, Informer&),
+    // The error text of a save or load, or "".
+    std::string Run(FileOutcome (BoardFiles::*operation)(BoardState&, const std::string&),
                     const std::string& name) {
-        controls.nameText = name;
-        try {
-            operation(state, controls, informer);
-        } catch (const CommandError& error) {
-            return error.what();
-        }
-        return {};
+        outcome = (files.*operation)(state, name);
+        return outcome.error ? outcome.error->what() : "";
     }
 
     std::string dir;
     testing::RecordingInformer informer;
     BoardState state{informer};
-    NamesControls controls;
+    BoardFiles files{"."};
+    FileOutcome outcome;
 
 private:
     std::string root_;
@@ -116,6 +100,23 @@ TEST_F(BoardNamesTest, ACurrentListingMatchesLetterCaseLikeTheDirectory) {
     EXPECT_EQ(MatchLetterCase(In("zeta.cgd"), &listing), In("zeta.cgd"));
 }
 
+// A directory time not older than the reading, as when the directory changed
+// in the clock tick the listing was read in (or its clock runs ahead): a file
+// made afterwards in that tick leaves the time as it is.
+TEST_F(BoardNamesTest, AListingReadInTheTickOfAChangeIsNotTrusted) {
+    const timespec tick[2] = {{::time(nullptr) + 2, 250'000'000},
+                              {::time(nullptr) + 2, 250'000'000}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.c_str(), tick, 0), 0);
+    files.SetMask("*.cgd");
+    const DirectoryListing listing = ReadListing(dir, "*.cgd");
+    Write("MyBoard.cgd", "1\r\n");
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.c_str(), tick, 0), 0);
+    EXPECT_EQ(MatchLetterCase(In("myboard.cgd"), &listing), In("MyBoard.cgd"));
+    // Saved over, not beside it.
+    EXPECT_EQ(Run(&BoardFiles::SaveBoard, "MyBoard"), "");
+    EXPECT_EQ(ListMatchingFiles(dir, "*"), std::vector<std::string>{"MyBoard.cgd"});
+}
+
 TEST(BoardNameReading, UsesUtf8ThenShiftJisThenEscapes) {
     EXPECT_EQ(ReadName("盤面.cgd").text, "盤面.cgd");
     EXPECT_EQ(ReadName("盤面.cgd").reading, NameReading::kUtf8);
@@ -133,21 +134,21 @@ TEST_F(BoardNamesTest, RawNamesSaveAndLoadInADirectoryThatIsNotUtf8) {
         state.Board().ResetAll();
         state.Board().SetSelection({2, 3});
         ASSERT_TRUE(state.PlaceDigit(4));
-        EXPECT_EQ(Run(SaveBoard, name), "") << name;
-        EXPECT_EQ(controls.nameText, name);
+        EXPECT_EQ(Run(&BoardFiles::SaveBoard, name), "") << name;
+        EXPECT_EQ(outcome.name, name);
         EXPECT_EQ(Read(name), JoinBoardText(state.Snapshot().Lines()));
         state.Board().ResetAll();
-        EXPECT_EQ(Run(LoadBoard, name), "");
+        EXPECT_EQ(Run(&BoardFiles::LoadBoard, name), "");
         EXPECT_EQ(state.Board().Cell({2, 3}), "4");
     }
     // Only the boards themselves: no temporary was left behind.
     EXPECT_EQ(ListMatchingFiles(dir, "*").size(), 5U);
     EXPECT_EQ(ListMatchingFiles(dir, ".*").size(), 0U);
-    EXPECT_EQ(Run(SaveBoard, std::string(252, 'n')),
+    EXPECT_EQ(Run(&BoardFiles::SaveBoard, std::string(252, 'n')),
               "ファイル " + std::string(252, 'n') + ".cgd を作成できません");
 
     Write("Mixed\x94\xd5.cgd", "7\r\n");
-    EXPECT_EQ(Run(LoadBoard, "MIXED\x94\xd5.CGD"), "");
+    EXPECT_EQ(Run(&BoardFiles::LoadBoard, "MIXED\x94\xd5.CGD"), "");
     EXPECT_EQ(state.Board().Cell({1, 1}), "7");
 }
 

@@ -13,7 +13,6 @@
 
 #include "BoardTestSupport.h"
 #include "FileBytes.h"
-#include "board/CommandError.h"
 #include "files/BoardFiles.h"
 #include "files/BoardText.h"
 
@@ -29,17 +28,6 @@ namespace {
 class NoInformer : public Informer {
 public:
     void Inform(const std::string&) override { std::abort(); }
-};
-
-class NameBox : public FileControls {
-public:
-    std::string FileNameText() const override { return text; }
-    std::string ListMask() const override { return "*.cgd"; }
-    std::string ListDirectory() const override { return directory; }
-    void RereadList() override {}
-    void SetFileNameText(const std::string& t) override { text = t; }
-    std::string text;
-    std::string directory;
 };
 
 // The list's directory for every input, removed when the fuzzer exits. In
@@ -71,30 +59,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     NoInformer informer;
     BoardState state(informer);
-    NameBox box;
-    box.directory = dir;
-    box.text = "in.cgd";
-    try {
-        LoadBoard(state, box, informer);
-    } catch (const CommandError&) {
+    BoardFiles files(dir);
+    const FileOutcome loaded = files.LoadBoard(state, "in.cgd");
+    if (loaded.error) {
         Check(size > kBoardTextLimit);
         return 0;
     }
+    Check(loaded.kind == FileOutcome::Kind::kDone);
     const std::vector<std::string> lines =
         SplitBoardText({reinterpret_cast<const char*>(data), size});
-    const std::vector<CandidateString> loaded = AllCells(state.Board());
-    for (std::size_t k = 0; k < loaded.size(); ++k)
-        Check(loaded[k] == (k < lines.size() ? lines[k] : std::string()));
+    const std::vector<CandidateString> cells = AllCells(state.Board());
+    for (std::size_t k = 0; k < cells.size(); ++k)
+        Check(cells[k] == (k < lines.size() ? lines[k] : std::string()));
 
-    box.text = "out";
-    SaveBoard(state, box, informer);
-    Check(box.text == "out.cgd");
-    const std::string saved = testing::ReadBytes(dir + "/out.cgd");
-    Check(IsSavedBoardText(saved) && saved == JoinBoardText(loaded));
+    const FileOutcome saved = files.SaveBoard(state, "out");
+    Check(saved.kind == FileOutcome::Kind::kDone && saved.name == "out.cgd");
+    const std::string text = testing::ReadBytes(dir + "/out.cgd");
+    Check(IsSavedBoardText(text) && text == JoinBoardText(cells));
 
     BoardState again(informer);
-    LoadBoard(again, box, informer);
-    Check(AllCells(again.Board()) == loaded);
+    Check(files.LoadBoard(again, saved.name).kind == FileOutcome::Kind::kDone);
+    Check(AllCells(again.Board()) == cells);
     Check(QDir(QString::fromStdString(dir))
               .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) ==
           QStringList({QStringLiteral("in.cgd"), QStringLiteral("out.cgd")}));

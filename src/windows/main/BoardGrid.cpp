@@ -39,9 +39,11 @@ void BoardGrid::UpdateCell(CellPos pos) {
     // check re-places all 81); marking it once keeps the dirty region small.
     const bool inGrid = pos.col >= 0 && pos.col < kCount && pos.row >= 0 && pos.row < kCount;
     const std::size_t bit = static_cast<std::size_t>(pos.col * kCount + pos.row);
-    if (inGrid && marked_.test(bit)) return;
+    if (!inGrid || !marked_.test(bit))
+        update(CellRect(pos.col, pos.row).translated(kBorder, kBorder));
     if (inGrid) marked_.set(bit);
-    update(CellRect(pos.col, pos.row).translated(kBorder, kBorder));
+    // Announced apart from painting: a cell may wait for its paint for long
+    // (the window hidden or minimised) while it changes again.
     if (!pos.IsOnBoard()) return;
     unannounced_.set(static_cast<std::size_t>(BoardGridAccessible::ChildIndex(pos)));
     // A command writes a cell up to dozens of times (the check re-places all

@@ -14,14 +14,14 @@ QString ShownText(const std::string& stored) {
 }
 }  // namespace
 
-void FileNameModel::SetListing(DirectoryListing listing) {
+void FileNameModel::SetListing(std::shared_ptr<const DirectoryListing> listing) {
     beginResetModel();
     listing_ = std::move(listing);
     endResetModel();
 }
 
 int FileNameModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(listing_.names.size());
+    return parent.isValid() ? 0 : static_cast<int>(listing_->names.size());
 }
 
 QVariant FileNameModel::data(const QModelIndex& index, int role) const {
@@ -38,8 +38,8 @@ QVariant FileNameModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-FileListBox::FileListBox(QWidget* parent, std::string directory)
-    : QListView(parent), directory_(std::move(directory)), model_(new FileNameModel(this)) {
+FileListBox::FileListBox(BoardFiles& files, QWidget* parent)
+    : QListView(parent), files_(files), model_(new FileNameModel(this)) {
     setModel(model_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
@@ -54,15 +54,18 @@ FileListBox::FileListBox(QWidget* parent, std::string directory)
 }
 
 void FileListBox::SetMask(const QString& mask) {
-    if (mask == mask_) return;
-    mask_ = mask;
-    Update();
+    if (files_.SetMask(mask.toStdString())) ShowListing();
 }
 
 void FileListBox::Update() {
+    files_.Reread();
+    ShowListing();
+}
+
+void FileListBox::ShowListing() {
     {
         const QSignalBlocker quiet(selectionModel());
-        model_->SetListing(ReadListing(directory_, mask_.toStdString()));
+        model_->SetListing(files_.Listing());
         selectionModel()->clear();
     }
     ShowSelectionInEdit();
@@ -93,7 +96,7 @@ std::string FileListBox::NameInEdit() const {
 void FileListBox::ShowSelectionInEdit() {
     if (!fileEdit_) return;
     const int row = SelectedRow();
-    ShowNameInEdit(row < 0 ? mask_.toStdString() : StoredName(row));
+    ShowNameInEdit(row < 0 ? files_.Mask() : StoredName(row));
     fileEdit_->selectAll();
 }
 

@@ -3,10 +3,10 @@
 #include <QAbstractListModel>
 #include <QListView>
 #include <QString>
+#include <memory>
 #include <string>
-#include <vector>
 
-#include "files/BoardDirectory.h"
+#include "files/BoardFiles.h"
 
 class QLineEdit;
 
@@ -18,42 +18,42 @@ class FileNameModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void SetListing(DirectoryListing listing);
-    const DirectoryListing& Listing() const { return listing_; }
+    // Keeps the listing it shows, whatever reading follows.
+    void SetListing(std::shared_ptr<const DirectoryListing> listing);
     const std::string& StoredName(int row) const {
-        return listing_.names[static_cast<std::size_t>(row)];
+        return listing_->names[static_cast<std::size_t>(row)];
     }
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    DirectoryListing listing_;
+    std::shared_ptr<const DirectoryListing> listing_ = std::make_shared<DirectoryListing>();
 };
 
-// The names of the ordinary files of one directory that match a
-// ";"-separated mask, sorted without regard to case. A linked edit box shows
-// the selected name, or the mask when nothing is selected. Names and the
-// directory are bytes, as the file system stores them; a name that is not
-// UTF-8 is shown as Shift-JIS or with its bytes escaped, and still stands for
-// its own file.
+// The names of the board files that `BoardFiles` lists: the ordinary files
+// of its directory that match its mask, sorted without regard to case. A
+// linked edit box shows the selected name, or the mask when nothing is
+// selected. Names are bytes, as the file system stores them; a name that is
+// not UTF-8 is shown as Shift-JIS or with its bytes escaped, and still stands
+// for its own file.
 class FileListBox : public QListView {
     Q_OBJECT
 public:
-    // The directory never changes; by default it is the current directory now.
-    explicit FileListBox(QWidget* parent = nullptr, std::string directory = CurrentDirectory());
+    explicit FileListBox(BoardFiles& files, QWidget* parent = nullptr);
 
-    const std::string& Directory() const { return directory_; }
-    QString Mask() const { return mask_; }
+    QString Mask() const { return QString::fromStdString(files_.Mask()); }
     // Re-reads the names when the mask differs from the current one.
     void SetMask(const QString& mask);
     void SetFileEdit(QLineEdit* edit) { fileEdit_ = edit; }
     // Reads the names afresh; afterwards nothing is selected.
     void Update();
+    // Shows the names as the files last read them; afterwards nothing is
+    // selected.
+    void ShowListing();
 
     int count() const { return model_->rowCount(); }
     QString ShownName(int row) const;
     const std::string& StoredName(int row) const { return model_->StoredName(row); }
-    const DirectoryListing& Listing() const { return model_->Listing(); }
     // The row selected, or -1.
     int SelectedRow() const;
     void SelectRow(int row);
@@ -67,8 +67,7 @@ public:
 private:
     void ShowSelectionInEdit();
 
-    std::string directory_;
-    QString mask_ = QStringLiteral("*.*");
+    BoardFiles& files_;
     FileNameModel* model_;
     QLineEdit* fileEdit_ = nullptr;
     QString shownText_;

@@ -13,7 +13,6 @@
 #include "aids/HiddenSingles.h"
 #include "board/IntegerText.h"
 #include "drawing/Fonts.h"
-#include "files/BoardFiles.h"
 #include "windows/main/BoardGrid.h"
 #include "windows/main/CommandGuard.h"
 #include "windows/main/ControlAccessibility.h"
@@ -48,7 +47,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent, std::string boardDirectory)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       dialogs_(dialogs),
-      boardDirectory_(std::move(boardDirectory)),
+      files_(std::move(boardDirectory)),
       state_(*this) {
     InstallControlAccessibility();
     setWindowTitle(QStringLiteral("Quillet"));
@@ -103,7 +102,7 @@ void TForm1::CreateControls() {
     Button3 = MakeButton(this, QStringLiteral("Save"), {424, 356, 49, 25});
     Button4 = MakeButton(this, QStringLiteral("Load"), {480, 356, 49, 25});
 
-    FileListBox1 = new FileListBox(this, boardDirectory_);
+    FileListBox1 = new FileListBox(files_, this);
     FileListBox1->setGeometry(424, 120, 105, 205);
 
     Edit1 = new QLineEdit(QStringLiteral("*.*"), this);
@@ -224,9 +223,25 @@ void TForm1::Button1Click() { state_.Board().ResetAll(); }
 
 void TForm1::Button2Click() { Decide(); }
 
-void TForm1::Button3Click() { SaveBoard(state_, *this, *this); }
+void TForm1::Button3Click() {
+    const FileOutcome saved = files_.SaveBoard(state_, FileListBox1->NameInEdit());
+    if (!FileCommandDone(saved)) return;
+    FileListBox1->ShowListing();
+    FileListBox1->ShowNameInEdit(saved.name);
+}
 
-void TForm1::Button4Click() { LoadBoard(state_, *this, *this); }
+void TForm1::Button4Click() {
+    FileCommandDone(files_.LoadBoard(state_, FileListBox1->NameInEdit()));
+}
+
+bool TForm1::FileCommandDone(const FileOutcome& outcome) {
+    switch (outcome.kind) {
+        case FileOutcome::Kind::kDone: return true;
+        case FileOutcome::Kind::kNoName: Inform(kInputFileNameMessage); return false;
+        case FileOutcome::Kind::kFailed: throw *outcome.error;
+    }
+    return false;
+}
 
 void TForm1::Button5Click() { state_.UndoLast(); }
 
@@ -237,18 +252,6 @@ void TForm1::Button7Click() { RunLinesAid(state_.Board(), *this); }
 void TForm1::Button8Click() {
     CheckBoard(state_, *this, [this] { dialogs_.ShowCongratulation(this); });
 }
-
-std::string TForm1::FileNameText() const { return FileListBox1->NameInEdit(); }
-
-std::string TForm1::ListMask() const { return FileListBox1->Mask().toStdString(); }
-
-std::string TForm1::ListDirectory() const { return FileListBox1->Directory(); }
-
-void TForm1::RereadList() { FileListBox1->Update(); }
-
-void TForm1::SetFileNameText(const std::string& text) { FileListBox1->ShowNameInEdit(text); }
-
-const DirectoryListing* TForm1::Listing() const { return &FileListBox1->Listing(); }
 
 void TForm1::Button9Click() { close(); }
 

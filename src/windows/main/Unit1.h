@@ -6,8 +6,7 @@
 #include "aids/DecidePath.h"
 #include "board/BoardState.h"
 #include "board/Informer.h"
-#include "files/BoardDirectory.h"
-#include "files/FileControls.h"
+#include "files/BoardFiles.h"
 
 class QLabel;
 class QLineEdit;
@@ -24,7 +23,7 @@ class SpinEdit;
 struct GridPress;
 
 // The main window: the board grid on the left, the controls on the right.
-class TForm1 : public QWidget, private Informer, public DecidePath, private FileControls {
+class TForm1 : public QWidget, private Informer, public DecidePath {
     Q_OBJECT
 public:
     // Boards are listed, saved and loaded in `boardDirectory` (bytes).
@@ -72,13 +71,6 @@ protected:
 private:
     void Inform(const std::string& text) override;
 
-    std::string FileNameText() const override;
-    std::string ListMask() const override;
-    std::string ListDirectory() const override;
-    void RereadList() override;
-    void SetFileNameText(const std::string& text) override;
-    const DirectoryListing* Listing() const override;
-
     void CreateControls();
     void NameControlsForAssistiveTechnology();
     void ConnectCommands();
@@ -87,6 +79,9 @@ private:
     // (for a CommandError only when `showForeseenErrors`).
     void RunCommand(const std::function<void()>& command, bool showForeseenErrors = true);
     void WriteSelectionToPanel();
+    // Tells of a save or load that had no name, or ends the command with its
+    // error as any command ends; true when it was done.
+    bool FileCommandDone(const FileOutcome& outcome);
 
     void Button1Click();
     void Button2Click();
@@ -102,7 +97,7 @@ private:
     void SG1MouseDown(const GridPress& press);
 
     Dialogs& dialogs_;
-    std::string boardDirectory_;
+    BoardFiles files_;
     BoardState state_;
 };
 

@@ -71,6 +71,22 @@ private slots:
         grid->removeEventFilter(&paints);
     }
 
+    // A grid that is not painted keeps its cells marked for repainting; a
+    // reader still hears of every change, not only of the first.
+    void everyChangeIsAnnouncedWhileNoPaintComes() {
+        qRegisterMetaType<QAccessible::Event>();
+        CandidateBoard unseen;
+        BoardGrid hidden(unseen);
+        unseen.SetCellWrittenHandler([&](CellPos pos) { hidden.UpdateCell(pos); });
+        QSignalSpy announced(&hidden, &BoardGrid::Announced);
+        for (const char* text : {"12", "1", ""}) {
+            const qsizetype before = announced.count();
+            unseen.SetCell({3, 4}, text);
+            QTRY_COMPARE_WITH_TIMEOUT(announced.count(), before + 1, kEventDeadlineMs);
+            QCOMPARE(announced.last().at(0).value<QAccessible::Event>(), QAccessible::NameChanged);
+        }
+    }
+
     void keysMoveTheHighlightWithinTheBoard() {
         QTest::keyClick(grid, Qt::Key_Left);
         QTest::keyClick(grid, Qt::Key_Up);

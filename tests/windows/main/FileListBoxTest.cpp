@@ -36,7 +36,8 @@ private slots:
 
     void listsOrdinaryMatchingFilesSortedWithoutRegardToCase() {
         QLineEdit edit;
-        FileListBox list(nullptr, Bytes(dir->path()));
+        BoardFiles files(Bytes(dir->path()));
+        FileListBox list(files);
         list.SetFileEdit(&edit);
         list.SetMask(QStringLiteral("*.cgd"));
         QStringList names;
@@ -53,18 +54,28 @@ private slots:
 
     void theDirectoryIsTheOneGivenOrTheCurrentOne() {
         const QString current = QDir::currentPath();
-        QCOMPARE(FileListBox().Directory(), Bytes(current));
-        FileListBox list(nullptr, Bytes(dir->path()));
+        QCOMPARE(BoardFiles().Directory(), Bytes(current));
+        BoardFiles files(Bytes(dir->path()));
+        FileListBox list(files);
         list.SetMask(QStringLiteral("*.cgd"));
         touch(QStringLiteral("later.cgd"));
         list.Update();
         QCOMPARE(list.count(), 4);
         QCOMPARE(QDir::currentPath(), current);  // reading the list leaves it alone
+        // What the files read later shows only when the list is told.
+        const auto shown = files.Listing();
+        touch(QStringLiteral("latest.cgd"));
+        files.Reread();
+        QCOMPARE(list.count(), 4);
+        QCOMPARE(shown->names.size(), 4U);
+        list.ShowListing();
+        QCOMPARE(list.count(), 5);
     }
 
     void theLinkedBoxShowsTheSelectedNameOrTheMask() {
         QLineEdit edit;
-        FileListBox list(nullptr, Bytes(dir->path()));
+        BoardFiles files(Bytes(dir->path()));
+        FileListBox list(files);
         list.SetFileEdit(&edit);
         list.SetMask(QStringLiteral("*.cgd"));
         list.resize(105, 205);
@@ -92,7 +103,8 @@ private slots:
 
     void settingTheSameMaskDoesNotReread() {
         QLineEdit edit;
-        FileListBox list(nullptr, Bytes(dir->path()));
+        BoardFiles files(Bytes(dir->path()));
+        FileListBox list(files);
         list.SetFileEdit(&edit);
         list.SetMask(QStringLiteral("*.cgd"));
         edit.setText(QStringLiteral("kept"));

@@ -70,10 +70,12 @@ private slots:
         QVERIFY(QFile::exists(window->Path(QStringLiteral("myboard.cgd"))));
 
         form->Button1->click();
+        form->Edit1->setText(QStringLiteral("MyBoard.CGD"));
         form->Button4->click();
         QCOMPARE(board().Cell({1, 1}), std::string());
         QCOMPARE(board().Cell({9, 9}), std::string("\xff\x80z"));
         QVERIFY(!form->Button5->isEnabled());
+        QCOMPARE(form->Edit1->text(), QStringLiteral("MyBoard.CGD"));  // a load leaves the box
 
         form->Edit1->setText(QStringLiteral("*.CGD"));
         form->Button4->click();
