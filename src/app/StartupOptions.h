@@ -15,6 +15,11 @@ namespace quillet {
 // start.
 std::optional<int> AnswerInformationOption(int argc, char** argv, std::FILE* out);
 
+// The file to open, named by the arguments that are left once Qt has taken
+// its own: the first that is no option, or the one after "--". Its bytes are
+// kept as they are.
+std::optional<std::string> FileArgument(int argc, char** argv);
+
 // How a Wayland compositor answered, if at all.
 enum class CompositorAnswer {
     None,
