@@ -78,7 +78,8 @@ FileOutcome BoardFiles::SaveBoard(BoardState& state, const std::string& typedNam
 FileOutcome BoardFiles::LoadBoard(BoardState& state, const std::string& typedName) {
     std::optional<std::string> name = NameOf(typedName);
     if (!name) return {FileOutcome::Kind::kNoName, {}, {}};
-    return LoadFrom(state, PathOf(*name), std::move(*name));
+    const std::string path = PathOf(*name);
+    return LoadFrom(state, path, std::move(*name));
 }
 
 FileOutcome BoardFiles::LoadStoredBoard(BoardState& state, const std::string& storedName) {
