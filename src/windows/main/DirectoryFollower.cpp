@@ -1,6 +1,7 @@
 #include "windows/main/DirectoryFollower.h"
 
 #include <fcntl.h>
+#include <malloc.h>
 
 #include <QFile>
 #include <QtConcurrent/QtConcurrentRun>
@@ -46,14 +47,24 @@ void DirectoryFollower::Read() {
         changedWhileReading_ = true;
         return;
     }
+    // A Save reads the names itself: its own change needs no second reading.
+    if (IsCurrent(*files_.Listing())) return;
     reading_.setFuture(QtConcurrent::run([directory = files_.Directory(), mask = files_.Mask()] {
+        // The listings dropped since the last reading leave free pages among
+        // those still held (this thread's allocations have an arena of their
+        // own); they go back before another listing is made, so that a burst
+        // of readings does not add up in the resident size.
+        ::malloc_trim(0);
         return std::make_shared<const DirectoryListing>(ReadListing(directory, mask));
     }));
 }
 
 void DirectoryFollower::Take() {
-    // A listing of a directory or mask left meanwhile is dropped.
-    if (files_.TakeListing(reading_.result())) {
+    // A listing of a directory or mask left meanwhile is dropped; one of the
+    // names on show is kept without redrawing the list.
+    const std::shared_ptr<const DirectoryListing> shown = files_.Listing();
+    const std::shared_ptr<const DirectoryListing> read = reading_.result();
+    if (files_.TakeListing(read) && read->names != shown->names) {
         list_.FollowListing();
         emit ListingFollowed();
     }
