@@ -52,14 +52,7 @@ TEST_F(HandedFileTest, AnythingElseSaysWhyInTheProgramsWords) {
     EXPECT_FALSE(missing.read);
 }
 
-TEST_F(HandedFileTest, PathsSplitIntoDirectoryAndNameAsBytes) {
-    const std::string odd = "\x82\xa0\xff.cgd";  // not UTF-8
-    WriteFile(odd, SavedBoard());
-    const HandedFile file = ExamineHandedFile(Path(odd));
-    EXPECT_EQ(file.kind, HandedFile::Kind::kBoard);
-    EXPECT_EQ(file.name, odd);
-    EXPECT_EQ(file.directory, files.Directory());
-
+TEST(HandedFile, PathsSplitIntoDirectoryAndName) {
     EXPECT_EQ(ExamineHandedFile("x.cgd", "/base").directory, "/base");
     EXPECT_EQ(ExamineHandedFile("sub/x.cgd", "/base").directory, "/base/sub");
     EXPECT_EQ(ExamineHandedFile("/x.cgd", "/base").directory, "/");
@@ -70,19 +63,6 @@ TEST(BoardNameForText, TheLastExtensionGivesWayToCgd) {
     EXPECT_EQ(BoardNameForText("p"), "p.cgd");
     EXPECT_EQ(BoardNameForText("a.b.sdk"), "a.b.cgd");
     EXPECT_EQ(BoardNameForText(".puzzles"), ".puzzles.cgd");
-}
-
-TEST_F(HandedFileTest, APuzzleGoesOnTheBoardAsALoadWouldPutIt) {
-    board().SetSelection({4, 7});
-    state.SetUndoAvailable(true);
-    const std::optional<RowMajorCells> cells = ReadFirstPuzzle(kPuzzleLine);
-    ASSERT_TRUE(cells);
-    PutPuzzleOnBoard(state, *cells);
-    EXPECT_EQ(board().Cell({7, 1}), "6");
-    EXPECT_EQ(board().Cell({1, 1}), "123456789");
-    EXPECT_EQ(board().Selection(), (CellPos{4, 7}));
-    EXPECT_FALSE(state.UndoAvailable());
-    EXPECT_EQ(state.Snapshot().Line(static_cast<std::size_t>(ColumnMajorIndex({7, 1}))), "6");
 }
 
 }  // namespace

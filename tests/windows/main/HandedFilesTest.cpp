@@ -90,7 +90,11 @@ private slots:
     void aPuzzleTextMakesAFreshBoardAndWritesNothing() {
         WriteBytes(In("hard.txt"), std::string("# from a magazine\n") + kPuzzleLine + "\n");
         board().SetCell({1, 1}, "5");
+        board().SetSelection({4, 7});
+        form->State().SetUndoAvailable(true);
         form->OpenHandedFile(In("hard.txt"));
+        QCOMPARE(board().Selection(), (CellPos{4, 7}));
+        QVERIFY(!form->Button5->isEnabled());
         QCOMPARE(NameBox(), QStringLiteral("hard.cgd"));
         QCOMPARE(form->FileListBox1->count(), 2);  // the text's directory, as it was
         QCOMPARE(form->FileListBox1->SelectedRow(), -1);
