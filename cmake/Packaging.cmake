@@ -1,10 +1,13 @@
 # Installing Quillet as a desktop program and packaging it for Debian:
-# the program, its desktop entry, icon, AppStream metadata and manual page.
+# the program, its desktop entry, icon, AppStream metadata, the MIME type of
+# board files, manual pages, and the README, changelog and copyright file.
 
 include(GNUInstallDirs)
 
 set(QUILLET_HOMEPAGE "https://github.com/quillet/quillet"
     CACHE STRING "Where the project is published; shown by software centres")
+set(QUILLET_MAINTAINER "The Quillet developers <quillet@users.noreply.github.com>"
+    CACHE STRING "Maintainer of the Debian package, as NAME <ADDRESS>")
 set(QUILLET_SCREENSHOT_URL "https://raw.githubusercontent.com/quillet/quillet/main/docs/main-window.png"
     CACHE STRING "Web address of docs/main-window.png as published")
 
@@ -21,6 +24,10 @@ install(FILES ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Board files (*.cgd) as application/x-quillet-board, which the desktop entry
+# takes: a file manager's double click or xdg-open starts Quillet on one.
+install(FILES ${QUILLET_PACKAGING_DIR}/quillet-mime.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${QUILLET_APP_ID}.xml)
 
 # Debian keeps manual pages compressed; -n leaves the date out of the archive.
 set(QUILLET_MANUALS "")
@@ -34,6 +41,26 @@ foreach(page quillet quillet-board)
 endforeach()
 add_custom_target(quillet-manual ALL DEPENDS ${QUILLET_MANUALS})
 install(FILES ${QUILLET_MANUALS} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Debian's documentation directory, named after the package: the copyright
+# file in Debian's machine-readable form, and the changelog and README
+# compressed as Debian compresses them. The changelog's newest entry must be
+# this version.
+set(QUILLET_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quillet)
+file(STRINGS ${QUILLET_PACKAGING_DIR}/changelog QUILLET_CHANGELOG_TOP LIMIT_COUNT 1)
+if(NOT QUILLET_CHANGELOG_TOP MATCHES "^quillet \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "packaging/changelog begins \"${QUILLET_CHANGELOG_TOP}\": "
+                        "add an entry for version ${PROJECT_VERSION}")
+endif()
+configure_file(${QUILLET_PACKAGING_DIR}/copyright.in ${QUILLET_DATA_DIR}/copyright @ONLY)
+set(QUILLET_DOCS ${QUILLET_DATA_DIR}/changelog.gz ${QUILLET_DATA_DIR}/README.md.gz)
+add_custom_command(OUTPUT ${QUILLET_DOCS}
+    COMMAND gzip -9nc ${QUILLET_PACKAGING_DIR}/changelog > ${QUILLET_DATA_DIR}/changelog.gz
+    COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/README.md > ${QUILLET_DATA_DIR}/README.md.gz
+    DEPENDS ${QUILLET_PACKAGING_DIR}/changelog ${PROJECT_SOURCE_DIR}/README.md
+    VERBATIM)
+add_custom_target(quillet-docs ALL DEPENDS ${QUILLET_DOCS})
+install(FILES ${QUILLET_DATA_DIR}/copyright ${QUILLET_DOCS} DESTINATION ${QUILLET_DOC_DIR})
 
 # The icon is drawn from the blossom picture at build time.
 find_package(Qt6 REQUIRED COMPONENTS Svg)
@@ -57,15 +84,18 @@ install(DIRECTORY ${QUILLET_ICON_THEME} DESTINATION ${CMAKE_INSTALL_DATADIR}/ico
 
 set(CPACK_PACKAGE_NAME quillet)
 set(CPACK_PACKAGE_VENDOR "The Quillet developers")
-set(CPACK_PACKAGE_CONTACT "The Quillet developers")
+set(CPACK_PACKAGE_CONTACT ${QUILLET_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "assistant for solving number-place (sudoku) puzzles by hand")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Quillet keeps the candidates of every cell of a 9x9 board, strikes a placed digit from its row,\n"
-    "column and box, fills in hidden singles, undoes the last placement and saves boards as plain\n"
-    "81-line text files.")
+# One string: a list of lines would reach the control file joined by ";".
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Quillet keeps the candidates of every cell of a 9x9 board, strikes a placed\n"
+    "digit from its row, column and box, fills in hidden singles, undoes the last\n"
+    "placement and saves boards as plain 81-line text files. quillet-board turns\n"
+    "the puzzle texts of other programs into boards and gives hints.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianGamesDirectory.cmake)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUILLET_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's Japanese Gothic face; Qt's platform plugins come with libqt6gui6.

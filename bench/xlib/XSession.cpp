@@ -68,8 +68,10 @@ void XSession::Handle(void* raw, TimePoint at) {
     const XEvent& ev = *static_cast<XEvent*>(raw);
     if (ev.type == damageEventBase_ + XDamageNotify) {
         const auto& d = reinterpret_cast<const XDamageNotifyEvent&>(ev);
-        history_.Drew({d.area.x, d.area.y, d.area.width, d.area.height}, at);
+        const Rect drawn{d.area.x, d.area.y, d.area.width, d.area.height};
+        history_.Drew(drawn, at);
         lastDamage_ = at;
+        if (drawn.Intersects(watchedArea_)) lastDamageInArea_ = at;
         return;
     }
     switch (ev.type) {

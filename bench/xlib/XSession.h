@@ -35,6 +35,13 @@ public:
     std::optional<TimePoint> WaitQuiet(TimePoint since, int quietMs, int timeoutMs);
 
     std::optional<TimePoint> LastDamage() const { return lastDamage_; }
+    // Drawing that touches `area` (screen coordinates) is told apart from the
+    // rest: its last arrival, from now on.
+    void WatchArea(const Rect& area) {
+        watchedArea_ = area;
+        lastDamageInArea_.reset();
+    }
+    std::optional<TimePoint> LastDamageInArea() const { return lastDamageInArea_; }
     // Every showing of a top-level window that began at or after `since`,
     // also those that have ended since, in the order they were mapped.
     std::vector<Showing> ShowingsSince(TimePoint since) const {
@@ -66,6 +73,8 @@ private:
     unsigned long damage_handle_ = 0;
     WindowHistory history_;
     std::optional<TimePoint> lastDamage_;
+    Rect watchedArea_;
+    std::optional<TimePoint> lastDamageInArea_;
 };
 
 }  // namespace quillet::bench

@@ -22,10 +22,14 @@ namespace quillet {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: quillet [--help | --version]\n"
+    "Usage: quillet [FILE]\n"
+    "       quillet --help | --version\n"
     "Quillet is an assistant for solving 9x9 number-place (sudoku) puzzles by hand.\n"
     "It opens its window in the current directory, where it lists, saves and loads\n"
-    "boards (*.cgd files of 81 lines). See quillet(1).\n";
+    "boards (*.cgd files of 81 lines).\n"
+    "With FILE a board file is loaded, and its directory listed instead; a puzzle\n"
+    "text (what quillet-board import reads) becomes a fresh board of its givens,\n"
+    "saved only when you press Save. See quillet(1).\n";
 
 // A stopped compositor accepts the connection and never answers; the user
 // hears from us well within a second.
@@ -65,16 +69,36 @@ bool RoundTrip(wl_display* display, std::chrono::milliseconds deadline) {
     return answered;
 }
 
-bool CompositorAnswers(const QByteArray& name) {
+// A compositor that draws title bars for its clients announces the decoration
+// manager among its globals, which all arrive before the answer to the first
+// round trip.
+CompositorAnswer AskConnected(wl_display* display) {
+    bool decorations = false;
+    static const wl_registry_listener kListener{
+        [](void* data, wl_registry*, uint32_t, const char* interface, uint32_t) {
+            if (std::string_view(interface) == "zxdg_decoration_manager_v1")
+                *static_cast<bool*>(data) = true;
+        },
+        [](void*, wl_registry*, uint32_t) {}};
+    wl_registry* registry = wl_display_get_registry(display);
+    if (!registry) return CompositorAnswer::None;
+    wl_registry_add_listener(registry, &kListener, &decorations);
+    const bool answered = RoundTrip(display, kCompositorDeadline);
+    wl_registry_destroy(registry);
+    if (!answered) return CompositorAnswer::None;
+    return decorations ? CompositorAnswer::DrawsTitleBars : CompositorAnswer::LeavesTitleBars;
+}
+
+CompositorAnswer AskCompositor(const QByteArray& name) {
     // The library's own complaints (no XDG_RUNTIME_DIR) would be a second
     // line; Qt's connection later gets them on stderr again, as by default.
     wl_log_set_handler_client([](const char*, va_list) {});
     wl_display* display = wl_display_connect(name.isEmpty() ? nullptr : name.constData());
-    const bool answered = display && RoundTrip(display, kCompositorDeadline);
+    const CompositorAnswer answer = display ? AskConnected(display) : CompositorAnswer::None;
     if (display) wl_display_disconnect(display);
     wl_log_set_handler_client(
         [](const char* format, va_list arguments) { std::vfprintf(stderr, format, arguments); });
-    return answered;
+    return answer;
 }
 
 bool XServerAnswers(const QByteArray& display) {
@@ -151,8 +175,9 @@ PlatformChoice CheckRequested(const DisplayEnvironment& environment, const Displ
                               : std::string(kCannotOpen) + "the X display " +
                                     Quoted(environment.x11Display) + " cannot be reached";
         } else if (IsWayland(platform)) {
-            if (installed && (environment.waylandSocketGiven ||
-                              probes.compositorAnswers(environment.waylandDisplay)))
+            if (installed &&
+                (environment.waylandSocketGiven ||
+                 probes.askCompositor(environment.waylandDisplay) != CompositorAnswer::None))
                 return {};
             if (refusal.empty())
                 refusal = !installed ? NoPluginRefusal(platform)
@@ -185,7 +210,17 @@ std::optional<int> AnswerInformationOption(int argc, char** argv, std::FILE* out
     return std::nullopt;
 }
 
-DisplayProbes SystemDisplayProbes() { return {CompositorAnswers, XServerAnswers, PluginInstalled}; }
+std::optional<std::string> FileArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--")
+            return i + 1 < argc ? std::optional<std::string>(argv[i + 1]) : std::nullopt;
+        if (!argument.starts_with('-')) return std::string(argument);
+    }
+    return std::nullopt;
+}
+
+DisplayProbes SystemDisplayProbes() { return {AskCompositor, XServerAnswers, PluginInstalled}; }
 
 DisplayEnvironment CurrentDisplayEnvironment(int argc, char** argv) {
     DisplayEnvironment environment;
@@ -205,9 +240,21 @@ DisplayEnvironment CurrentDisplayEnvironment(int argc, char** argv) {
 PlatformChoice ChoosePlatform(const DisplayEnvironment& environment, const DisplayProbes& probes) {
     if (!environment.requested.isEmpty()) return CheckRequested(environment, probes);
     const bool waylandPlugin = probes.pluginInstalled("wayland");
-    const bool compositor =
-        environment.waylandSocketGiven || probes.compositorAnswers(environment.waylandDisplay);
-    if (compositor && waylandPlugin) return {"wayland", {}};
+    // A connection handed over in WAYLAND_SOCKET cannot be asked without
+    // using it up; it was handed over to be used.
+    const CompositorAnswer answer = environment.waylandSocketGiven
+                                        ? CompositorAnswer::DrawsTitleBars
+                                        : probes.askCompositor(environment.waylandDisplay);
+    const bool compositor = answer != CompositorAnswer::None;
+    if (compositor && waylandPlugin) {
+        // Qt's own title bar offers maximise, which some compositors answer
+        // by ending the program; through their X server the window keeps its
+        // place, its size and a title bar without maximise.
+        if (answer == CompositorAnswer::LeavesTitleBars &&
+            probes.xServerAnswers(environment.x11Display) && probes.pluginInstalled("xcb"))
+            return {"xcb", {}};
+        return {"wayland", {}};
+    }
     if (probes.xServerAnswers(environment.x11Display))
         return probes.pluginInstalled("xcb") ? PlatformChoice{"xcb", {}}
                                              : PlatformChoice{{}, NoPluginRefusal("xcb")};

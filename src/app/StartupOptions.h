@@ -15,11 +15,26 @@ namespace quillet {
 // start.
 std::optional<int> AnswerInformationOption(int argc, char** argv, std::FILE* out);
 
+// The file to open, named by the arguments that are left once Qt has taken
+// its own: the first that is no option, or the one after "--". Its bytes are
+// kept as they are.
+std::optional<std::string> FileArgument(int argc, char** argv);
+
+// How a Wayland compositor answered, if at all.
+enum class CompositorAnswer {
+    None,
+    // It offers to draw the title bars (xdg-decoration).
+    DrawsTitleBars,
+    // It leaves the title bar to the program, and Qt would draw its own,
+    // which offers maximise to a window of one size.
+    LeavesTitleBars,
+};
+
 // What the start-up asks of the desktop before Qt is created.
 struct DisplayProbes {
-    // A Wayland compositor answers a round trip on this display (empty: the
-    // library's default, wayland-0).
-    std::function<bool(const QByteArray& display)> compositorAnswers;
+    // How a Wayland compositor answers a round trip on this display (empty:
+    // the library's default, wayland-0).
+    std::function<CompositorAnswer(const QByteArray& display)> askCompositor;
     // An X server accepts a connection to this display.
     std::function<bool(const QByteArray& display)> xServerAnswers;
     // Qt's platform plugin of this name is installed where Qt looks for it.
@@ -50,8 +65,10 @@ struct PlatformChoice {
 };
 
 // Wayland when a compositor answers and Qt can speak to it, otherwise X11;
-// a platform Qt was told to use is only checked. Qt's own failure to reach
-// a display aborts the process with a core dump, so the program asks first.
+// but X11 through the compositor's X server when it leaves the title bar to
+// the program and that server answers. A platform Qt was told to use is only
+// checked. Qt's own failure to reach a display aborts the process with a core
+// dump, so the program asks first.
 PlatformChoice ChoosePlatform(const DisplayEnvironment& environment, const DisplayProbes& probes);
 
 }  // namespace quillet

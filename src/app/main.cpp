@@ -40,5 +40,8 @@ int main(int argc, char* argv[]) {
     quillet::TForm1 form1(dialogs);
     form1.show();
     form1.activateWindow();
+    // Qt has taken its own arguments out; what is left is ours, as bytes.
+    if (const auto file = quillet::FileArgument(argumentCount, arguments.data()))
+        form1.OpenHandedFile(*file);
     return app.exec();
 }

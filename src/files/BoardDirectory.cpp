@@ -156,19 +156,27 @@ std::optional<long long> CoarseSince(const timespec& then) {
 // A time that is not in whole microseconds comes from a file system of fine
 // steps, which a millisecond covers with room; any other may step by as much
 // as two seconds (FAT). Right after a change, which is when a save reads the
-// list again, a fine step is waited out: a few milliseconds at most, the
-// clock's own tick, and the list can answer letter-case matches afterwards.
-bool ChangesAfterNowShow(const timespec& modified) {
+// list again, a fine step is waited out when `mayWait`: a few milliseconds at
+// most, the clock's own tick.
+bool ChangesAfterNowShow(const timespec& modified, bool mayWait) {
     constexpr long long kLongestWait = 20 * kMillisecond;
     const long long step = modified.tv_nsec % 1000 != 0 ? kMillisecond : 2 * kSecond;
     for (long long waited = 0;; waited += kMillisecond) {
         const std::optional<long long> since = CoarseSince(modified);
         if (!since) return false;
         if (*since >= step) return true;
-        if (step - *since > kLongestWait - waited) return false;
+        if (!mayWait || step - *since > kLongestWait - waited) return false;
         const timespec pause{0, kMillisecond};
         ::nanosleep(&pause, nullptr);
     }
+}
+
+// A directory this large (its own size, as most file systems give it) takes
+// longer to look through for a name's letter case than a tick of the clock:
+// its listing is worth the wait. A small one is looked through instead.
+bool IsLarge(const struct stat& directory) {
+    constexpr off_t kLargeDirectoryBytes = 256 << 10;
+    return directory.st_size >= kLargeDirectoryBytes;
 }
 
 }  // namespace
@@ -273,7 +281,8 @@ DirectoryListing ReadListing(const std::string& directory, std::string_view mask
         listing.modified = info.st_mtim;
         // Taken before the names are read: whatever changes later is seen by
         // the reading or, the clock having moved on, gives a new time.
-        listing.changesShow = !HasForeignClock(directory) && ChangesAfterNowShow(info.st_mtim);
+        listing.changesShow =
+            !HasForeignClock(directory) && ChangesAfterNowShow(info.st_mtim, IsLarge(info));
     }
     listing.names = ListMatchingFiles(directory, mask, &listing.temporaries);
     return listing;

@@ -80,7 +80,7 @@ void WriteBoardFile(const std::string& path, const std::string& name, std::strin
     }
 }
 
-std::vector<std::string> ReadBoardFile(const std::string& path, const std::string& name) {
+std::string ReadBoardFileText(const std::string& path, const std::string& name) {
     if (!IsUsablePath(path) || KindOf(path) != PathKind::kRegular)
         throw CommandError(CommandError::Kind::kCannotOpen, CannotOpenMessage(name));
 
@@ -98,7 +98,11 @@ std::vector<std::string> ReadBoardFile(const std::string& path, const std::strin
         throw CommandError(CommandError::Kind::kCannotOpen, CannotOpenMessage(name));
     if (text.size() > kBoardTextLimit)
         throw CommandError(CommandError::Kind::kTooLarge, kTextTooLargeMessage);
-    return SplitBoardText(text);
+    return text;
+}
+
+std::vector<std::string> ReadBoardFile(const std::string& path, const std::string& name) {
+    return SplitBoardText(ReadBoardFileText(path, name));
 }
 
 }  // namespace quillet

@@ -27,5 +27,7 @@ void WriteBoardFile(const std::string& path, const std::string& name, std::strin
 // FIFOs and devices are refused without waiting on them, and a file larger
 // than kBoardTextLimit is refused without being read. Throws CommandError.
 std::vector<std::string> ReadBoardFile(const std::string& path, const std::string& name);
+// The same file's bytes, unsplit.
+std::string ReadBoardFileText(const std::string& path, const std::string& name);
 
 }  // namespace quillet

@@ -33,6 +33,17 @@ bool BoardFiles::SetMask(const std::string& mask) {
     return true;
 }
 
+void BoardFiles::SetDirectory(std::string directory) {
+    directory_ = std::move(directory);
+    Reread();
+}
+
+bool BoardFiles::TakeListing(std::shared_ptr<const DirectoryListing> listing) {
+    if (!listing || listing->directory != directory_ || listing->mask != mask_) return false;
+    listing_ = std::move(listing);
+    return true;
+}
+
 void BoardFiles::Reread() {
     listing_ = std::make_shared<const DirectoryListing>(ReadListing(directory_, mask_));
 }
@@ -67,19 +78,27 @@ FileOutcome BoardFiles::SaveBoard(BoardState& state, const std::string& typedNam
 FileOutcome BoardFiles::LoadBoard(BoardState& state, const std::string& typedName) {
     std::optional<std::string> name = NameOf(typedName);
     if (!name) return {FileOutcome::Kind::kNoName, {}, {}};
-    state.SetUndoAvailable(false);
+    const std::string path = PathOf(*name);
+    return LoadFrom(state, path, std::move(*name));
+}
 
+FileOutcome BoardFiles::LoadStoredBoard(BoardState& state, const std::string& storedName) {
+    return LoadFrom(state, InDirectory(directory_, storedName), storedName);
+}
+
+FileOutcome BoardFiles::LoadFrom(BoardState& state, const std::string& path, std::string name) {
+    state.SetUndoAvailable(false);
     std::vector<std::string> lines;
     try {
-        lines = ReadBoardFile(PathOf(*name), *name);
+        lines = ReadBoardFile(path, name);
     } catch (const CommandError& error) {
-        return Failed(std::move(*name), error);
+        return Failed(std::move(name), error);
     }
     BoardSnapshot& buffer = state.Snapshot();
     buffer.Clear();
     for (std::string& line : lines) buffer.Append(std::move(line));
     buffer.RestoreBoard(state.Board());
-    return {FileOutcome::Kind::kDone, std::move(*name), {}};
+    return {FileOutcome::Kind::kDone, std::move(name), {}};
 }
 
 }  // namespace quillet

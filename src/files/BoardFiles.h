@@ -39,6 +39,8 @@ public:
     explicit BoardFiles(std::string directory = CurrentDirectory());
 
     const std::string& Directory() const { return directory_; }
+    // Lists another directory from now on, and reads its names.
+    void SetDirectory(std::string directory);
     const std::string& Mask() const { return mask_; }
     // Sets the mask and reads the names again, unless it is the mask already.
     // Returns whether it read them.
@@ -60,12 +62,18 @@ public:
     // propagated. When the file cannot be read, the board and the line buffer
     // are unchanged.
     FileOutcome LoadBoard(BoardState& state, const std::string& typedName);
+    // Loads as LoadBoard does the file of exactly this stored name.
+    FileOutcome LoadStoredBoard(BoardState& state, const std::string& storedName);
+    // Takes a listing read elsewhere (off the window's thread) when it is of
+    // this directory and mask; returns whether it did.
+    bool TakeListing(std::shared_ptr<const DirectoryListing> listing);
 
 private:
     // The lowered name, or nothing when it is only the mask.
     std::optional<std::string> NameOf(const std::string& typedName) const;
     // Where the name leads, its letter case matched to a stored file's.
     std::string PathOf(const std::string& name) const;
+    FileOutcome LoadFrom(BoardState& state, const std::string& path, std::string name);
 
     std::string directory_;
     std::string mask_ = "*.*";

@@ -12,9 +12,14 @@ struct Desktop {
     bool xServer = false;
     bool waylandPlugin = true;
     bool xcbPlugin = true;
+    bool titleBarsByCompositor = true;
 
     DisplayProbes Probes() const {
-        return {[this](const QByteArray&) { return compositor; },
+        return {[this](const QByteArray&) {
+                    if (!compositor) return CompositorAnswer::None;
+                    return titleBarsByCompositor ? CompositorAnswer::DrawsTitleBars
+                                                 : CompositorAnswer::LeavesTitleBars;
+                },
                 [this](const QByteArray& display) { return xServer && !display.isEmpty(); },
                 [this](const QByteArray& platform) {
                     if (platform.startsWith("wayland")) return waylandPlugin;
@@ -69,4 +74,22 @@ TEST(PlatformChoice, ARequestedPlatformIsOnlyChecked) {
     // A connection handed over in WAYLAND_SOCKET is not probed: that would use it up.
     const Desktop none{false, false};
     EXPECT_TRUE(ChoosePlatform({"wayland", {}, {}, true}, none.Probes()).refusal.empty());
+}
+
+// Qt's own title bar would offer maximise: the compositor's X server is taken
+// where there is one, and Qt's platform for it.
+TEST(PlatformChoice, XWaylandWhereTheCompositorLeavesTheTitleBarToTheProgram) {
+    Desktop weston{true, true};
+    weston.titleBarsByCompositor = false;
+    EXPECT_EQ(ChoosePlatform(Session(), weston.Probes()).platform, "xcb");
+    // Told to use Wayland, Qt's own choice stands.
+    const PlatformChoice told = ChoosePlatform(Session("wayland"), weston.Probes());
+    EXPECT_TRUE(told.platform.isEmpty() && told.refusal.empty());
+
+    weston.xcbPlugin = false;
+    EXPECT_EQ(ChoosePlatform(Session(), weston.Probes()).platform, "wayland");
+    weston.xcbPlugin = true;
+    weston.xServer = false;
+    EXPECT_EQ(ChoosePlatform(Session(), weston.Probes()).platform, "wayland");
+    EXPECT_EQ(ChoosePlatform({{}, {}, "wayland-1", false}, weston.Probes()).platform, "wayland");
 }

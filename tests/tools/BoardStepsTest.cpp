@@ -5,7 +5,7 @@
 
 #include "BoardCells.h"
 #include "BoardSteps.h"
-#include "PuzzleText.h"
+#include "files/PuzzleText.h"
 #include "solving/Grid.h"
 
 namespace quillet::board_tool {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "PuzzleText.h"
 #include "board/CandidateBoard.h"
+#include "files/PuzzleText.h"
 
 namespace quillet::board_tool {
 

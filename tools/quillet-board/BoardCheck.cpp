@@ -1,6 +1,6 @@
 #include "BoardCheck.h"
 
-#include "Escaped.h"
+#include "files/Escaped.h"
 
 namespace quillet::board_tool {
 

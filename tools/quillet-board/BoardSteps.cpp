@@ -1,7 +1,7 @@
 #include "BoardSteps.h"
 
-#include "Escaped.h"
 #include "board/Placement.h"
+#include "files/Escaped.h"
 
 namespace quillet::board_tool {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "BoardCells.h"
-#include "Escaped.h"
 #include "ToolErrors.h"
+#include "files/Escaped.h"
 
 namespace quillet::board_tool {
 

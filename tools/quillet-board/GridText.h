@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "PuzzleText.h"
+#include "files/PuzzleText.h"
 
 namespace quillet::board_tool {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "PuzzleText.h"
+#include "files/PuzzleText.h"
 
 namespace quillet::board_tool {
 

@@ -5,10 +5,10 @@
 
 #include "BoardCells.h"
 #include "BoardSteps.h"
-#include "Escaped.h"
 #include "GridText.h"
 #include "ToolInput.h"
 #include "files/BoardFileName.h"
+#include "files/Escaped.h"
 #include "solving/Solver.h"
 
 namespace quillet::board_tool {

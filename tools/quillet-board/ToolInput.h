@@ -3,9 +3,9 @@
 #include <iosfwd>
 #include <string>
 
-#include "PuzzleText.h"
 #include "ToolErrors.h"
 #include "board/CandidateBoard.h"
+#include "files/PuzzleText.h"
 
 namespace quillet::board_tool {
 

@@ -1,5 +1,6 @@
 #include "windows/congratulation/Unit5.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -86,8 +87,20 @@ void TForm5::TakeScreenBackdrop() {
     if (!usesScreenBackdrop_ || !Image1->Backdrop().isNull()) return;
     QScreen* shownOn = screen();
     if (!shownOn) return;
+    PaintOtherWindowsNow();
     // The first activation makes the client area the surface's size.
     Image1->SetBackdrop(shownOn->grabWindow(0, x(), y(), kSurfaceSize, kSurfaceSize));
+}
+
+// The command that opens this window has just written cells whose repaints
+// wait for the event loop, and a box it closed may have left its picture on
+// the screen; the copy would keep them. Each window of the program paints
+// itself now, and the X server handles the painting before the copy, which
+// comes over the same connection.
+void TForm5::PaintOtherWindowsNow() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows)
+        if (window != this && window->isVisible()) window->repaint();
 }
 
 void TForm5::Image1Click() { reject(); }

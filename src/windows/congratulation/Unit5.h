@@ -48,6 +48,7 @@ protected:
 private:
     void CentreOnScreen();
     void TakeScreenBackdrop();
+    void PaintOtherWindowsNow();
     void SetClientHeight(int height);
     void SetClientWidth(int width);
 

@@ -2,6 +2,8 @@
 
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace quillet {
 
@@ -71,6 +73,22 @@ void FileListBox::ShowListing() {
     ShowSelectionInEdit();
 }
 
+void FileListBox::FollowListing() {
+    const int row = SelectedRow();
+    const std::string chosen = row < 0 ? std::string() : StoredName(row);
+    const int scrolled = verticalScrollBar()->value();
+    const QSignalBlocker quiet(selectionModel());
+    model_->SetListing(files_.Listing());
+    selectionModel()->clear();
+    if (row >= 0) {
+        const int at = RowOf(chosen);
+        if (at >= 0)
+            selectionModel()->setCurrentIndex(model_->index(at),
+                                              QItemSelectionModel::ClearAndSelect);
+    }
+    verticalScrollBar()->setValue(scrolled);
+}
+
 QString FileListBox::ShownName(int row) const { return ShownText(StoredName(row)); }
 
 int FileListBox::SelectedRow() const {
@@ -79,6 +97,20 @@ int FileListBox::SelectedRow() const {
 }
 
 void FileListBox::SelectRow(int row) { setCurrentIndex(model_->index(row)); }
+
+int FileListBox::RowOf(const std::string& stored) const {
+    const std::vector<std::string>& names = model_->Names();
+    const auto at = std::lower_bound(
+        names.begin(), names.end(), stored,
+        [](const std::string& a, const std::string& b) { return ComesBeforeIgnoringCase(a, b); });
+    return at == names.end() || *at != stored ? -1 : static_cast<int>(at - names.begin());
+}
+
+bool FileListBox::SelectStoredName(const std::string& stored) {
+    const int row = RowOf(stored);
+    if (row >= 0) SelectRow(row);
+    return row >= 0;
+}
 
 void FileListBox::ShowNameInEdit(const std::string& stored) {
     if (!fileEdit_) return;

@@ -23,6 +23,7 @@ public:
     const std::string& StoredName(int row) const {
         return listing_->names[static_cast<std::size_t>(row)];
     }
+    const std::vector<std::string>& Names() const { return listing_->names; }
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
@@ -50,6 +51,10 @@ public:
     // Shows the names as the files last read them; afterwards nothing is
     // selected.
     void ShowListing();
+    // The same, for a listing that follows the directory: the chosen name
+    // stays chosen while it is listed, the view keeps its place, and the
+    // linked box is left alone.
+    void FollowListing();
 
     int count() const { return model_->rowCount(); }
     QString ShownName(int row) const;
@@ -57,6 +62,9 @@ public:
     // The row selected, or -1.
     int SelectedRow() const;
     void SelectRow(int row);
+    // Selects the row of this stored name, which the linked box then shows;
+    // false when the list does not show it.
+    bool SelectStoredName(const std::string& stored);
 
     // Writes a stored name readably into the linked box.
     void ShowNameInEdit(const std::string& stored);
@@ -66,6 +74,8 @@ public:
 
 private:
     void ShowSelectionInEdit();
+    // The row showing this stored name, or -1.
+    int RowOf(const std::string& stored) const;
 
     BoardFiles& files_;
     FileNameModel* model_;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QScopedValueRollback>
 #include <QToolButton>
 #include <algorithm>
 
@@ -60,11 +61,45 @@ void SpinEdit::resizeEvent(QResizeEvent* event) {
 
 int SpinEdit::Value() const { return ParseInteger(text().toStdString()).value_or(kMin); }
 
-void SpinEdit::SetValue(int value) { setText(QString::number(std::clamp(value, kMin, kMax))); }
+void SpinEdit::WriteClamped(int value) { setText(QString::number(std::clamp(value, kMin, kMax))); }
+
+void SpinEdit::SetValue(int value) {
+    const QScopedValueRollback quiet(writingQuietly_, true);
+    WriteClamped(value);
+}
 
 void SpinEdit::Step(int delta) {
-    SetValue(Value() + delta);
+    WriteClamped(Value() + delta);
     AnnounceValue();
+}
+
+void SpinEdit::TypeOver(int start, int end, const QString& typed) {
+    const QString before = text();
+    const int length = static_cast<int>(before.size());
+    start = std::clamp(start, 0, length);
+    end = end < 0 ? length : std::clamp(end, start, length);
+    setSelection(start, end - start);
+    if (typed.isEmpty() && end > start) del();
+    for (const QChar ch : typed) {
+        if (IsAcceptedCharacter(ch))
+            insert(QString(ch));
+        else if (ch.isPrint())
+            QApplication::beep();
+    }
+    if (text() != before) AnnounceValue();
+}
+
+QRect SpinEdit::CharacterRect(int offset) const {
+    const QString shown = text();
+    if (offset < 0 || offset >= shown.size()) return {};
+    // The cursor stands after the characters before it; one character never
+    // scrolls the text.
+    const QFontMetrics metrics = fontMetrics();
+    const QRect cursor = cursorRect();
+    const int textLeft =
+        cursor.center().x() - metrics.horizontalAdvance(shown.left(cursorPosition()));
+    return {textLeft + metrics.horizontalAdvance(shown.left(offset)), cursor.top(),
+            metrics.horizontalAdvance(shown.mid(offset, 1)), cursor.height()};
 }
 
 void SpinEdit::AnnounceValue() {

@@ -20,14 +20,26 @@ public:
     // The text converted to an integer, unclamped; a text that does not
     // convert reads as the minimum.
     int Value() const;
+    // The commands' write: every placement writes the selector back, so
+    // assistive technology hears nothing of it (see WritingQuietly).
     void SetValue(int value);
+    // An arrow, an arrow key or a reader's step: heard as the user's change.
     void Step(int delta);
+    // Types `typed` over the characters from `start` to `end` (-1: the end of
+    // the text) as the keyboard would: accepted characters replace them up to
+    // the one-character limit, any other printable one beeps and changes
+    // nothing. What a screen reader's text or value setting does.
+    void TypeOver(int start, int end, const QString& typed);
     // Rewrites a number outside the range in its clamped form ("0" becomes
     // "1"), as leaving the box does; any other text stays as typed.
     void Normalise();
     // Tells assistive technology the value after the user (or a reader)
     // changed it; the commands' own writes stay unannounced.
     void AnnounceValue();
+    // True while SetValue writes the text.
+    bool WritingQuietly() const { return writingQuietly_; }
+    // Where the character at `offset` stands in the box; null past the text.
+    QRect CharacterRect(int offset) const;
 
     QToolButton* UpButton() const { return up_; }
     QToolButton* DownButton() const { return down_; }
@@ -40,8 +52,11 @@ protected:
 private:
     QToolButton* MakeArrow(Qt::ArrowType arrow, int delta);
 
+    void WriteClamped(int value);
+
     QToolButton* up_;
     QToolButton* down_;
+    bool writingQuietly_ = false;
 };
 
 }  // namespace quillet

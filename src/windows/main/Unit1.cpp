@@ -1,6 +1,8 @@
 #include "windows/main/Unit1.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
@@ -17,7 +19,9 @@
 #include "windows/main/CommandGuard.h"
 #include "windows/main/ControlAccessibility.h"
 #include "windows/main/Dialogs.h"
+#include "windows/main/DirectoryFollower.h"
 #include "windows/main/FileListBox.h"
+#include "windows/main/HandedBoard.h"
 #include "windows/main/ProgramTitle.h"
 #include "windows/main/SpinEdit.h"
 
@@ -59,6 +63,8 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent, std::string boardDirectory)
     setPalette(pal);
     setAutoFillBackground(true);
 
+    setAcceptDrops(true);
+
     CreateControls();
     NameControlsForAssistiveTechnology();
     ConnectCommands();
@@ -76,6 +82,49 @@ void TForm1::changeEvent(QEvent* event) {
     constexpr Qt::WindowStates kEnlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
     if (event->type() == QEvent::WindowStateChange && (windowState() & kEnlarged))
         setWindowState(windowState() & ~kEnlarged);
+}
+
+void TForm1::OpenHandedFile(const std::string& path) {
+    RunCommand([this, &path] { OpenExamined(ExamineHandedFile(path)); });
+}
+
+void TForm1::OpenExamined(const HandedFile& file) {
+    if (file.kind == HandedFile::Kind::kNeither) throw *file.error;
+    files_.SetDirectory(file.directory);
+    FileListFollower->Follow();
+    FileListBox1->ShowListing();
+    if (file.kind == HandedFile::Kind::kPuzzle) {
+        FileListBox1->ShowNameInEdit(BoardNameForText(file.name));
+        PutPuzzleOnBoard(state_, file.cells);
+        return;
+    }
+    // A board the list does not show (hidden, or of another mask) is still
+    // the one in the name box.
+    if (!FileListBox1->SelectStoredName(file.name)) FileListBox1->ShowNameInEdit(file.name);
+    FileCommandDone(files_.LoadStoredBoard(state_, file.name));
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (ReadDrop(*event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    // Read again: the file may have changed while it was dragged.
+    const std::optional<HandedBoard> dropped = ReadDrop(*event->mimeData());
+    if (!dropped) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    RunCommand([this, &dropped] {
+        if (dropped->file)
+            OpenExamined(*dropped->file);
+        else
+            PutPuzzleOnBoard(state_, *dropped->puzzle);
+    });
 }
 
 void TForm1::CreateControls() {
@@ -109,6 +158,7 @@ void TForm1::CreateControls() {
     Edit1->setGeometry(424, 328, 105, 24);
     Edit1->setMaxLength(std::numeric_limits<int>::max());
     FileListBox1->SetFileEdit(Edit1);
+    FileListFollower = new DirectoryFollower(files_, *FileListBox1, this);
 
     Button5 = MakeButton(this, QStringLiteral("戻る"), {480, 36, 49, 25});
     Button6 = MakeButton(this, QStringLiteral("解1"), {424, 92, 33, 25});
@@ -188,6 +238,7 @@ void TForm1::StartUp() {
     state_.Board().SetSelection({1, 1});
     WriteSelectionToPanel();
     FileListBox1->SetMask(kBoardMask);
+    FileListFollower->Follow();
     SG1->setFocus(Qt::OtherFocusReason);
 }
 

@@ -7,6 +7,7 @@
 #include "board/BoardState.h"
 #include "board/Informer.h"
 #include "files/BoardFiles.h"
+#include "files/HandedFile.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,6 +19,7 @@ namespace quillet {
 
 class BoardGrid;
 class Dialogs;
+class DirectoryFollower;
 class FileListBox;
 class SpinEdit;
 struct GridPress;
@@ -32,6 +34,13 @@ public:
     ~TForm1() override;
 
     BoardState& State() { return state_; }
+
+    // Opens a file the desktop hands over (the command line's): a board file
+    // has its directory listed, is chosen there and loads as Load loads it; a
+    // puzzle text makes a fresh board of its givens, offered to Save as
+    // STEM.cgd in the text's directory. Anything else changes nothing, and
+    // the error box says why.
+    void OpenHandedFile(const std::string& path);
 
     // DecidePath: the digit selector and the one way the window places digits.
     int SelectorValue() const override;
@@ -64,9 +73,15 @@ public:
     QAction* N81;
     QAction* N91;
     QAction* N12;
+    // Keeps FileListBox1 in step with the board directory.
+    DirectoryFollower* FileListFollower;
 
 protected:
     void changeEvent(QEvent* event) override;
+    // A drop of what OpenHandedFile opens, or of a puzzle text, is taken;
+    // anything else is refused at once, so the pointer shows it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Inform(const std::string& text) override;
@@ -79,6 +94,7 @@ private:
     // (for a CommandError only when `showForeseenErrors`).
     void RunCommand(const std::function<void()>& command, bool showForeseenErrors = true);
     void WriteSelectionToPanel();
+    void OpenExamined(const HandedFile& file);
     // Tells of a save or load that had no name, or ends the command with its
     // error as any command ends; true when it was done.
     bool FileCommandDone(const FileOutcome& outcome);

@@ -18,8 +18,10 @@
 
 #include "EventDeadline.h"
 #include "PictureTime.h"
+#include "ScratchWindow.h"
 #include "windows/congratulation/Unit5.h"
 #include "windows/congratulation/WindowTransparency.h"
+#include "windows/main/BoardGrid.h"
 
 using quillet::testing::kEventDeadlineMs;
 
@@ -106,6 +108,27 @@ QImage ScreenAt(const QRect& area) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
+// What a widget paints now in the screen area `global`.
+QImage Painted(QWidget& widget, const QRect& global) {
+    return widget.grab(global.translated(-widget.mapToGlobal(QPoint(0, 0))))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// What shows in the screen area `global` where the window stands over
+// `under`: the picture's strokes, fills and texts, and `under` through its
+// white.
+QImage Over(QImage under, const TForm5& form, const QRect& global) {
+    const QImage picture = form.Image1->Canvas().Image();
+    const QPoint offset = global.topLeft() - form.geometry().topLeft();
+    for (int y = 0; y < under.height(); ++y)
+        for (int x = 0; x < under.width(); ++x) {
+            const QRgb drawn = picture.pixel(offset.x() + x, offset.y() + y);
+            if ((drawn & RGB_MASK) != 0xFFFFFF) under.setPixel(x, y, drawn);
+        }
+    return under;
+}
+
 }  // namespace
 
 class CongratulationClickTest : public QObject {
@@ -156,32 +179,55 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), kEventDeadlineMs);
     }
 
-    // Only the strokes, fills and texts cover what was on the screen.
+    // Only the strokes, fills and texts cover what was on the screen. What
+    // was there is the backdrop as it paints itself: a copy of the screen
+    // could still hold the window of the test before, until the X server or
+    // the compositing manager has caught up with its closing.
     void showsThePictureOverTheScreen() {
-        const QRect screen = backdrop_.geometry();
-        const QRect area(
-            screen.topLeft() + QPoint((screen.width() - 450) / 2, (screen.height() - 450) / 2),
-            QSize(450, 450));
-        const QImage before = ScreenAt(area);
+        const QRect area = CentredArea();
         const auto form = Show(1);
         QCOMPARE(form->geometry(), area);
-        const QImage picture = form->Image1->Canvas().Image().convertToFormat(QImage::Format_RGB32);
-        QImage expected = before;
-        for (int y = 0; y < 450; ++y)
-            for (int x = 0; x < 450; ++x)
-                if ((picture.pixel(x, y) & RGB_MASK) != 0xFFFFFF)
-                    expected.setPixel(x, y, picture.pixel(x, y));
-        QTRY_COMPARE_WITH_TIMEOUT(ScreenAt(area), expected, kEventDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(ScreenAt(area), Over(Painted(backdrop_, area), *form, area),
+                                  kEventDeadlineMs);
+    }
+
+    // "OK?" writes its last cells and opens the window in one command, before
+    // the main window has painted them: the board that shows through the
+    // picture is the one those writes left.
+    void showsTheBoardAsTheCommandLeftIt() {
+        testing::ScratchWindow main;
+        main.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main.form, kEventDeadlineMs));
+        const QRect grid(main.form.SG1->mapToGlobal(QPoint(0, 0)), main.form.SG1->size());
+        const QRect shared = grid.intersected(CentredArea());
+        QVERIFY(shared.width() > 200 && shared.height() > 200);
+        QTRY_COMPARE_WITH_TIMEOUT(ScreenAt(shared), Painted(*main.form.SG1, shared),
+                                  kEventDeadlineMs);
+
+        for (int row = 1; row <= 9; ++row)
+            for (int col = 1; col <= 9; ++col) main.form.State().Board().SetCell({col, row}, "2");
+        const auto form = Show(3, &main.form);
+        QTRY_COMPARE_WITH_TIMEOUT(ScreenAt(shared),
+                                  Over(Painted(*main.form.SG1, shared), *form, shared),
+                                  kEventDeadlineMs);
     }
 
 private:
-    // Shown without a nested loop, as a modal window is, over the backdrop.
-    std::unique_ptr<TForm5> Show(int picture) {
+    // Shown without a nested loop, as a modal window is, over the backdrop
+    // or the window given.
+    std::unique_ptr<TForm5> Show(int picture, QWidget* over = nullptr) {
         const QTime time = testing::TimeOfPicture(picture);
-        auto form = std::make_unique<TForm5>(&backdrop_, [time] { return time; });
+        auto form = std::make_unique<TForm5>(over ? over : &backdrop_, [time] { return time; });
         form->show();
         [&] { QVERIFY(QTest::qWaitForWindowExposed(form.get(), kEventDeadlineMs)); }();
         return form;
+    }
+
+    // Where the window stands on the screen: centred.
+    QRect CentredArea() const {
+        const QRect screen = backdrop_.geometry();
+        return {screen.topLeft() + QPoint((screen.width() - 450) / 2, (screen.height() - 450) / 2),
+                QSize(450, 450)};
     }
 
     Backdrop backdrop_;

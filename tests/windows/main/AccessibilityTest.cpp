@@ -182,7 +182,6 @@ private slots:
         QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(form->SpinEdit1);
         QAccessibleValueInterface* value = spin->valueInterface();
         QVERIFY(value);
-        QVERIFY(!spin->textInterface());
         QCOMPARE(value->currentValue().toInt(), 1);
         QCOMPARE(value->minimumValue().toInt(), 1);
         QCOMPARE(value->maximumValue().toInt(), 9);
@@ -196,6 +195,34 @@ private slots:
         QCOMPARE(form->SpinEdit1->text(), QStringLiteral("1"));
         spin->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
         QCOMPARE(form->SpinEdit1->text(), QStringLiteral("2"));
+    }
+
+    // A reader reads the text where it stands, and its edits are typing: the
+    // box's filter and its one character.
+    void theSelectorsTextIsTypedByAReader() {
+        QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(form->SpinEdit1);
+        QAccessibleTextInterface* text = spin->textInterface();
+        QAccessibleEditableTextInterface* editable = spin->editableTextInterface();
+        QVERIFY(text && editable);
+        QCOMPARE(text->text(0, -1), QStringLiteral("1"));
+        QCOMPARE(text->characterCount(), 1);
+        const QRect digit = text->characterRect(0);
+        QVERIFY(QRect(form->SpinEdit1->mapToGlobal(QPoint(0, 0)), form->SpinEdit1->size())
+                    .contains(digit));
+        QCOMPARE(text->offsetAtPoint(digit.topLeft() + QPoint(1, 1)), 0);
+
+        editable->replaceText(0, 1, QStringLiteral("7"));
+        QCOMPARE(form->SpinEdit1->text(), QStringLiteral("7"));
+        editable->replaceText(0, 1, QStringLiteral("x"));
+        editable->insertText(1, QStringLiteral("3"));
+        QCOMPARE(form->SpinEdit1->text(), QStringLiteral("7"));
+        editable->replaceText(0, -1, QStringLiteral("45"));
+        QCOMPARE(form->SpinEdit1->text(), QStringLiteral("4"));
+        editable->deleteText(0, 1);
+        QCOMPARE(form->SpinEdit1->text(), QString());
+        QCOMPARE(form->SelectorValue(), 1);
+        spin->setText(QAccessible::Value, QStringLiteral("0"));
+        QCOMPARE(form->SelectorValue(), 0);
     }
 };
 

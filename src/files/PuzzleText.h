@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quillet::board_tool {
+namespace quillet {
 
 // 81 cell texts row by row from the top left, the order of puzzle texts.
 using RowMajorCells = std::array<std::string, 81>;
@@ -37,4 +37,4 @@ void ReadPuzzles(std::istream& in, const PuzzleSink& take);
 void ReadPuzzles(std::string_view text, const PuzzleSink& take);
 std::vector<TextPuzzle> ReadPuzzles(std::string_view text);
 
-}  // namespace quillet::board_tool
+}  // namespace quillet

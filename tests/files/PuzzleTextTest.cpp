@@ -3,10 +3,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "PuzzleText.h"
-#include "ToolErrors.h"
+#include "files/PuzzleText.h"
+#include "files/TextErrors.h"
 
-namespace quillet::board_tool {
+namespace quillet {
 namespace {
 
 // The first puzzle of the qqwing fixtures and its solution, row by row.
@@ -133,4 +133,4 @@ TEST(PuzzleText, FaultsNameTheirLineAndColumn) {
 }
 
 }  // namespace
-}  // namespace quillet::board_tool
+}  // namespace quillet

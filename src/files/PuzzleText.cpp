@@ -1,4 +1,4 @@
-#include "PuzzleText.h"
+#include "files/PuzzleText.h"
 
 #include <algorithm>
 #include <array>
@@ -6,11 +6,11 @@
 #include <optional>
 #include <sstream>
 
-#include "Escaped.h"
-#include "ToolErrors.h"
 #include "board/CandidateBoard.h"
+#include "files/Escaped.h"
+#include "files/TextErrors.h"
 
-namespace quillet::board_tool {
+namespace quillet {
 
 namespace {
 
@@ -460,4 +460,4 @@ std::vector<TextPuzzle> ReadPuzzles(std::string_view text) {
     return puzzles;
 }
 
-}  // namespace quillet::board_tool
+}  // namespace quillet

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace quillet::board_tool {
+namespace quillet {
 
 // Text from a file as it may be shown on a terminal: every byte that is not
 // printable ASCII becomes \xNN, so no text can steer the terminal or break a
@@ -26,4 +26,4 @@ inline std::string Escaped(std::string_view text) {
 
 inline std::string Quoted(std::string_view text) { return "'" + Escaped(text) + "'"; }
 
-}  // namespace quillet::board_tool
+}  // namespace quillet
