@@ -33,6 +33,10 @@ const TechniqueInfo& Info(Technique technique) {
         {"XY-wing", 4.8, Level::kFishAndWings},
         {"XYZ-wing", 5.0, Level::kFishAndWings},
         {"W-wing", 5.2, Level::kFishAndWings},
+        {"unique rectangle (type 1)", 5.3, Level::kFishAndWings},
+        {"unique rectangle (type 2)", 5.4, Level::kFishAndWings},
+        {"unique rectangle (type 4)", 5.4, Level::kFishAndWings},
+        {"BUG+1", 5.5, Level::kFishAndWings},
         {"simple colouring", 5.6, Level::kChains},
         {"X-chain", 6.0, Level::kChains},
         {"XY-chain", 6.5, Level::kChains},
@@ -48,6 +52,9 @@ const char* const kLevelNames[] = {"aids", "basic", "subsets", "fish-and-wings",
 
 const char* TechniqueName(Technique technique) { return Info(technique).name; }
 double TechniqueRating(Technique technique) { return Info(technique).rating; }
+bool AssumesOneSolution(Technique technique) {
+    return technique >= Technique::kUniqueRectangle1 && technique <= Technique::kBugPlusOne;
+}
 Level LevelOf(Technique technique) { return Info(technique).level; }
 const char* LevelName(Level level) { return kLevelNames[static_cast<int>(level)]; }
 

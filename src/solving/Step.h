@@ -27,6 +27,10 @@ enum class Technique {
     kXYWing,
     kXYZWing,
     kWWing,
+    kUniqueRectangle1,
+    kUniqueRectangle2,
+    kUniqueRectangle4,
+    kBugPlusOne,
     kSimpleColouring,
     kXChain,
     kXYChain,
@@ -42,6 +46,9 @@ enum class Level { kAids, kBasic, kSubsets, kFishAndWings, kChains };
 const char* TechniqueName(Technique technique);
 // The difficulty that needing this technique gives a puzzle, 1.0 to 8.0.
 double TechniqueRating(Technique technique);
+// Whether the technique rests on the puzzle having one solution: the solver
+// takes such steps only once it has counted that it has.
+bool AssumesOneSolution(Technique technique);
 Level LevelOf(Technique technique);
 const char* LevelName(Level level);
 // The level named `name`, if there is one.

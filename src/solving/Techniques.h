@@ -33,6 +33,10 @@ void FindFish(const Grid& grid, int size, StepFinder& finder);
 void FindXYWings(const Grid& grid, StepFinder& finder);
 void FindXYZWings(const Grid& grid, StepFinder& finder);
 void FindWWings(const Grid& grid, StepFinder& finder);
+// The uniqueness techniques take it that the grid has one solution: the
+// solver calls them only once it has counted so. `type` 1, 2 or 4.
+void FindUniqueRectangles(const Grid& grid, int type, StepFinder& finder);
+void FindBugPlusOne(const Grid& grid, StepFinder& finder);
 void FindSimpleColouring(const Grid& grid, StepFinder& finder);
 void FindXChains(const Grid& grid, StepFinder& finder);
 void FindXYChains(const Grid& grid, StepFinder& finder);

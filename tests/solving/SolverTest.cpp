@@ -4,6 +4,7 @@
 #include <set>
 
 #include "HandMadeGrids.h"
+#include "solving/Solutions.h"
 
 namespace quillet::solving {
 namespace {
@@ -76,7 +77,8 @@ TEST(Solver, CellTextsAreReadAsSetsOfDigits) {
 
 // qqwing's puzzles with their one solution, "givens,solution" a line: no
 // step may place a wrong digit or strike a right one.
-void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Technique>& used) {
+void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Technique>& used,
+                           int count = 200) {
     std::ifstream in(std::string(QUILLET_SOLVING_FIXTURE_DIR) + "/" + file);
     std::string line;
     int puzzles = 0, solved = 0;
@@ -100,7 +102,7 @@ void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Tech
         ++puzzles;
         solved += outcome.solved ? 1 : 0;
     }
-    EXPECT_EQ(puzzles, 200);
+    EXPECT_EQ(puzzles, count);
     EXPECT_GE(solved, mustSolve) << file;
 }
 
@@ -113,6 +115,30 @@ TEST(Solver, NoWrongStepOnQqwingPuzzles) {
                               Technique::kWWing, Technique::kSimpleColouring, Technique::kXChain,
                               Technique::kXYChain, Technique::kAlternatingChain})
         EXPECT_TRUE(used.count(t)) << TechniqueName(t);
+}
+
+// Rated puzzles whose hardest step is a unique rectangle or BUG+1.
+TEST(Solver, UniquenessStepsAreRightOnPuzzlesWithOneSolution) {
+    std::set<Technique> used;
+    CheckAgainstSolutions("uniqueness.csv", 20, used, 20);
+    for (const Technique t : {Technique::kUniqueRectangle1, Technique::kUniqueRectangle2,
+                              Technique::kUniqueRectangle4, Technique::kBugPlusOne})
+        EXPECT_TRUE(used.count(t)) << TechniqueName(t);
+}
+
+TEST(Solver, SolutionsAreCountedToTwo) {
+    Grid puzzle = GridFromPuzzleLine(
+        "......6....82...392.73......5......46....8.....4...273..39......7....4.55....2...");
+    EXPECT_EQ(CountSolutions(puzzle), 1);
+    Grid solution;
+    ASSERT_TRUE(FindOnlySolution(puzzle, solution));
+    EXPECT_TRUE(solution.Solved());
+    EXPECT_EQ(FindContradiction(solution), std::nullopt);
+    EXPECT_EQ(CountSolutions(FullGrid()), 2);
+    EXPECT_EQ(CountSolutions(FullGrid(), 5), 5);
+    puzzle.cells[At(2, 1)] = Bit(6);  // 6 twice in row 1
+    EXPECT_EQ(CountSolutions(puzzle), 0);
+    EXPECT_FALSE(FindOnlySolution(puzzle, solution));
 }
 
 }  // namespace

@@ -213,5 +213,17 @@ TEST(Techniques, AlternatingChainMixesCellAndUnitLinks) {
     EXPECT_EQ(step.strikes.size(), 1u);
 }
 
+TEST(Techniques, UniquenessOnlyWhereTheGridHasOneSolution) {
+    // Three corners of 1 and 2 over two boxes, the fourth with 3 as well: the
+    // pattern of type 1, but a grid of full cells has many solutions.
+    Grid grid = FullGrid();
+    Set(grid, 1, 1, "12");
+    Set(grid, 4, 1, "12");
+    Set(grid, 1, 2, "12");
+    Set(grid, 4, 2, "123");
+    EXPECT_TRUE(StepsOf(grid, Technique::kUniqueRectangle1, true).empty());
+    EXPECT_TRUE(StepsOf(grid, Technique::kUniqueRectangle2, true).empty());
+}
+
 }  // namespace
 }  // namespace quillet::solving

@@ -103,8 +103,14 @@ TEST(SolveCommands, SolveFinishesOrStopsWithTheBoardSoFar) {
     ASSERT_EQ(RunTool({"import", "-o", dir / "p.cgd"}, kGivens).status, 0);
     const auto solved = RunTool({"solve", "--steps", "-o", dir / "s.cgd", dir / "p.cgd"});
     ASSERT_EQ(solved.status, 0) << solved.out;
-    EXPECT_EQ(solved.out.rfind("1. Naked single: ", 0), 0u);
-    EXPECT_NE(solved.out.find("\nSolved in "), std::string::npos);
+    // The givens' strikes come first, unnumbered; the count is of the rest.
+    EXPECT_EQ(solved.out.rfind("- Naked single: ", 0), 0u) << solved.out;
+    const std::size_t last = solved.out.rfind("\n", solved.out.find("\nSolved in ") - 1);
+    const std::string lastStep =
+        solved.out.substr(last + 1, solved.out.find(". ", last) - last - 1);
+    EXPECT_NE(solved.out.find("\nSolved in " + lastStep + " steps;"), std::string::npos)
+        << solved.out;
+    EXPECT_EQ(solved.out.find("\n- ", solved.out.find("\n1. ")), std::string::npos);
     EXPECT_EQ(RunTool({"export", dir / "s.cgd"}).out, std::string(kSolution) + "\n");
 
     WriteBytes(dir / "full.cgd", BoardOf(FullCells()));
@@ -130,6 +136,9 @@ TEST(SolveCommands, RateGivesOneLinePerPuzzle) {
     EXPECT_NE(rated.out.find("\n2\t-\tcontradiction\t1 is solved twice in row 1"),
               std::string::npos)
         << rated.out;
+    // Two solutions are marked, not rated as the hardest puzzles.
+    const std::string open = std::string(kGivens).replace(6, 1, ".").replace(11, 1, ".");
+    EXPECT_EQ(RunTool({"rate"}, open).out, "1\t-\tseveral solutions\tat least two\n");
 
     ScratchDir dir;
     ASSERT_EQ(RunTool({"new", "--level", "basic", "--seed", "3", "-o", dir / "n"}).status, 0);

@@ -51,7 +51,10 @@ boards out. Puzzle texts run row by row, board files column by column.
       per file; 9-line grids with or without box borders; .sdk and .ss files;
       pencil-mark grids of 81 candidate strings. --index N picks the Nth
       puzzle of the text (default 1). --propagate strikes the givens from
-      their peers as one press of "OK?" does.
+      their peers as one press of "OK?" does. A puzzle whose givens clash, or
+      that has no solution or several, is written all the same, with a note
+      on standard error. A byte-order mark, a closing Ctrl-Z (0x1A) and text
+      after the 81 cells of a line (a rating, a name) are passed over.
   export [--format line|grid|pencil] FILE.cgd
       Writes the solved cells as an 81-character line (default) or a 9-line
       grid, "." for open cells, or the whole board as a pencil-mark grid that
@@ -66,8 +69,9 @@ boards out. Puzzle texts run row by row, board files column by column.
       LEVEL: aids (the default), basic, subsets, fish-and-wings or chains.
       The same seed S makes the same puzzles.
   check FILE.cgd
-      Tells whether the board is consistent and whether the aids alone would
-      finish it.
+      Tells whether the board is consistent (naming clashing digits), whether
+      its candidates leave no solution, one or several, and whether the aids
+      alone would finish it.
   hint [--all] [--apply [-o OUT.cgd]] FILE.cgd
       Explains the next logical step on the board's own candidates, simplest
       technique first. --all lists every step of that technique; --apply
@@ -78,7 +82,8 @@ boards out. Puzzle texts run row by row, board files column by column.
   rate [FILE|-]
       For each puzzle of the text (or the board file FILE.cgd), one line:
       number, difficulty (1.0 to 8.0; 10.0 when stuck), level and the
-      hardest technique needed.
+      hardest technique needed; "-" and "no solution" or "several
+      solutions" for a puzzle that has not exactly one.
 
   --help      show this text
   --version   show the version
@@ -115,6 +120,14 @@ int Import(const CommandLine& line, ToolStreams& io) {
                          std::to_string(count) + " puzzles of the text");
     WindowBoard board;
     PutCells(picked.cells, board.Board());
+    // A doubtful puzzle is still written: the note tells what is wrong.
+    const std::vector<BoardFault> clashes = FindContradictions(board.Board());
+    for (const BoardFault& clash : clashes)
+        io.err << "quillet-board: " << name << ": " << CellName(clash.cell) << ": " << clash.what
+               << "\n";
+    const std::string solutions = SolutionsInWords(board.Board());
+    if (solutions != "one solution")
+        io.err << "quillet-board: " << name << ": the puzzle has " << solutions << "\n";
     if (line.Has("--propagate")) board.ApplyCheck();
     const std::string out = line.Value("-o", "-");
     WriteBoard(out == "-" ? out : WithBoardExtension(out), board.Board(), io.out);
@@ -159,6 +172,7 @@ int Check(const CommandLine& line, ToolStreams& io) {
     int solved = 0;
     ForEachCellColumnMajor([&](CellPos p) { solved += board.Cell(p).size() == 1 ? 1 : 0; });
     io.out << path << ": consistent, " << solved << " cells solved, " << 81 - solved << " open\n";
+    io.out << path << ": " << SolutionsInWords(board) << "\n";
     if (const int pending = CountPendingEliminations(board))
         io.out << path << ": " << pending
                << (pending == 1 ? " solved digit is still a candidate"

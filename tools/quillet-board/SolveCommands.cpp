@@ -107,7 +107,10 @@ int Solve(const CommandLine& line, ToolStreams& io) {
     const bool show = line.Has("--steps");
     const solving::SolveOutcome outcome =
         SolveOnBoard(board, read.grid, [&](int n, const Step& step) {
-            if (show) io.out << n << ". " << solving::Describe(step) << "\n";
+            // The givens' own strikes are no steps: shown, not numbered.
+            if (show)
+                io.out << (n > 0 ? std::to_string(n) + ". " : "- ") << solving::Describe(step)
+                       << "\n";
         });
     const std::string out = line.Value("-o", "");
     if (!out.empty()) WriteBoard(out == "-" ? out : WithBoardExtension(out), board, io.out);
@@ -139,6 +142,10 @@ std::string RateLine(const std::string& name, const CandidateBoard& board) {
     ReadBoard read = Candidates(board);
     if (!read.contradiction.empty()) return name + "\t-\tcontradiction\t" + read.contradiction;
     const solving::SolveOutcome outcome = solving::Solve(read.grid);
+    if (outcome.solutions == 0)
+        return name + "\t-\tno solution\t" +
+               (outcome.contradiction.empty() ? "the givens allow none" : outcome.contradiction);
+    if (outcome.solutions > 1) return name + "\t-\tseveral solutions\tat least two";
     if (!outcome.contradiction.empty())
         return name + "\t-\tcontradiction\t" + outcome.contradiction;
     if (!outcome.solved)
