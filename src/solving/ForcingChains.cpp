@@ -95,11 +95,12 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
                         DigitOfCandidate(n),
                         {},
                         "Forcing chains: " + what + " (" + cases + "), and each makes " +
-                            CandidateName(n) + " true."});
+                            CandidateName(n) + " true.",
+                        {}});
             return;
         }
     }
-    Step step{Technique::kForcingChains, -1, 0, {}, {}};
+    Step step{Technique::kForcingChains, -1, 0, {}, {}, {}};
     for (int n = 0; n < kCandidateCount; ++n)
         if (off[n]) step.strikes.push_back({CellOfCandidate(n), DigitOfCandidate(n)});
     if (step.strikes.empty()) return;
@@ -131,7 +132,8 @@ void FindForcingChains(const Grid& grid, StepFinder& finder) {
                     -1,
                     0,
                     {{CellOfCandidate(n), DigitOfCandidate(n)}},
-                    "Forcing chains: if " + CandidateName(n) + " were true, " + why + "."});
+                    "Forcing chains: if " + CandidateName(n) + " were true, " + why + ".",
+                    {}});
     }
     for (int cell = 0; cell < kCellCount && !finder.Done(); ++cell) {
         const Mask m = grid.cells[cell];

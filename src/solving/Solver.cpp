@@ -63,6 +63,8 @@ constexpr FindFunction kFinders[kTechniqueCount] = {
     FindXYChains,
     FindAlternatingChains,
     FindForcingChains,
+    FindForcingNets,
+    FindLockedForcingNets,
 };
 
 std::string SolvedTwice(int digit, int unit, int a, int b) {

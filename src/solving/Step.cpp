@@ -42,6 +42,8 @@ const TechniqueInfo& Info(Technique technique) {
         {"XY-chain", 6.5, Level::kChains},
         {"alternating inference chain", 7.0, Level::kChains},
         {"forcing chains", 8.0, Level::kChains},
+        {"forcing net", 8.5, Level::kChains},
+        {"forcing net with locked candidates", 9.0, Level::kChains},
     };
     return kInfo[static_cast<int>(technique)];
 }

@@ -36,8 +36,10 @@ enum class Technique {
     kXYChain,
     kAlternatingChain,
     kForcingChains,
+    kForcingNets,
+    kLockedForcingNets,
 };
-inline constexpr int kTechniqueCount = static_cast<int>(Technique::kForcingChains) + 1;
+inline constexpr int kTechniqueCount = static_cast<int>(Technique::kLockedForcingNets) + 1;
 
 // Groups of techniques by which new puzzles are chosen; `kAids` is what the
 // window's own aids finish and is not a technique of this solver.
@@ -66,7 +68,10 @@ struct Step {
     int placeCell = -1;  // a placement when >= 0
     int placeDigit = 0;
     std::vector<Strike> strikes;
-    std::string reason;  // why, in one or two sentences
+    std::string reason;  // why, in one or two sentences, or one paragraph of links
+    // For the nets: the same as an indented tree, a fact a line over the
+    // facts it rests on; empty for the other techniques.
+    std::string tree;
 };
 
 // The reason followed by what the step does, as one paragraph.

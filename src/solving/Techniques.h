@@ -42,6 +42,12 @@ void FindXChains(const Grid& grid, StepFinder& finder);
 void FindXYChains(const Grid& grid, StepFinder& finder);
 void FindAlternatingChains(const Grid& grid, StepFinder& finder);
 void FindForcingChains(const Grid& grid, StepFinder& finder);
+// Suppose a candidate true, or false, and follow what it implies on the
+// candidates as they change (singles; with locked candidates too): a
+// supposition that contradicts itself is false, and what every case of a
+// cell, of a digit in a unit or of a candidate agrees on is so.
+void FindForcingNets(const Grid& grid, StepFinder& finder);
+void FindLockedForcingNets(const Grid& grid, StepFinder& finder);
 
 // The candidates of open cells as nodes (CandidateNode), with their
 // strong links: the digit's only other place in a unit, the cell's only

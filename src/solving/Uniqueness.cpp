@@ -54,7 +54,7 @@ void TypeOne(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) 
             roof = cell;
     }
     if (floors != 3 || roof < 0) return;
-    Step step{Technique::kUniqueRectangle1, -1, 0, {}, {}};
+    Step step{Technique::kUniqueRectangle1, -1, 0, {}, {}, {}};
     for (Mask m = xy; m; m &= static_cast<Mask>(m - 1))
         step.strikes.push_back({roof, LowestDigit(m)});
     step.reason = "Unique rectangle (type 1): " + r.Names() + " hold " + Pair(xy) +
@@ -84,6 +84,7 @@ void TypeTwo(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) 
               -1,
               0,
               StrikesOf(SeenByAll(grid, {roofs[0], roofs[1]}, z), z),
+              {},
               {}};
     if (step.strikes.empty()) return;
     step.reason = "Unique rectangle (type 2): " + r.Names() + " hold " + Pair(xy) + "; " +
@@ -115,7 +116,8 @@ void TypeFour(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder)
                             std::to_string(x) + " goes in " + CellName(roofs[0]) + " or " +
                             CellName(roofs[1]) + ", its only places in " + UnitName(unit) +
                             ", so were either " + std::to_string(y) +
-                            ", the two digits could swap." + kOneSolution});
+                            ", the two digits could swap." + kOneSolution,
+                        {}});
             break;
         }
     }
@@ -176,7 +178,8 @@ void FindBugPlusOne(const Grid& grid, StepFinder& finder) {
                         DigitList(grid.cells[odd]) + "), and without its " + std::to_string(digit) +
                         " every digit would have two places in each of its units, a pattern "
                         "with no solution or several." +
-                        kOneSolution});
+                        kOneSolution,
+                    {}});
         return;
     }
 }

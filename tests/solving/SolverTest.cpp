@@ -126,6 +126,28 @@ TEST(Solver, UniquenessStepsAreRightOnPuzzlesWithOneSolution) {
         EXPECT_TRUE(used.count(t)) << TechniqueName(t);
 }
 
+// Rated puzzles that the chains leave unfinished.
+TEST(Solver, ForcingNetsFinishPuzzlesWithoutAWrongStep) {
+    std::set<Technique> used;
+    CheckAgainstSolutions("forcing-nets.csv", 10, used, 10);
+    EXPECT_TRUE(used.count(Technique::kForcingNets));
+    // A step of a net says every fact and the rule it follows, and shows
+    // them again as a tree.
+    std::ifstream in(std::string(QUILLET_SOLVING_FIXTURE_DIR) + "/forcing-nets.csv");
+    std::string line;
+    std::getline(in, line);
+    Grid grid = GridFromPuzzleLine(line.substr(0, 81));
+    std::vector<Step> steps = NextSteps(grid);
+    for (; !steps.empty() && steps.front().technique < Technique::kForcingNets;
+         steps = NextSteps(grid))
+        ApplyStep(steps.front(), grid);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_GE(steps.front().technique, Technique::kForcingNets);
+    EXPECT_NE(steps.front().reason.find(" ⇒ "), std::string::npos) << steps.front().reason;
+    EXPECT_NE(steps.front().tree.find("\n  "), std::string::npos) << steps.front().tree;
+    EXPECT_TRUE(StepsOf(FullGrid(), Technique::kForcingNets, true).empty());
+}
+
 TEST(Solver, SolutionsAreCountedToTwo) {
     Grid puzzle = GridFromPuzzleLine(
         "......6....82...392.73......5......46....8.....4...273..39......7....4.55....2...");

@@ -77,11 +77,10 @@ int Hint(const CommandLine& line, ToolStreams& io) {
                   "candidates.\n";
         return 1;
     }
-    if (steps.size() == 1) {
-        io.out << solving::Describe(steps.front()) << "\n";
-    } else {
-        for (std::size_t i = 0; i < steps.size(); ++i)
-            io.out << i + 1 << ". " << solving::Describe(steps[i]) << "\n";
+    // A net follows its paragraph as a tree, to be checked fact by fact.
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (steps.size() > 1) io.out << i + 1 << ". ";
+        io.out << solving::Describe(steps[i]) << "\n" << steps[i].tree;
     }
     if (apply) {
         ApplyStepToBoard(steps.front(), board);
