@@ -1,5 +1,7 @@
 #include "solving/Solver.h"
 
+#include <algorithm>
+
 #include "solving/Solutions.h"
 #include "solving/Techniques.h"
 
@@ -130,6 +132,19 @@ std::vector<Step> Next(const Grid& grid, bool all, OneSolution& unique) {
     return {};
 }
 
+// The step's rating on the shared scale. That scale rates hidden singles
+// below naked ones, which are tried first here: a naked single taken while
+// a hidden single was open counts as the hidden single.
+double ScaleOf(const Step& step, const Grid& grid, OneSolution& unique) {
+    if (step.technique != Technique::kNakedSingle) return SharedScaleRating(step);
+    for (const Technique hidden : {Technique::kHiddenSingleBox, Technique::kHiddenSingleRow,
+                                   Technique::kHiddenSingleColumn}) {
+        const std::vector<Step> steps = Find(grid, hidden, false, unique);
+        if (!steps.empty()) return SharedScaleRating(steps.front());
+    }
+    return SharedScaleRating(step);
+}
+
 }  // namespace
 
 std::vector<Step> StepsOf(const Grid& grid, Technique technique, bool all) {
@@ -168,8 +183,10 @@ SolveOutcome Solve(Grid& grid, const std::function<void(const Step&)>& onStep) {
         if (steps.empty()) return outcome;
         const Step& step = steps.front();
         if (onStep) onStep(step);
+        const double scale = ScaleOf(step, grid, unique);
         ApplyStep(step, grid);
         if (ClearsAGiven(step, start)) continue;
+        outcome.sharedScale = std::max(outcome.sharedScale, scale);
         ++outcome.steps;
         outcome.used[static_cast<int>(step.technique)] = true;
         if (step.technique > outcome.hardest) outcome.hardest = step.technique;

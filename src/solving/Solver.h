@@ -37,6 +37,9 @@ struct SolveOutcome {
     int solutions = 0;          // of the grid it started from: 0, 1 or 2 for several
     bool used[kTechniqueCount] = {};
     Technique hardest = Technique::kNakedSingle;  // of the steps taken
+    // The hardest step on the shared scale (SharedScaleRating); a naked
+    // single taken while a hidden single was open counts as that.
+    double sharedScale = 0.0;
 
     // The difficulty: the rating of the hardest technique needed; 10 for a
     // puzzle these techniques do not finish.

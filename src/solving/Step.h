@@ -74,6 +74,13 @@ struct Step {
     std::string tree;
 };
 
+// The step's place on the scale that solving forums publish their ratings in
+// (Sudoku Explainer's, 1.2 for a hidden single in a box to about 12): the
+// technique's value from that scale's table, or for the chains and nets a
+// value that grows with the links of the step's explanation, fitted to
+// published ratings.
+double SharedScaleRating(const Step& step);
+
 // The reason followed by what the step does, as one paragraph.
 std::string Describe(const Step& step);
 

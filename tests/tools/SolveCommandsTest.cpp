@@ -124,6 +124,8 @@ TEST(SolveCommands, SolveFinishesOrStopsWithTheBoardSoFar) {
     EXPECT_EQ(RunTool({"hint", "--apply", "--all", dir / "p.cgd"}).status, 2);
     EXPECT_EQ(RunTool({"hint", "-o", dir / "x.cgd", dir / "p.cgd"}).status, 2);
     EXPECT_EQ(RunTool({"new", "--level", "hardest"}).status, 2);
+    EXPECT_EQ(RunTool({"new", "--level", "12.5"}).status, 2);
+    EXPECT_EQ(RunTool({"new", "--level", "5.0-4.0"}).status, 2);
 }
 
 TEST(SolveCommands, RateGivesOneLinePerPuzzle) {
@@ -133,6 +135,8 @@ TEST(SolveCommands, RateGivesOneLinePerPuzzle) {
     const std::string first = rated.out.substr(0, rated.out.find('\n'));
     EXPECT_EQ(first.substr(0, 2), "1\t");
     EXPECT_NE(first.find("\tbasic\t"), std::string::npos) << first;
+    // The last field: the rating on the shared scale, hidden singles at most.
+    EXPECT_EQ(first.substr(first.rfind('\t')), "\t1.5") << first;
     EXPECT_NE(rated.out.find("\n2\t-\tcontradiction\t1 is solved twice in row 1"),
               std::string::npos)
         << rated.out;
@@ -144,6 +148,12 @@ TEST(SolveCommands, RateGivesOneLinePerPuzzle) {
     ASSERT_EQ(RunTool({"new", "--level", "basic", "--seed", "3", "-o", dir / "n"}).status, 0);
     const auto level = RunTool({"rate", dir / "n.cgd"});
     EXPECT_NE(level.out.find("\tbasic\t"), std::string::npos) << level.out;
+    // A range of the shared scale picks puzzles whose rating lies in it.
+    ASSERT_EQ(RunTool({"new", "--level", "2.6-3.4", "--seed", "3", "-o", dir / "r"}).status, 0);
+    const std::string ranged = RunTool({"rate", dir / "r.cgd"}).out;
+    const double scale = std::stod(ranged.substr(ranged.rfind('\t') + 1));
+    EXPECT_GE(scale, 2.6) << ranged;
+    EXPECT_LE(scale, 3.4) << ranged;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "BoardTool.h"
 
+#include <cctype>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -82,7 +83,8 @@ boards out. Puzzle texts run row by row, board files column by column.
   rate [FILE|-]
       For each puzzle of the text (or the board file FILE.cgd), one line:
       number, difficulty (1.0 to 8.0; 10.0 when stuck), level and the
-      hardest technique needed; "-" and "no solution" or "several
+      hardest technique needed, and the rating on the scale that solving
+      forums share (Sudoku Explainer's); "-" and "no solution" or "several
       solutions" for a puzzle that has not exactly one.
 
   --help      show this text
@@ -194,6 +196,24 @@ int Check(const CommandLine& line, ToolStreams& io) {
     return 0;
 }
 
+// "6.5" or "4.0-5.5": ratings on the shared scale, low to high.
+bool ParseScaleRange(const std::string& text, double& low, double& high) {
+    auto number = [](const std::string& part, double& value) {
+        if (part.empty() || part.size() > 4) return false;
+        std::size_t used = 0;
+        try {
+            value = std::stod(part, &used);
+        } catch (const std::exception&) {
+            return false;
+        }
+        return used == part.size() && value >= 1.0 && value <= 12.0 &&
+               std::isdigit(static_cast<unsigned char>(part.front()));
+    };
+    const std::size_t dash = text.find('-');
+    if (dash == std::string::npos) return number(text, low) && number(text, high);
+    return number(text.substr(0, dash), low) && number(text.substr(dash + 1), high) && low <= high;
+}
+
 std::string NumberedName(const std::string& base, int n, int count) {
     std::string digits = std::to_string(n);
     const std::size_t width = std::max<std::size_t>(2, std::to_string(count).size());
@@ -213,18 +233,24 @@ int New(const CommandLine& line, ToolStreams& io) {
     solving::Level level = solving::Level::kAids;
     const bool leveled = line.values.count("--level") > 0;
     if (leveled && line.Has("--any")) throw UsageError("new: --any and --level exclude each other");
-    if (leveled && !solving::ParseLevel(line.Value("--level", ""), level))
+    double low = 0, high = 0;
+    const std::string levelText = line.Value("--level", "");
+    const bool scaled = leveled && ParseScaleRange(levelText, low, high);
+    if (leveled && !scaled && !solving::ParseLevel(levelText, level))
         throw UsageError(
-            "new: --level takes aids, basic, subsets, fish-and-wings or chains, not '" +
-            line.Value("--level", "") + "'");
+            "new: --level takes aids, basic, subsets, fish-and-wings, chains or a rating "
+            "range such as 4.0-5.5 (1.0 to 12.0), not '" +
+            levelText + "'");
 
     PuzzleMaker maker(seed);
     std::ostream& report = out == "-" ? io.err : io.out;
     for (int n = 1; n <= count; ++n) {
         CandidateBoard board;
         const MadePuzzle made =
-            leveled ? maker.Next([level](const MadePuzzle& p) { return PuzzleHasLevel(p, level); })
-                    : maker.Next(!line.Has("--any"));
+            scaled ? maker.Next([=](const MadePuzzle& p) { return PuzzleInScale(p, low, high); })
+            : leveled
+                ? maker.Next([level](const MadePuzzle& p) { return PuzzleHasLevel(p, level); })
+                : maker.Next(!line.Has("--any"));
         PutCells(made.cells, board);
         const std::string name = out == "-"   ? out
                                  : count == 1 ? WithBoardExtension(out)

@@ -1,5 +1,6 @@
 #include "SolveCommands.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 
@@ -48,10 +49,14 @@ int OpenCells(const Grid& grid) {
     return open;
 }
 
-std::string Rating(const solving::SolveOutcome& outcome) {
+std::string OneDecimal(double value) {
     char number[16];
-    std::snprintf(number, sizeof number, "%.1f", outcome.Difficulty());
+    std::snprintf(number, sizeof number, "%.1f", value);
     return number;
+}
+
+std::string Rating(const solving::SolveOutcome& outcome) {
+    return OneDecimal(outcome.Difficulty());
 }
 
 }  // namespace
@@ -152,7 +157,7 @@ std::string RateLine(const std::string& name, const CandidateBoard& board) {
                std::to_string(OpenCells(read.grid)) + " cells open";
     return name + "\t" + Rating(outcome) + "\t" +
            solving::LevelName(solving::LevelOf(outcome.hardest)) + "\t" +
-           solving::TechniqueName(outcome.hardest);
+           solving::TechniqueName(outcome.hardest) + "\t" + OneDecimal(outcome.sharedScale);
 }
 
 }  // namespace
@@ -176,18 +181,38 @@ int Rate(const CommandLine& line, ToolStreams& io) {
     return 0;
 }
 
-bool PuzzleHasLevel(const MadePuzzle& puzzle, solving::Level level) {
+namespace {
+
+// Whether the steps solve the puzzle to its solution and the outcome pleases.
+template <typename Wanted>
+bool SolvedAs(const MadePuzzle& puzzle, Wanted wanted) {
     CandidateBoard board;
     PutCells(puzzle.cells, board);
-    if (level == solving::Level::kAids) return AidsFinish(puzzle.cells, puzzle.solution);
     Grid grid = *solving::GridFromBoard(board);
     const solving::SolveOutcome outcome = solving::Solve(grid);
-    if (!outcome.solved || solving::LevelOf(outcome.hardest) != level) return false;
+    if (!outcome.solved || !wanted(outcome)) return false;
     std::string finished;
     for (int i = 0; i < kCellCount; ++i)
         finished += static_cast<char>(
             '0' + solving::LowestDigit(grid.cells[ColumnMajorIndex(CellOfRowMajor(i))]));
     return finished == puzzle.solution;
+}
+
+}  // namespace
+
+bool PuzzleHasLevel(const MadePuzzle& puzzle, solving::Level level) {
+    if (level == solving::Level::kAids) return AidsFinish(puzzle.cells, puzzle.solution);
+    return SolvedAs(puzzle, [level](const solving::SolveOutcome& outcome) {
+        return solving::LevelOf(outcome.hardest) == level;
+    });
+}
+
+bool PuzzleInScale(const MadePuzzle& puzzle, double low, double high) {
+    return SolvedAs(puzzle, [low, high](const solving::SolveOutcome& outcome) {
+        // Both are tenths: compare them as such.
+        const double tenths = std::round(outcome.sharedScale * 10);
+        return tenths >= std::round(low * 10) && tenths <= std::round(high * 10);
+    });
 }
 
 }  // namespace quillet::board_tool
