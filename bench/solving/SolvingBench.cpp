@@ -184,9 +184,9 @@ int main(int argc, char** argv) {
             const double cpuStart = ThreadSeconds();
             const std::vector<Step> next = NextSteps(grid);
             const double cpu = ThreadSeconds() - cpuStart;
-            // A step the nets had to find took their time; apart, as that is
-            // the one search allowed to take longer.
-            if (!next.empty() && next.front().technique >= Technique::kForcingNets) {
+            // A step the nets had to find, or none found, took their time;
+            // apart, as that is the one search allowed to take longer.
+            if (next.empty() || next.front().technique >= Technique::kForcingNets) {
                 slowestNetCpu = std::max(slowestNetCpu, cpu);
             } else {
                 slowestHint = std::max(slowestHint, Seconds(Clock::now() - start));

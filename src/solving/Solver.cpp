@@ -64,6 +64,8 @@ constexpr FindFunction kFinders[kTechniqueCount] = {
     FindXChains,
     FindXYChains,
     FindAlternatingChains,
+    FindAlsXz,
+    FindAlsXyWings,
     FindForcingChains,
     FindForcingNets,
     FindLockedForcingNets,

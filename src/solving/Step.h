@@ -35,6 +35,8 @@ enum class Technique {
     kXChain,
     kXYChain,
     kAlternatingChain,
+    kAlsXz,
+    kAlsXyWing,
     kForcingChains,
     kForcingNets,
     kLockedForcingNets,

@@ -41,6 +41,10 @@ void FindSimpleColouring(const Grid& grid, StepFinder& finder);
 void FindXChains(const Grid& grid, StepFinder& finder);
 void FindXYChains(const Grid& grid, StepFinder& finder);
 void FindAlternatingChains(const Grid& grid, StepFinder& finder);
+// Almost locked sets: open cells of a unit holding one digit more than
+// there are cells, joined by digits that cannot be in both.
+void FindAlsXz(const Grid& grid, StepFinder& finder);
+void FindAlsXyWings(const Grid& grid, StepFinder& finder);
 void FindForcingChains(const Grid& grid, StepFinder& finder);
 // Suppose a candidate true, or false, and follow what it implies on the
 // candidates as they change (singles; with locked candidates too): a

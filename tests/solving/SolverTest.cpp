@@ -76,9 +76,10 @@ TEST(Solver, CellTextsAreReadAsSetsOfDigits) {
 }
 
 // qqwing's puzzles with their one solution, "givens,solution" a line: no
-// step may place a wrong digit or strike a right one.
+// step may place a wrong digit or strike a right one. Where a technique of
+// `everyStep` is taken, each of its steps there is checked too.
 void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Technique>& used,
-                           int count = 200) {
+                           int count = 200, const std::set<Technique>& everyStep = {}) {
     std::ifstream in(std::string(QUILLET_SOLVING_FIXTURE_DIR) + "/" + file);
     std::string line;
     int puzzles = 0, solved = 0;
@@ -91,6 +92,11 @@ void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Tech
         Grid grid = GridFromPuzzleLine(givens);
         const SolveOutcome outcome = Solve(grid, [&](const Step& step) {
             used.insert(step.technique);
+            if (everyStep.count(step.technique)) {
+                for (const Step& other : StepsOf(grid, step.technique, true))
+                    for (const Strike& s : other.strikes)
+                        EXPECT_NE(s.digit, right(s.cell)) << givens << ": " << Describe(other);
+            }
             if (step.placeCell >= 0) {
                 EXPECT_EQ(step.placeDigit, right(step.placeCell))
                     << givens << ": " << Describe(step);
@@ -146,6 +152,32 @@ TEST(Solver, ForcingNetsFinishPuzzlesWithoutAWrongStep) {
     EXPECT_NE(steps.front().reason.find(" ⇒ "), std::string::npos) << steps.front().reason;
     EXPECT_NE(steps.front().tree.find("\n  "), std::string::npos) << steps.front().tree;
     EXPECT_TRUE(StepsOf(FullGrid(), Technique::kForcingNets, true).empty());
+    // Where the nets are the simplest technique, every step of either kind
+    // of net is right, not only the one taken.
+    const std::string solution = line.substr(82);
+    for (const Technique t : {Technique::kForcingNets, Technique::kLockedForcingNets}) {
+        const std::vector<Step> every = StepsOf(grid, t, true);
+        EXPECT_FALSE(every.empty()) << TechniqueName(t);
+        for (const Step& step : every) {
+            if (step.placeCell >= 0) {
+                EXPECT_EQ(step.placeDigit,
+                          solution[RowMajorIndex(CellOfColumnMajor(step.placeCell))] - '0')
+                    << Describe(step);
+            }
+            for (const Strike& s : step.strikes)
+                EXPECT_NE(s.digit, solution[RowMajorIndex(CellOfColumnMajor(s.cell))] - '0')
+                    << Describe(step);
+        }
+    }
+}
+
+// Rated puzzles that need almost locked sets before the forcing chains.
+TEST(Solver, AlmostLockedSetsStrikeOnlyWrongDigits) {
+    std::set<Technique> used;
+    CheckAgainstSolutions("almost-locked-sets.csv", 12, used, 12,
+                          {Technique::kAlsXz, Technique::kAlsXyWing});
+    EXPECT_TRUE(used.count(Technique::kAlsXz));
+    EXPECT_TRUE(used.count(Technique::kAlsXyWing));
 }
 
 TEST(Solver, SolutionsAreCountedToTwo) {

@@ -225,5 +225,28 @@ TEST(Techniques, UniquenessOnlyWhereTheGridHasOneSolution) {
     EXPECT_TRUE(StepsOf(grid, Technique::kUniqueRectangle2, true).empty());
 }
 
+TEST(Techniques, AlsXzNeedsARestrictedCommonDigit) {
+    // Column 1, row 1 (1, 2) and column 1, rows 5 and 6 (1, 2, 3 between
+    // them) are almost locked sets whose 1s all see each other: one set loses
+    // 1 and is locked, so 2 is in column 1, row 1 or row 6.
+    Grid grid = FullGrid();
+    Set(grid, 1, 1, "12");
+    Set(grid, 1, 5, "13");
+    Set(grid, 1, 6, "23");
+    const std::vector<Step> steps = StepsOf(grid, Technique::kAlsXz, true);
+    bool struck = false;
+    for (const Step& step : steps) {
+        struck = struck || Strikes(step, At(1, 2), 2);
+        for (const int row : {1, 5, 6})
+            for (int d = 1; d <= 9; ++d) EXPECT_FALSE(Strikes(step, At(1, row), d));
+    }
+    EXPECT_TRUE(struck);
+    // Apart, with no digit whose places all see each other, they make none.
+    Grid apart = FullGrid();
+    Set(apart, 1, 1, "12");
+    Set(apart, 9, 9, "13");
+    EXPECT_TRUE(StepsOf(apart, Technique::kAlsXz, true).empty());
+}
+
 }  // namespace
 }  // namespace quillet::solving
