@@ -48,7 +48,7 @@ inline constexpr int kTechniqueCount = static_cast<int>(Technique::kLockedForcin
 enum class Level { kAids, kBasic, kSubsets, kFishAndWings, kChains };
 
 const char* TechniqueName(Technique technique);
-// The difficulty that needing this technique gives a puzzle, 1.0 to 8.0.
+// The difficulty that needing this technique gives a puzzle, 1.0 to 9.0.
 double TechniqueRating(Technique technique);
 // Whether the technique rests on the puzzle having one solution: the solver
 // takes such steps only once it has counted that it has.

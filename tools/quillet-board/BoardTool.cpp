@@ -82,7 +82,7 @@ boards out. Puzzle texts run row by row, board files column by column.
       the board so far); --steps prints each. -o writes the board reached.
   rate [FILE|-]
       For each puzzle of the text (or the board file FILE.cgd), one line:
-      number, difficulty (1.0 to 8.0; 10.0 when stuck), level and the
+      number, difficulty (1.0 to 9.0; 10.0 when stuck), level and the
       hardest technique needed, and the rating on the scale that solving
       forums share (Sudoku Explainer's); "-" and "no solution" or "several
       solutions" for a puzzle that has not exactly one.
