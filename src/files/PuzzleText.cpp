@@ -15,6 +15,7 @@ namespace quillet {
 namespace {
 
 constexpr std::string_view kDigits = "123456789";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBlankCells = "0.*_-xX";
 constexpr std::string_view kBorderChars = "-+*|=:.'";
 // Far above any line of a puzzle text, and above the longest row of a
@@ -431,10 +432,21 @@ void ReadPuzzles(std::istream& in, const PuzzleSink& take) {
     LineReader reader(in);
     Block block;
     int number = 0;
-    while (const std::optional<std::string_view> text = reader.Next(number + 1)) {
+    while (std::optional<std::string_view> text = reader.Next(number + 1)) {
         ++number;
+        // Notepad begins a text with a byte-order mark; old DOS texts end
+        // with Ctrl-Z.
+        if (number == 1 && text->starts_with(kByteOrderMark)) text->remove_prefix(3);
+        while (text->ends_with('\x1A')) text->remove_suffix(1);
         if (IsWholePuzzleLine(*text)) {
             block.AddWholeLine(number, *text, take);
+            continue;
+        }
+        // Rated lists follow the 81 cells with a blank and the rating or a
+        // name.
+        if (text->size() > 82 && (text->at(81) == ' ' || text->at(81) == '\t') &&
+            IsWholePuzzleLine(text->substr(0, 81))) {
+            block.AddWholeLine(number, text->substr(0, 81), take);
             continue;
         }
         TextLine line;

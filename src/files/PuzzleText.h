@@ -26,7 +26,10 @@ struct TextPuzzle {
 // givens and "0", ".", "*", "_", "-", "x" blanks; a given becomes its digit, a
 // blank "123456789" and a pencil-mark string the cell's text as it stands.
 // Blank lines and lines of prose separate puzzles; "#" starts a comment, and
-// of a line with "," or ";" only the first field counts (CSV). Line ends may
+// of a line with "," or ";" only the first field counts (CSV), and of a
+// line of 81 puzzle characters followed by a blank only those (a rating or a
+// name may follow). A byte-order mark at the start and Ctrl-Z (0x1A) at the
+// end of a line are passed over. Line ends may
 // be LF, CR LF or CR. Throws TextError at the first fault, InputError when
 // the stream cannot be read. Lines longer than kPuzzleLineLimit bytes are
 // refused; the text itself may be of any length: it is read as a stream, and

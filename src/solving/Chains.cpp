@@ -29,7 +29,7 @@ void Emit(std::vector<Chain>& found, Technique technique, Reason reason, const G
         std::string why = reason(grid, chain);
         const int cell = chain.placeNode < 0 ? -1 : CellOfCandidate(chain.placeNode);
         const int digit = chain.placeNode < 0 ? 0 : DigitOfCandidate(chain.placeNode);
-        finder.Add({technique, cell, digit, std::move(chain.strikes), std::move(why)});
+        finder.Add({technique, cell, digit, std::move(chain.strikes), std::move(why), {}});
     }
 }
 

@@ -59,7 +59,7 @@ void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
                     for (const int b : sides[side])
                         if (a < b && Sees(a, b) && clashA < 0) clashA = a, clashB = b;
                 if (clashA < 0) continue;
-                Step step{Technique::kSimpleColouring, -1, 0, {}, {}};
+                Step step{Technique::kSimpleColouring, -1, 0, {}, {}, {}};
                 for (const int cell : sides[side]) step.strikes.push_back({cell, digit});
                 step.reason = colours + "; " + CellName(clashA) + " and " + CellName(clashB) +
                               " see each other, so the " + (side == 0 ? "first" : "second") +
@@ -67,7 +67,7 @@ void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
                 finder.Add(std::move(step));
             }
             if (finder.Done()) break;
-            Step trap{Technique::kSimpleColouring, -1, 0, {}, {}};
+            Step trap{Technique::kSimpleColouring, -1, 0, {}, {}, {}};
             for (int cell = 0; cell < kCellCount; ++cell) {
                 if (colour[cell] != -1 || !Holds(grid.cells[cell], digit)) continue;
                 bool seen[2] = {false, false};

@@ -33,7 +33,7 @@ void FindFishOn(const Grid& grid, int size, int digit, int baseFirst, int coverF
         for (int i = 0; i < 9; ++i)
             if (chosen & (1u << i)) covers |= places[i];
         if (CountOf(covers) != size) continue;
-        Step step{FishTechnique(size), -1, 0, {}, {}};
+        Step step{FishTechnique(size), -1, 0, {}, {}, {}};
         std::string baseNames, coverNames;
         for (int i = 0; i < 9; ++i) {
             if (chosen & (1u << i))

@@ -10,24 +10,36 @@ using NodeSet = std::bitset<kCandidateCount>;
 
 // What supposing one candidate true implies through the links: a true
 // candidate makes every candidate it sees false, a false one makes its strong
-// partners true.
+// partners true. Each consequence keeps the state it came from (2 * node + 1
+// for a true node, 2 * node for a false one), so that its chain can be shown.
 struct Consequences {
     NodeSet on, off;
+    std::vector<int> from;  // by state; -1 for the supposition
+    const Grid* grid_ = nullptr;
 
     Consequences() = default;
-    Consequences(const Grid& grid, const CandidateLinks& links, int node) {
+    Consequences(const Grid& grid, const CandidateLinks& links, int node)
+        : from(2 * kCandidateCount, -1), grid_(&grid) {
         std::vector<int> queue{2 * node + 1};
         on.set(node);
         for (std::size_t i = 0; i < queue.size(); ++i) {
-            const int n = queue[i] / 2;
-            if (queue[i] % 2 == 0) {
-                for (const int next : links.strong[n])
-                    if (!on[next]) on.set(next), queue.push_back(2 * next + 1);
+            const int state = queue[i];
+            const int n = state / 2;
+            if (state % 2 == 0) {
+                for (const int next : links.strong[n]) {
+                    if (on[next]) continue;
+                    on.set(next);
+                    from[2 * next + 1] = state;
+                    queue.push_back(2 * next + 1);
+                }
                 continue;
             }
             const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
             auto falsify = [&](int next) {
-                if (!off[next]) off.set(next), queue.push_back(2 * next);
+                if (off[next]) return;
+                off.set(next);
+                from[2 * next] = state;
+                queue.push_back(2 * next);
             };
             for (const int peer : Peers(cell))
                 if (links.holding[digit][peer] && CountOf(grid.cells[peer]) > 1)
@@ -36,25 +48,71 @@ struct Consequences {
                 if (d != digit && Holds(grid.cells[cell], d)) falsify(CandidateNode(cell, d));
         }
     }
+
+    // The unit of `a` and `b` where the digit has those two places only.
+    int SharedUnitHolding(int a, int b, int digit) const {
+        for (const int unit : {RowUnit(a), ColumnUnit(a), BoxUnit(a)})
+            for (const int c : UnitCells(unit))
+                if (c == b && CountOf(PlacesOf(*grid_, unit, digit)) == 2) return unit;
+        return SharedUnit(a, b);
+    }
+
+    // The chain from the supposition to `state`, link by link: "4 in column
+    // 3, row 7 ⇒ 4 leaves column 3, row 9 ⇒ 6 in column 3, row 9 ⇒ ...".
+    std::string ChainTo(int state) const {
+        std::vector<int> states;
+        for (int s = state; s >= 0; s = from[s]) states.push_back(s);
+        std::string text;
+        for (auto it = states.rbegin(); it != states.rend(); ++it) {
+            const int n = *it / 2;
+            if (!text.empty()) text += " ⇒ ";
+            text += std::to_string(DigitOfCandidate(n)) + (*it % 2 ? " in " : " leaves ") +
+                    CellName(CellOfCandidate(n));
+            // A false candidate makes its strong partner true: say which link.
+            if (*it % 2 == 0 || it == states.rbegin()) continue;
+            const int before = *(it - 1) / 2;
+            const int a = CellOfCandidate(before), b = CellOfCandidate(n);
+            text += a == b ? " (the cell's other digit)"
+                           : " (the other place in " +
+                                 UnitName(SharedUnitHolding(a, b, DigitOfCandidate(n))) + ")";
+        }
+        return text;
+    }
 };
 
-// Why the supposition cannot hold, or the empty text when nothing shows.
-std::string Impossibility(const Grid& grid, const Consequences& c) {
+// Why the supposition cannot hold, with the chains that show it, or the empty
+// text when nothing shows.
+std::string Impossibility(const Grid& grid, const Consequences& c, std::string& chains) {
+    auto chainsTo = [&](const std::vector<int>& states) {
+        chains.clear();
+        for (const int s : states) chains += (chains.empty() ? "" : "; ") + c.ChainTo(s);
+    };
     const NodeSet both = c.on & c.off;
     if (both.any()) {
-        for (int n = 0; n < kCandidateCount; ++n)
-            if (both[n]) return CandidateName(n) + " would be both true and false";
+        for (int n = 0; n < kCandidateCount; ++n) {
+            if (!both[n]) continue;
+            chainsTo({2 * n + 1, 2 * n});
+            return CandidateName(n) + " would be both true and false";
+        }
     }
     for (int cell = 0; cell < kCellCount; ++cell) {
         const Mask m = grid.cells[cell];
         if (CountOf(m) < 2) continue;
         bool all = true;
-        for (int d = 1; d <= 9 && all; ++d) all = !Holds(m, d) || c.off[CandidateNode(cell, d)];
-        if (all) return CellName(cell) + " would lose every candidate";
+        std::vector<int> states;
+        for (int d = 1; d <= 9 && all; ++d) {
+            if (!Holds(m, d)) continue;
+            all = c.off[CandidateNode(cell, d)];
+            states.push_back(2 * CandidateNode(cell, d));
+        }
+        if (!all) continue;
+        chainsTo(states);
+        return CellName(cell) + " would lose every candidate";
     }
     for (int unit = 0; unit < kUnitCount; ++unit) {
         for (int d = 1; d <= 9; ++d) {
             bool open = false, all = true;
+            std::vector<int> states;
             for (const int cell : UnitCells(unit)) {
                 if (!Holds(grid.cells[cell], d)) continue;
                 if (CountOf(grid.cells[cell]) == 1) {
@@ -63,9 +121,11 @@ std::string Impossibility(const Grid& grid, const Consequences& c) {
                 }
                 open = true;
                 all = all && c.off[CandidateNode(cell, d)];
+                states.push_back(2 * CandidateNode(cell, d));
             }
-            if (open && all)
-                return UnitName(unit) + " would have no place left for " + std::to_string(d);
+            if (!open || !all) continue;
+            chainsTo(states);
+            return UnitName(unit) + " would have no place left for " + std::to_string(d);
         }
     }
     return {};
@@ -88,23 +148,35 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
         const char* joint = i == 0 ? "" : i + 1 == premises.size() ? " or " : ", ";
         cases += joint + CandidateName(premises[i]);
     }
+    // Each case's chain to what they agree on.
+    auto chains = [&](int state) {
+        std::string text;
+        for (std::size_t i = 0; i < premises.size(); ++i)
+            text += " Case " + std::to_string(i + 1) + ": " + all[premises[i]].ChainTo(state) + ".";
+        return text;
+    };
     for (int n = 0; n < kCandidateCount && !finder.Done(); ++n) {
         if (on[n] && CountOf(grid.cells[CellOfCandidate(n)]) > 1) {
             finder.Add({Technique::kForcingChains,
                         CellOfCandidate(n),
                         DigitOfCandidate(n),
                         {},
-                        "Forcing chains: " + what + " (" + cases + "), and each makes " +
-                            CandidateName(n) + " true."});
+                        "Forcing chains: " + what + " (" + cases + ")." + chains(2 * n + 1) +
+                            " Each makes " + CandidateName(n) + " true.",
+                        {}});
             return;
         }
     }
-    Step step{Technique::kForcingChains, -1, 0, {}, {}};
+    Step step{Technique::kForcingChains, -1, 0, {}, {}, {}};
     for (int n = 0; n < kCandidateCount; ++n)
         if (off[n]) step.strikes.push_back({CellOfCandidate(n), DigitOfCandidate(n)});
     if (step.strikes.empty()) return;
-    step.reason = "Forcing chains: " + what + " (" + cases +
-                  "), and each makes the candidates struck here false.";
+    // The chains of the first strike; the others follow alike.
+    const Strike& first = step.strikes.front();
+    step.reason = "Forcing chains: " + what + " (" + cases + ")." +
+                  chains(2 * CandidateNode(first.cell, first.digit)) +
+                  " Each makes the candidates struck here false" +
+                  (step.strikes.size() > 1 ? " (shown for the first)." : ".");
     finder.Add(std::move(step));
 }
 
@@ -125,13 +197,16 @@ void FindForcingChains(const Grid& grid, StepFinder& finder) {
     for (int n = 0; n < kCandidateCount && !finder.Done(); ++n) {
         const Mask m = grid.cells[CellOfCandidate(n)];
         if (!Holds(m, DigitOfCandidate(n)) || CountOf(m) < 2) continue;
-        const std::string why = Impossibility(grid, all[n]);
+        std::string chains;
+        const std::string why = Impossibility(grid, all[n], chains);
         if (why.empty()) continue;
         finder.Add({Technique::kForcingChains,
                     -1,
                     0,
                     {{CellOfCandidate(n), DigitOfCandidate(n)}},
-                    "Forcing chains: if " + CandidateName(n) + " were true, " + why + "."});
+                    "Forcing chains: if " + CandidateName(n) + " were true: " + chains + "; so " +
+                        why + ".",
+                    {}});
     }
     for (int cell = 0; cell < kCellCount && !finder.Done(); ++cell) {
         const Mask m = grid.cells[cell];

@@ -10,7 +10,7 @@ void Lock(const Grid& grid, Technique technique, int from, int within, int digit
     std::vector<int> locked;
     for (const int cell : UnitCells(from))
         if (Holds(grid.cells[cell], digit)) locked.push_back(cell);
-    Step step{technique, -1, 0, {}, {}};
+    Step step{technique, -1, 0, {}, {}, {}};
     for (const int cell : UnitCells(within)) {
         bool inside = false;
         for (const int l : UnitCells(from)) inside = inside || l == cell;

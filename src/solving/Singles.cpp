@@ -41,7 +41,8 @@ void FindNakedSingles(const Grid& grid, StepFinder& finder) {
              cell,
              digit,
              {},
-             "Naked single: " + CellName(cell) + " holds only " + std::to_string(digit) + "."});
+             "Naked single: " + CellName(cell) + " holds only " + std::to_string(digit) + ".",
+             {}});
     }
 }
 
@@ -61,7 +62,8 @@ void FindHiddenSingles(const Grid& grid, Technique kind, StepFinder& finder) {
                         {},
                         "Hidden single in " + UnitName(unit) + ": " + std::to_string(digit) +
                             " fits only " + CellName(cell) + ", which also holds " +
-                            DigitList(grid.cells[cell] & static_cast<Mask>(~Bit(digit))) + "."});
+                            DigitList(grid.cells[cell] & static_cast<Mask>(~Bit(digit))) + ".",
+                        {}});
         }
     }
 }

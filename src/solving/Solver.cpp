@@ -1,5 +1,8 @@
 #include "solving/Solver.h"
 
+#include <algorithm>
+
+#include "solving/Solutions.h"
 #include "solving/Techniques.h"
 
 namespace quillet::solving {
@@ -28,6 +31,11 @@ void Fish(const Grid& grid, StepFinder& finder) {
     FindFish(grid, size, finder);
 }
 
+template <int type>
+void UniqueRectangles(const Grid& grid, StepFinder& finder) {
+    FindUniqueRectangles(grid, type, finder);
+}
+
 // Indexed by Technique: simplest first.
 constexpr FindFunction kFinders[kTechniqueCount] = {
     FindNakedSingles,
@@ -48,11 +56,19 @@ constexpr FindFunction kFinders[kTechniqueCount] = {
     FindXYWings,
     FindXYZWings,
     FindWWings,
+    UniqueRectangles<1>,
+    UniqueRectangles<2>,
+    UniqueRectangles<4>,
+    FindBugPlusOne,
     FindSimpleColouring,
     FindXChains,
     FindXYChains,
     FindAlternatingChains,
+    FindAlsXz,
+    FindAlsXyWings,
     FindForcingChains,
+    FindForcingNets,
+    FindLockedForcingNets,
 };
 
 std::string SolvedTwice(int digit, int unit, int a, int b) {
@@ -87,22 +103,74 @@ std::optional<std::string> FindContradiction(const Grid& grid) {
     return std::nullopt;
 }
 
-std::vector<Step> StepsOf(const Grid& grid, Technique technique, bool all) {
+namespace {
+
+// Whether the grid has one solution, counted when first asked.
+class OneSolution {
+public:
+    explicit OneSolution(const Grid& grid, int known = -1) : grid_(grid), count_(known) {}
+    bool operator()() {
+        if (count_ < 0) count_ = CountSolutions(grid_);
+        return count_ == 1;
+    }
+
+private:
+    const Grid& grid_;
+    int count_;
+};
+
+std::vector<Step> Find(const Grid& grid, Technique technique, bool all, OneSolution& unique) {
+    if (AssumesOneSolution(technique) && !unique()) return {};
     StepFinder finder{all, {}};
     kFinders[static_cast<int>(technique)](grid, finder);
     return std::move(finder.steps);
 }
 
-std::vector<Step> NextSteps(const Grid& grid, bool all) {
+std::vector<Step> Next(const Grid& grid, bool all, OneSolution& unique) {
     for (int t = 0; t < kTechniqueCount; ++t) {
-        std::vector<Step> steps = StepsOf(grid, static_cast<Technique>(t), all);
+        std::vector<Step> steps = Find(grid, static_cast<Technique>(t), all, unique);
         if (!steps.empty()) return steps;
     }
     return {};
 }
 
+// The step's rating on the shared scale. That scale rates hidden singles
+// below naked ones, which are tried first here: a naked single taken while
+// a hidden single was open counts as the hidden single.
+double ScaleOf(const Step& step, const Grid& grid, OneSolution& unique) {
+    if (step.technique != Technique::kNakedSingle) return SharedScaleRating(step);
+    for (const Technique hidden : {Technique::kHiddenSingleBox, Technique::kHiddenSingleRow,
+                                   Technique::kHiddenSingleColumn}) {
+        const std::vector<Step> steps = Find(grid, hidden, false, unique);
+        if (!steps.empty()) return SharedScaleRating(steps.front());
+    }
+    return SharedScaleRating(step);
+}
+
+}  // namespace
+
+std::vector<Step> StepsOf(const Grid& grid, Technique technique, bool all) {
+    OneSolution unique(grid);
+    return Find(grid, technique, all, unique);
+}
+
+std::vector<Step> NextSteps(const Grid& grid, bool all) {
+    OneSolution unique(grid);
+    return Next(grid, all, unique);
+}
+
+bool ClearsAGiven(const Step& step, const Grid& start) {
+    return step.technique == Technique::kNakedSingle && step.placeCell >= 0 &&
+           CountOf(start.cells[step.placeCell]) == 1;
+}
+
 SolveOutcome Solve(Grid& grid, const std::function<void(const Step&)>& onStep) {
     SolveOutcome outcome;
+    const Grid start = grid;
+    // Counted once: every step keeps the one solution, so a grid that has
+    // one keeps it.
+    outcome.solutions = CountSolutions(grid);
+    OneSolution unique(grid, outcome.solutions);
     // Every step strikes at least one candidate, so this ends.
     for (;;) {
         if (const auto fault = FindContradiction(grid)) {
@@ -113,11 +181,14 @@ SolveOutcome Solve(Grid& grid, const std::function<void(const Step&)>& onStep) {
             outcome.solved = true;
             return outcome;
         }
-        const std::vector<Step> steps = NextSteps(grid);
+        const std::vector<Step> steps = Next(grid, false, unique);
         if (steps.empty()) return outcome;
         const Step& step = steps.front();
         if (onStep) onStep(step);
+        const double scale = ScaleOf(step, grid, unique);
         ApplyStep(step, grid);
+        if (ClearsAGiven(step, start)) continue;
+        outcome.sharedScale = std::max(outcome.sharedScale, scale);
         ++outcome.steps;
         outcome.used[static_cast<int>(step.technique)] = true;
         if (step.technique > outcome.hardest) outcome.hardest = step.technique;

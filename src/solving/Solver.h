@@ -22,12 +22,24 @@ std::vector<Step> NextSteps(const Grid& grid, bool all = false);
 // The steps of one technique alone: the first, or every one with `all`.
 std::vector<Step> StepsOf(const Grid& grid, Technique technique, bool all = false);
 
+// The steps of the uniqueness techniques are found only on a grid whose
+// candidates have exactly one solution; NextSteps and StepsOf count them.
+
+// Whether the step only strikes the digit of a cell already solved in
+// `start` (a given) from its peers: the board's housekeeping, not a step
+// of the solution.
+bool ClearsAGiven(const Step& step, const Grid& start);
+
 struct SolveOutcome {
     bool solved = false;
     std::string contradiction;  // why it stopped, when it met one
-    int steps = 0;
+    int steps = 0;              // the givens' housekeeping left out
+    int solutions = 0;          // of the grid it started from: 0, 1 or 2 for several
     bool used[kTechniqueCount] = {};
     Technique hardest = Technique::kNakedSingle;  // of the steps taken
+    // The hardest step on the shared scale (SharedScaleRating); a naked
+    // single taken while a hidden single was open counts as that.
+    double sharedScale = 0.0;
 
     // The difficulty: the rating of the hardest technique needed; 10 for a
     // puzzle these techniques do not finish.

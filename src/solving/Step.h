@@ -27,21 +27,32 @@ enum class Technique {
     kXYWing,
     kXYZWing,
     kWWing,
+    kUniqueRectangle1,
+    kUniqueRectangle2,
+    kUniqueRectangle4,
+    kBugPlusOne,
     kSimpleColouring,
     kXChain,
     kXYChain,
     kAlternatingChain,
+    kAlsXz,
+    kAlsXyWing,
     kForcingChains,
+    kForcingNets,
+    kLockedForcingNets,
 };
-inline constexpr int kTechniqueCount = static_cast<int>(Technique::kForcingChains) + 1;
+inline constexpr int kTechniqueCount = static_cast<int>(Technique::kLockedForcingNets) + 1;
 
 // Groups of techniques by which new puzzles are chosen; `kAids` is what the
 // window's own aids finish and is not a technique of this solver.
 enum class Level { kAids, kBasic, kSubsets, kFishAndWings, kChains };
 
 const char* TechniqueName(Technique technique);
-// The difficulty that needing this technique gives a puzzle, 1.0 to 8.0.
+// The difficulty that needing this technique gives a puzzle, 1.0 to 9.0.
 double TechniqueRating(Technique technique);
+// Whether the technique rests on the puzzle having one solution: the solver
+// takes such steps only once it has counted that it has.
+bool AssumesOneSolution(Technique technique);
 Level LevelOf(Technique technique);
 const char* LevelName(Level level);
 // The level named `name`, if there is one.
@@ -59,8 +70,18 @@ struct Step {
     int placeCell = -1;  // a placement when >= 0
     int placeDigit = 0;
     std::vector<Strike> strikes;
-    std::string reason;  // why, in one or two sentences
+    std::string reason;  // why, in one or two sentences, or one paragraph of links
+    // For the nets: the same as an indented tree, a fact a line over the
+    // facts it rests on; empty for the other techniques.
+    std::string tree;
 };
+
+// The step's place on the scale that solving forums publish their ratings in
+// (Sudoku Explainer's, 1.2 for a hidden single in a box to about 12): the
+// technique's value from that scale's table, or for the chains and nets a
+// value that grows with the links of the step's explanation, fitted to
+// published ratings.
+double SharedScaleRating(const Step& step);
 
 // The reason followed by what the step does, as one paragraph.
 std::string Describe(const Step& step);

@@ -36,7 +36,7 @@ void FindNakedSubsets(const Grid& grid, int size, StepFinder& finder) {
             for (int i = 0; i < 9; ++i)
                 if (chosen & (1u << i)) digits |= grid.cells[cells[i]];
             if (CountOf(digits) != size) continue;
-            Step step{NakedTechnique(size), -1, 0, {}, {}};
+            Step step{NakedTechnique(size), -1, 0, {}, {}, {}};
             std::vector<int> members;
             for (int i = 0; i < 9; ++i) {
                 if (chosen & (1u << i)) {
@@ -78,7 +78,7 @@ void FindHiddenSubsets(const Grid& grid, int size, StepFinder& finder) {
             for (int d = 1; d <= 9; ++d)
                 if (Holds(digits, d)) where |= places[d];
             if (CountOf(where) != size) continue;
-            Step step{HiddenTechnique(size), -1, 0, {}, {}};
+            Step step{HiddenTechnique(size), -1, 0, {}, {}, {}};
             std::vector<int> members;
             for (int i = 0; i < 9; ++i) {
                 if (!(where & (1u << i))) continue;

@@ -33,11 +33,25 @@ void FindFish(const Grid& grid, int size, StepFinder& finder);
 void FindXYWings(const Grid& grid, StepFinder& finder);
 void FindXYZWings(const Grid& grid, StepFinder& finder);
 void FindWWings(const Grid& grid, StepFinder& finder);
+// The uniqueness techniques take it that the grid has one solution: the
+// solver calls them only once it has counted so. `type` 1, 2 or 4.
+void FindUniqueRectangles(const Grid& grid, int type, StepFinder& finder);
+void FindBugPlusOne(const Grid& grid, StepFinder& finder);
 void FindSimpleColouring(const Grid& grid, StepFinder& finder);
 void FindXChains(const Grid& grid, StepFinder& finder);
 void FindXYChains(const Grid& grid, StepFinder& finder);
 void FindAlternatingChains(const Grid& grid, StepFinder& finder);
+// Almost locked sets: open cells of a unit holding one digit more than
+// there are cells, joined by digits that cannot be in both.
+void FindAlsXz(const Grid& grid, StepFinder& finder);
+void FindAlsXyWings(const Grid& grid, StepFinder& finder);
 void FindForcingChains(const Grid& grid, StepFinder& finder);
+// Suppose a candidate true, or false, and follow what it implies on the
+// candidates as they change (singles; with locked candidates too): a
+// supposition that contradicts itself is false, and what every case of a
+// cell, of a digit in a unit or of a candidate agrees on is so.
+void FindForcingNets(const Grid& grid, StepFinder& finder);
+void FindLockedForcingNets(const Grid& grid, StepFinder& finder);
 
 // The candidates of open cells as nodes (CandidateNode), with their
 // strong links: the digit's only other place in a unit, the cell's only

@@ -26,6 +26,7 @@ void FindXYWings(const Grid& grid, StepFinder& finder) {
                           -1,
                           0,
                           StrikesOf(SeenByAll(grid, {a, b}, LowestDigit(z)), LowestDigit(z)),
+                          {},
                           {}};
                 if (step.strikes.empty()) continue;
                 step.reason = "XY-wing: " + Holding(grid, pivot) + " sees " + Holding(grid, a) +
@@ -54,6 +55,7 @@ void FindXYZWings(const Grid& grid, StepFinder& finder) {
                           -1,
                           0,
                           StrikesOf(SeenByAll(grid, {pivot, a, b}, LowestDigit(z)), LowestDigit(z)),
+                          {},
                           {}};
                 if (step.strikes.empty()) continue;
                 step.reason = "XYZ-wing: " + Holding(grid, pivot) + " sees " + Holding(grid, a) +
@@ -86,7 +88,7 @@ void FindWWings(const Grid& grid, StepFinder& finder) {
                     const bool linked = (Sees(p, a) && Sees(q, b)) || (Sees(p, b) && Sees(q, a));
                     if (!linked) continue;
                     Step step{
-                        Technique::kWWing, -1, 0, StrikesOf(SeenByAll(grid, {a, b}, y), y), {}};
+                        Technique::kWWing, -1, 0, StrikesOf(SeenByAll(grid, {a, b}, y), y), {}, {}};
                     if (step.strikes.empty()) continue;
                     step.reason = "W-wing: " + Holding(grid, a) + " and " + Holding(grid, b) +
                                   " are joined by " + UnitName(unit) + ", where " +

@@ -69,6 +69,20 @@ TEST(PuzzleText, LinesTakeEveryBlankCharacterAndAnyLineEnd) {
     EXPECT_EQ(puzzles[1].line, 3);
 }
 
+TEST(PuzzleText, MarksAndTrailersOfOtherProgramsArePassedOver) {
+    // Notepad's byte-order mark, the rating of a rated list after blanks, a
+    // name after a tab, and the Ctrl-Z that closes an old DOS text.
+    const std::string text = "\xEF\xBB\xBF" + std::string(kGivens) + "  9.9\r\n" + kGivens +
+                             "\tname 12; 3\n" + kGivens + "\n\x1A";
+    const auto puzzles = ReadPuzzles(text);
+    ASSERT_EQ(puzzles.size(), 3u);
+    for (const auto& p : puzzles) EXPECT_EQ(AsLine(p), kGivens);
+    // Text glued to the cells is still a fault, and a mark inside the text
+    // is no byte-order mark.
+    EXPECT_THROW(ReadPuzzles(std::string(kGivens) + "9"), TextError);
+    EXPECT_THROW(ReadPuzzles("\n\xEF\xBB\xBF" + std::string(kGivens)), TextError);
+}
+
 TEST(PuzzleText, PencilMarksStayAsTheyStand) {
     const auto puzzles = ReadPuzzles(Fixture("pencil.txt"));
     ASSERT_EQ(puzzles.size(), 1u);

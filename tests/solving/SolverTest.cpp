@@ -4,6 +4,7 @@
 #include <set>
 
 #include "HandMadeGrids.h"
+#include "solving/Solutions.h"
 
 namespace quillet::solving {
 namespace {
@@ -75,8 +76,10 @@ TEST(Solver, CellTextsAreReadAsSetsOfDigits) {
 }
 
 // qqwing's puzzles with their one solution, "givens,solution" a line: no
-// step may place a wrong digit or strike a right one.
-void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Technique>& used) {
+// step may place a wrong digit or strike a right one. Where a technique of
+// `everyStep` is taken, each of its steps there is checked too.
+void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Technique>& used,
+                           int count = 200, const std::set<Technique>& everyStep = {}) {
     std::ifstream in(std::string(QUILLET_SOLVING_FIXTURE_DIR) + "/" + file);
     std::string line;
     int puzzles = 0, solved = 0;
@@ -89,6 +92,11 @@ void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Tech
         Grid grid = GridFromPuzzleLine(givens);
         const SolveOutcome outcome = Solve(grid, [&](const Step& step) {
             used.insert(step.technique);
+            if (everyStep.count(step.technique)) {
+                for (const Step& other : StepsOf(grid, step.technique, true))
+                    for (const Strike& s : other.strikes)
+                        EXPECT_NE(s.digit, right(s.cell)) << givens << ": " << Describe(other);
+            }
             if (step.placeCell >= 0) {
                 EXPECT_EQ(step.placeDigit, right(step.placeCell))
                     << givens << ": " << Describe(step);
@@ -100,7 +108,7 @@ void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Tech
         ++puzzles;
         solved += outcome.solved ? 1 : 0;
     }
-    EXPECT_EQ(puzzles, 200);
+    EXPECT_EQ(puzzles, count);
     EXPECT_GE(solved, mustSolve) << file;
 }
 
@@ -113,6 +121,78 @@ TEST(Solver, NoWrongStepOnQqwingPuzzles) {
                               Technique::kWWing, Technique::kSimpleColouring, Technique::kXChain,
                               Technique::kXYChain, Technique::kAlternatingChain})
         EXPECT_TRUE(used.count(t)) << TechniqueName(t);
+}
+
+// Rated puzzles whose hardest step is a unique rectangle or BUG+1.
+TEST(Solver, UniquenessStepsAreRightOnPuzzlesWithOneSolution) {
+    std::set<Technique> used;
+    CheckAgainstSolutions("uniqueness.csv", 20, used, 20);
+    for (const Technique t : {Technique::kUniqueRectangle1, Technique::kUniqueRectangle2,
+                              Technique::kUniqueRectangle4, Technique::kBugPlusOne})
+        EXPECT_TRUE(used.count(t)) << TechniqueName(t);
+}
+
+// Rated puzzles that the chains leave unfinished.
+TEST(Solver, ForcingNetsFinishPuzzlesWithoutAWrongStep) {
+    std::set<Technique> used;
+    CheckAgainstSolutions("forcing-nets.csv", 10, used, 10);
+    EXPECT_TRUE(used.count(Technique::kForcingNets));
+    // A step of a net says every fact and the rule it follows, and shows
+    // them again as a tree.
+    std::ifstream in(std::string(QUILLET_SOLVING_FIXTURE_DIR) + "/forcing-nets.csv");
+    std::string line;
+    std::getline(in, line);
+    Grid grid = GridFromPuzzleLine(line.substr(0, 81));
+    std::vector<Step> steps = NextSteps(grid);
+    for (; !steps.empty() && steps.front().technique < Technique::kForcingNets;
+         steps = NextSteps(grid))
+        ApplyStep(steps.front(), grid);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_GE(steps.front().technique, Technique::kForcingNets);
+    EXPECT_NE(steps.front().reason.find(" ⇒ "), std::string::npos) << steps.front().reason;
+    EXPECT_NE(steps.front().tree.find("\n  "), std::string::npos) << steps.front().tree;
+    EXPECT_TRUE(StepsOf(FullGrid(), Technique::kForcingNets, true).empty());
+    // Where the nets are the simplest technique, every step of either kind
+    // of net is right, not only the one taken.
+    const std::string solution = line.substr(82);
+    for (const Technique t : {Technique::kForcingNets, Technique::kLockedForcingNets}) {
+        const std::vector<Step> every = StepsOf(grid, t, true);
+        EXPECT_FALSE(every.empty()) << TechniqueName(t);
+        for (const Step& step : every) {
+            if (step.placeCell >= 0) {
+                EXPECT_EQ(step.placeDigit,
+                          solution[RowMajorIndex(CellOfColumnMajor(step.placeCell))] - '0')
+                    << Describe(step);
+            }
+            for (const Strike& s : step.strikes)
+                EXPECT_NE(s.digit, solution[RowMajorIndex(CellOfColumnMajor(s.cell))] - '0')
+                    << Describe(step);
+        }
+    }
+}
+
+// Rated puzzles that need almost locked sets before the forcing chains.
+TEST(Solver, AlmostLockedSetsStrikeOnlyWrongDigits) {
+    std::set<Technique> used;
+    CheckAgainstSolutions("almost-locked-sets.csv", 12, used, 12,
+                          {Technique::kAlsXz, Technique::kAlsXyWing});
+    EXPECT_TRUE(used.count(Technique::kAlsXz));
+    EXPECT_TRUE(used.count(Technique::kAlsXyWing));
+}
+
+TEST(Solver, SolutionsAreCountedToTwo) {
+    Grid puzzle = GridFromPuzzleLine(
+        "......6....82...392.73......5......46....8.....4...273..39......7....4.55....2...");
+    EXPECT_EQ(CountSolutions(puzzle), 1);
+    Grid solution;
+    ASSERT_TRUE(FindOnlySolution(puzzle, solution));
+    EXPECT_TRUE(solution.Solved());
+    EXPECT_EQ(FindContradiction(solution), std::nullopt);
+    EXPECT_EQ(CountSolutions(FullGrid()), 2);
+    EXPECT_EQ(CountSolutions(FullGrid(), 5), 5);
+    puzzle.cells[At(2, 1)] = Bit(6);  // 6 twice in row 1
+    EXPECT_EQ(CountSolutions(puzzle), 0);
+    EXPECT_FALSE(FindOnlySolution(puzzle, solution));
 }
 
 }  // namespace

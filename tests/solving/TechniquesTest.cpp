@@ -213,5 +213,40 @@ TEST(Techniques, AlternatingChainMixesCellAndUnitLinks) {
     EXPECT_EQ(step.strikes.size(), 1u);
 }
 
+TEST(Techniques, UniquenessOnlyWhereTheGridHasOneSolution) {
+    // Three corners of 1 and 2 over two boxes, the fourth with 3 as well: the
+    // pattern of type 1, but a grid of full cells has many solutions.
+    Grid grid = FullGrid();
+    Set(grid, 1, 1, "12");
+    Set(grid, 4, 1, "12");
+    Set(grid, 1, 2, "12");
+    Set(grid, 4, 2, "123");
+    EXPECT_TRUE(StepsOf(grid, Technique::kUniqueRectangle1, true).empty());
+    EXPECT_TRUE(StepsOf(grid, Technique::kUniqueRectangle2, true).empty());
+}
+
+TEST(Techniques, AlsXzNeedsARestrictedCommonDigit) {
+    // Column 1, row 1 (1, 2) and column 1, rows 5 and 6 (1, 2, 3 between
+    // them) are almost locked sets whose 1s all see each other: one set loses
+    // 1 and is locked, so 2 is in column 1, row 1 or row 6.
+    Grid grid = FullGrid();
+    Set(grid, 1, 1, "12");
+    Set(grid, 1, 5, "13");
+    Set(grid, 1, 6, "23");
+    const std::vector<Step> steps = StepsOf(grid, Technique::kAlsXz, true);
+    bool struck = false;
+    for (const Step& step : steps) {
+        struck = struck || Strikes(step, At(1, 2), 2);
+        for (const int row : {1, 5, 6})
+            for (int d = 1; d <= 9; ++d) EXPECT_FALSE(Strikes(step, At(1, row), d));
+    }
+    EXPECT_TRUE(struck);
+    // Apart, with no digit whose places all see each other, they make none.
+    Grid apart = FullGrid();
+    Set(apart, 1, 1, "12");
+    Set(apart, 9, 9, "13");
+    EXPECT_TRUE(StepsOf(apart, Technique::kAlsXz, true).empty());
+}
+
 }  // namespace
 }  // namespace quillet::solving

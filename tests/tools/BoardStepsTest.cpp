@@ -61,7 +61,8 @@ TEST(BoardSteps, APlacementTheBoardRefusesEndsTheCommand) {
                              ColumnMajorIndex({3, 5}),
                              4,
                              {{ColumnMajorIndex({1, 1}), 4}},
-                             "A step."};
+                             "A step.",
+                             {}};
     const auto before = board.Cells();
     try {
         ApplyStepToBoard(step, board, "step 7");

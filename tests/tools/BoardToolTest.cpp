@@ -101,10 +101,22 @@ TEST(BoardTool, CheckTellsConsistencyAndTheRoundsOfTheAids) {
     const auto good = RunTool({"check", dir / "p.cgd"});
     EXPECT_EQ(good.status, 0);
     EXPECT_NE(good.out.find("consistent, 23 cells solved, 58 open"), std::string::npos) << good.out;
+    EXPECT_NE(good.out.find("p.cgd: one solution\n"), std::string::npos) << good.out;
+    const std::string open = std::string(kGivens).replace(6, 1, ".").replace(11, 1, ".");
+    const auto several = RunTool({"import", "-o", dir / "o.cgd"}, open);
+    EXPECT_EQ(several.status, 0);
+    EXPECT_EQ(several.err, "quillet-board: standard input: the puzzle has several solutions\n");
+    EXPECT_NE(RunTool({"check", dir / "o.cgd"}).out.find("o.cgd: several solutions\n"),
+              std::string::npos);
     EXPECT_NE(good.out.find("23 solved digits are still candidates"), std::string::npos);
     EXPECT_NE(good.out.find("the aids finish it in"), std::string::npos) << good.out;
 
-    ASSERT_EQ(RunTool({"import", "-o", dir / "d.cgd"}, kTwinGivens).status, 0);
+    // A doubtful puzzle is imported with a note, the clash named.
+    const auto twin = RunTool({"import", "-o", dir / "d.cgd"}, kTwinGivens);
+    ASSERT_EQ(twin.status, 0);
+    EXPECT_EQ(twin.err,
+              "quillet-board: standard input: column 9, row 1: 6 twice in row 1, also at column 7, "
+              "row 1\nquillet-board: standard input: the puzzle has no solution\n");
     const auto bad = RunTool({"check", dir / "d.cgd"});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(

@@ -103,8 +103,14 @@ TEST(SolveCommands, SolveFinishesOrStopsWithTheBoardSoFar) {
     ASSERT_EQ(RunTool({"import", "-o", dir / "p.cgd"}, kGivens).status, 0);
     const auto solved = RunTool({"solve", "--steps", "-o", dir / "s.cgd", dir / "p.cgd"});
     ASSERT_EQ(solved.status, 0) << solved.out;
-    EXPECT_EQ(solved.out.rfind("1. Naked single: ", 0), 0u);
-    EXPECT_NE(solved.out.find("\nSolved in "), std::string::npos);
+    // The givens' strikes come first, unnumbered; the count is of the rest.
+    EXPECT_EQ(solved.out.rfind("- Naked single: ", 0), 0u) << solved.out;
+    const std::size_t last = solved.out.rfind("\n", solved.out.find("\nSolved in ") - 1);
+    const std::string lastStep =
+        solved.out.substr(last + 1, solved.out.find(". ", last) - last - 1);
+    EXPECT_NE(solved.out.find("\nSolved in " + lastStep + " steps;"), std::string::npos)
+        << solved.out;
+    EXPECT_EQ(solved.out.find("\n- ", solved.out.find("\n1. ")), std::string::npos);
     EXPECT_EQ(RunTool({"export", dir / "s.cgd"}).out, std::string(kSolution) + "\n");
 
     WriteBytes(dir / "full.cgd", BoardOf(FullCells()));
@@ -118,6 +124,8 @@ TEST(SolveCommands, SolveFinishesOrStopsWithTheBoardSoFar) {
     EXPECT_EQ(RunTool({"hint", "--apply", "--all", dir / "p.cgd"}).status, 2);
     EXPECT_EQ(RunTool({"hint", "-o", dir / "x.cgd", dir / "p.cgd"}).status, 2);
     EXPECT_EQ(RunTool({"new", "--level", "hardest"}).status, 2);
+    EXPECT_EQ(RunTool({"new", "--level", "12.5"}).status, 2);
+    EXPECT_EQ(RunTool({"new", "--level", "5.0-4.0"}).status, 2);
 }
 
 TEST(SolveCommands, RateGivesOneLinePerPuzzle) {
@@ -127,14 +135,25 @@ TEST(SolveCommands, RateGivesOneLinePerPuzzle) {
     const std::string first = rated.out.substr(0, rated.out.find('\n'));
     EXPECT_EQ(first.substr(0, 2), "1\t");
     EXPECT_NE(first.find("\tbasic\t"), std::string::npos) << first;
+    // The last field: the rating on the shared scale, hidden singles at most.
+    EXPECT_EQ(first.substr(first.rfind('\t')), "\t1.5") << first;
     EXPECT_NE(rated.out.find("\n2\t-\tcontradiction\t1 is solved twice in row 1"),
               std::string::npos)
         << rated.out;
+    // Two solutions are marked, not rated as the hardest puzzles.
+    const std::string open = std::string(kGivens).replace(6, 1, ".").replace(11, 1, ".");
+    EXPECT_EQ(RunTool({"rate"}, open).out, "1\t-\tseveral solutions\tat least two\n");
 
     ScratchDir dir;
     ASSERT_EQ(RunTool({"new", "--level", "basic", "--seed", "3", "-o", dir / "n"}).status, 0);
     const auto level = RunTool({"rate", dir / "n.cgd"});
     EXPECT_NE(level.out.find("\tbasic\t"), std::string::npos) << level.out;
+    // A range of the shared scale picks puzzles whose rating lies in it.
+    ASSERT_EQ(RunTool({"new", "--level", "2.6-3.4", "--seed", "3", "-o", dir / "r"}).status, 0);
+    const std::string ranged = RunTool({"rate", dir / "r.cgd"}).out;
+    const double scale = std::stod(ranged.substr(ranged.rfind('\t') + 1));
+    EXPECT_GE(scale, 2.6) << ranged;
+    EXPECT_LE(scale, 3.4) << ranged;
 }
 
 }  // namespace

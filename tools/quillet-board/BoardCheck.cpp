@@ -1,6 +1,7 @@
 #include "BoardCheck.h"
 
 #include "files/Escaped.h"
+#include "solving/Solutions.h"
 
 namespace quillet::board_tool {
 
@@ -58,6 +59,13 @@ std::vector<BoardFault> FindContradictions(const CandidateBoard& board) {
         solved.push_back(p);
     });
     return faults;
+}
+
+std::string SolutionsInWords(const CandidateBoard& board) {
+    const auto grid = solving::GridFromBoard(board);
+    if (!grid) return {};
+    const int count = solving::CountSolutions(*grid);
+    return count == 0 ? "no solution" : count == 1 ? "one solution" : "several solutions";
 }
 
 int CountPendingEliminations(const CandidateBoard& board) {

@@ -19,6 +19,11 @@ struct BoardFault {
 // order; of two cells solved alike the later one is named.
 std::vector<BoardFault> FindContradictions(const CandidateBoard& board);
 
+// How many ways the board's candidates can be completed, in words: "no
+// solution", "one solution" or "several solutions" (counted to two); the
+// empty text when a cell's text is not a set of digits 1-9.
+std::string SolutionsInWords(const CandidateBoard& board);
+
 // Solved cells whose digit a peer (a cell of the same row, column or box)
 // still holds as a candidate: eliminations that "OK?" would still make.
 int CountPendingEliminations(const CandidateBoard& board);

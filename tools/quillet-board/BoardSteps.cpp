@@ -21,10 +21,12 @@ void ApplyStepToBoard(const solving::Step& step, CandidateBoard& board, const st
 solving::SolveOutcome SolveOnBoard(CandidateBoard& board, solving::Grid& grid,
                                    const std::function<void(int, const solving::Step&)>& shown) {
     int n = 0;
+    const solving::Grid start = grid;
     return solving::Solve(grid, [&](const solving::Step& step) {
-        ++n;
-        if (shown) shown(n, step);
-        ApplyStepToBoard(step, board, "step " + std::to_string(n));
+        const bool given = solving::ClearsAGiven(step, start);
+        n += given ? 0 : 1;
+        if (shown) shown(given ? 0 : n, step);
+        ApplyStepToBoard(step, board, given ? "a given" : "step " + std::to_string(n));
     });
 }
 

@@ -26,7 +26,8 @@ void ApplyStepToBoard(const solving::Step& step, CandidateBoard& board,
 
 // The steps of `solve`: the solver takes them on `grid`, the board's
 // candidates, and each is applied to the board as well. `shown` sees each
-// step with its number before it is applied to either.
+// step with its number before it is applied to either; the strikes of the
+// cells solved at the start (the givens) are not counted and come with 0.
 solving::SolveOutcome SolveOnBoard(
     CandidateBoard& board, solving::Grid& grid,
     const std::function<void(int, const solving::Step&)>& shown = {});

@@ -1,5 +1,6 @@
 #include "BoardTool.h"
 
+#include <cctype>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -51,7 +52,10 @@ boards out. Puzzle texts run row by row, board files column by column.
       per file; 9-line grids with or without box borders; .sdk and .ss files;
       pencil-mark grids of 81 candidate strings. --index N picks the Nth
       puzzle of the text (default 1). --propagate strikes the givens from
-      their peers as one press of "OK?" does.
+      their peers as one press of "OK?" does. A puzzle whose givens clash, or
+      that has no solution or several, is written all the same, with a note
+      on standard error. A byte-order mark, a closing Ctrl-Z (0x1A) and text
+      after the 81 cells of a line (a rating, a name) are passed over.
   export [--format line|grid|pencil] FILE.cgd
       Writes the solved cells as an 81-character line (default) or a 9-line
       grid, "." for open cells, or the whole board as a pencil-mark grid that
@@ -66,8 +70,9 @@ boards out. Puzzle texts run row by row, board files column by column.
       LEVEL: aids (the default), basic, subsets, fish-and-wings or chains.
       The same seed S makes the same puzzles.
   check FILE.cgd
-      Tells whether the board is consistent and whether the aids alone would
-      finish it.
+      Tells whether the board is consistent (naming clashing digits), whether
+      its candidates leave no solution, one or several, and whether the aids
+      alone would finish it.
   hint [--all] [--apply [-o OUT.cgd]] FILE.cgd
       Explains the next logical step on the board's own candidates, simplest
       technique first. --all lists every step of that technique; --apply
@@ -77,8 +82,10 @@ boards out. Puzzle texts run row by row, board files column by column.
       the board so far); --steps prints each. -o writes the board reached.
   rate [FILE|-]
       For each puzzle of the text (or the board file FILE.cgd), one line:
-      number, difficulty (1.0 to 8.0; 10.0 when stuck), level and the
-      hardest technique needed.
+      number, difficulty (1.0 to 9.0; 10.0 when stuck), level and the
+      hardest technique needed, and the rating on the scale that solving
+      forums share (Sudoku Explainer's); "-" and "no solution" or "several
+      solutions" for a puzzle that has not exactly one.
 
   --help      show this text
   --version   show the version
@@ -115,6 +122,14 @@ int Import(const CommandLine& line, ToolStreams& io) {
                          std::to_string(count) + " puzzles of the text");
     WindowBoard board;
     PutCells(picked.cells, board.Board());
+    // A doubtful puzzle is still written: the note tells what is wrong.
+    const std::vector<BoardFault> clashes = FindContradictions(board.Board());
+    for (const BoardFault& clash : clashes)
+        io.err << "quillet-board: " << name << ": " << CellName(clash.cell) << ": " << clash.what
+               << "\n";
+    const std::string solutions = SolutionsInWords(board.Board());
+    if (solutions != "one solution")
+        io.err << "quillet-board: " << name << ": the puzzle has " << solutions << "\n";
     if (line.Has("--propagate")) board.ApplyCheck();
     const std::string out = line.Value("-o", "-");
     WriteBoard(out == "-" ? out : WithBoardExtension(out), board.Board(), io.out);
@@ -159,6 +174,7 @@ int Check(const CommandLine& line, ToolStreams& io) {
     int solved = 0;
     ForEachCellColumnMajor([&](CellPos p) { solved += board.Cell(p).size() == 1 ? 1 : 0; });
     io.out << path << ": consistent, " << solved << " cells solved, " << 81 - solved << " open\n";
+    io.out << path << ": " << SolutionsInWords(board) << "\n";
     if (const int pending = CountPendingEliminations(board))
         io.out << path << ": " << pending
                << (pending == 1 ? " solved digit is still a candidate"
@@ -180,6 +196,24 @@ int Check(const CommandLine& line, ToolStreams& io) {
     return 0;
 }
 
+// "6.5" or "4.0-5.5": ratings on the shared scale, low to high.
+bool ParseScaleRange(const std::string& text, double& low, double& high) {
+    auto number = [](const std::string& part, double& value) {
+        if (part.empty() || part.size() > 4) return false;
+        std::size_t used = 0;
+        try {
+            value = std::stod(part, &used);
+        } catch (const std::exception&) {
+            return false;
+        }
+        return used == part.size() && value >= 1.0 && value <= 12.0 &&
+               std::isdigit(static_cast<unsigned char>(part.front()));
+    };
+    const std::size_t dash = text.find('-');
+    if (dash == std::string::npos) return number(text, low) && number(text, high);
+    return number(text.substr(0, dash), low) && number(text.substr(dash + 1), high) && low <= high;
+}
+
 std::string NumberedName(const std::string& base, int n, int count) {
     std::string digits = std::to_string(n);
     const std::size_t width = std::max<std::size_t>(2, std::to_string(count).size());
@@ -199,18 +233,24 @@ int New(const CommandLine& line, ToolStreams& io) {
     solving::Level level = solving::Level::kAids;
     const bool leveled = line.values.count("--level") > 0;
     if (leveled && line.Has("--any")) throw UsageError("new: --any and --level exclude each other");
-    if (leveled && !solving::ParseLevel(line.Value("--level", ""), level))
+    double low = 0, high = 0;
+    const std::string levelText = line.Value("--level", "");
+    const bool scaled = leveled && ParseScaleRange(levelText, low, high);
+    if (leveled && !scaled && !solving::ParseLevel(levelText, level))
         throw UsageError(
-            "new: --level takes aids, basic, subsets, fish-and-wings or chains, not '" +
-            line.Value("--level", "") + "'");
+            "new: --level takes aids, basic, subsets, fish-and-wings, chains or a rating "
+            "range such as 4.0-5.5 (1.0 to 12.0), not '" +
+            levelText + "'");
 
     PuzzleMaker maker(seed);
     std::ostream& report = out == "-" ? io.err : io.out;
     for (int n = 1; n <= count; ++n) {
         CandidateBoard board;
         const MadePuzzle made =
-            leveled ? maker.Next([level](const MadePuzzle& p) { return PuzzleHasLevel(p, level); })
-                    : maker.Next(!line.Has("--any"));
+            scaled ? maker.Next([=](const MadePuzzle& p) { return PuzzleInScale(p, low, high); })
+            : leveled
+                ? maker.Next([level](const MadePuzzle& p) { return PuzzleHasLevel(p, level); })
+                : maker.Next(!line.Has("--any"));
         PutCells(made.cells, board);
         const std::string name = out == "-"   ? out
                                  : count == 1 ? WithBoardExtension(out)

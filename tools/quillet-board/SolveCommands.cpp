@@ -1,5 +1,6 @@
 #include "SolveCommands.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 
@@ -48,10 +49,14 @@ int OpenCells(const Grid& grid) {
     return open;
 }
 
-std::string Rating(const solving::SolveOutcome& outcome) {
+std::string OneDecimal(double value) {
     char number[16];
-    std::snprintf(number, sizeof number, "%.1f", outcome.Difficulty());
+    std::snprintf(number, sizeof number, "%.1f", value);
     return number;
+}
+
+std::string Rating(const solving::SolveOutcome& outcome) {
+    return OneDecimal(outcome.Difficulty());
 }
 
 }  // namespace
@@ -77,11 +82,10 @@ int Hint(const CommandLine& line, ToolStreams& io) {
                   "candidates.\n";
         return 1;
     }
-    if (steps.size() == 1) {
-        io.out << solving::Describe(steps.front()) << "\n";
-    } else {
-        for (std::size_t i = 0; i < steps.size(); ++i)
-            io.out << i + 1 << ". " << solving::Describe(steps[i]) << "\n";
+    // A net follows its paragraph as a tree, to be checked fact by fact.
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (steps.size() > 1) io.out << i + 1 << ". ";
+        io.out << solving::Describe(steps[i]) << "\n" << steps[i].tree;
     }
     if (apply) {
         ApplyStepToBoard(steps.front(), board);
@@ -107,7 +111,10 @@ int Solve(const CommandLine& line, ToolStreams& io) {
     const bool show = line.Has("--steps");
     const solving::SolveOutcome outcome =
         SolveOnBoard(board, read.grid, [&](int n, const Step& step) {
-            if (show) io.out << n << ". " << solving::Describe(step) << "\n";
+            // The givens' own strikes are no steps: shown, not numbered.
+            if (show)
+                io.out << (n > 0 ? std::to_string(n) + ". " : "- ") << solving::Describe(step)
+                       << "\n";
         });
     const std::string out = line.Value("-o", "");
     if (!out.empty()) WriteBoard(out == "-" ? out : WithBoardExtension(out), board, io.out);
@@ -139,6 +146,10 @@ std::string RateLine(const std::string& name, const CandidateBoard& board) {
     ReadBoard read = Candidates(board);
     if (!read.contradiction.empty()) return name + "\t-\tcontradiction\t" + read.contradiction;
     const solving::SolveOutcome outcome = solving::Solve(read.grid);
+    if (outcome.solutions == 0)
+        return name + "\t-\tno solution\t" +
+               (outcome.contradiction.empty() ? "the givens allow none" : outcome.contradiction);
+    if (outcome.solutions > 1) return name + "\t-\tseveral solutions\tat least two";
     if (!outcome.contradiction.empty())
         return name + "\t-\tcontradiction\t" + outcome.contradiction;
     if (!outcome.solved)
@@ -146,7 +157,7 @@ std::string RateLine(const std::string& name, const CandidateBoard& board) {
                std::to_string(OpenCells(read.grid)) + " cells open";
     return name + "\t" + Rating(outcome) + "\t" +
            solving::LevelName(solving::LevelOf(outcome.hardest)) + "\t" +
-           solving::TechniqueName(outcome.hardest);
+           solving::TechniqueName(outcome.hardest) + "\t" + OneDecimal(outcome.sharedScale);
 }
 
 }  // namespace
@@ -170,18 +181,38 @@ int Rate(const CommandLine& line, ToolStreams& io) {
     return 0;
 }
 
-bool PuzzleHasLevel(const MadePuzzle& puzzle, solving::Level level) {
+namespace {
+
+// Whether the steps solve the puzzle to its solution and the outcome pleases.
+template <typename Wanted>
+bool SolvedAs(const MadePuzzle& puzzle, Wanted wanted) {
     CandidateBoard board;
     PutCells(puzzle.cells, board);
-    if (level == solving::Level::kAids) return AidsFinish(puzzle.cells, puzzle.solution);
     Grid grid = *solving::GridFromBoard(board);
     const solving::SolveOutcome outcome = solving::Solve(grid);
-    if (!outcome.solved || solving::LevelOf(outcome.hardest) != level) return false;
+    if (!outcome.solved || !wanted(outcome)) return false;
     std::string finished;
     for (int i = 0; i < kCellCount; ++i)
         finished += static_cast<char>(
             '0' + solving::LowestDigit(grid.cells[ColumnMajorIndex(CellOfRowMajor(i))]));
     return finished == puzzle.solution;
+}
+
+}  // namespace
+
+bool PuzzleHasLevel(const MadePuzzle& puzzle, solving::Level level) {
+    if (level == solving::Level::kAids) return AidsFinish(puzzle.cells, puzzle.solution);
+    return SolvedAs(puzzle, [level](const solving::SolveOutcome& outcome) {
+        return solving::LevelOf(outcome.hardest) == level;
+    });
+}
+
+bool PuzzleInScale(const MadePuzzle& puzzle, double low, double high) {
+    return SolvedAs(puzzle, [low, high](const solving::SolveOutcome& outcome) {
+        // Both are tenths: compare them as such.
+        const double tenths = std::round(outcome.sharedScale * 10);
+        return tenths >= std::round(low * 10) && tenths <= std::round(high * 10);
+    });
 }
 
 }  // namespace quillet::board_tool

@@ -17,5 +17,8 @@ int Rate(const CommandLine& line, ToolStreams& io);
 // Whether the puzzle's hardest needed technique lies in `level` and the
 // steps lead to its solution (`kAids`: whether the window's aids finish it).
 bool PuzzleHasLevel(const MadePuzzle& puzzle, solving::Level level);
+// Whether the steps lead to the puzzle's solution and its hardest step lies
+// from `low` to `high` on the shared scale (SharedScaleRating).
+bool PuzzleInScale(const MadePuzzle& puzzle, double low, double high);
 
 }  // namespace quillet::board_tool

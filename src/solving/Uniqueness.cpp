@@ -1,0 +1,187 @@
+#include <algorithm>
+
+#include "solving/Techniques.h"
+
+namespace quillet::solving {
+
+namespace {
+
+// What the uniqueness steps rest on, said in each of them.
+constexpr const char* kOneSolution =
+    " The givens have exactly one solution (counted), so the board cannot end in a pattern whose "
+    "digits could trade places.";
+
+// Four open cells at the corners of a rectangle over two rows, two columns
+// and two boxes: were they left with the same two digits, those could swap
+// and the puzzle would have two solutions.
+struct Rectangle {
+    std::array<int, 4> cells;  // two rows: [0] [1] above [2] [3]
+
+    std::string Names() const { return CellList({cells[0], cells[1], cells[2], cells[3]}); }
+};
+
+std::vector<Rectangle> Rectangles(const Grid& grid) {
+    std::vector<Rectangle> found;
+    for (int r1 = 1; r1 <= 9; ++r1)
+        for (int r2 = r1 + 1; r2 <= 9; ++r2)
+            for (int c1 = 1; c1 <= 9; ++c1)
+                for (int c2 = c1 + 1; c2 <= 9; ++c2) {
+                    const bool band = (r1 - 1) / 3 == (r2 - 1) / 3;
+                    const bool stack = (c1 - 1) / 3 == (c2 - 1) / 3;
+                    if (band == stack) continue;  // four boxes, or one
+                    const Rectangle r{{ColumnMajorIndex({c1, r1}), ColumnMajorIndex({c2, r1}),
+                                       ColumnMajorIndex({c1, r2}), ColumnMajorIndex({c2, r2})}};
+                    Mask common = kAllDigits;
+                    bool open = true;
+                    for (const int cell : r.cells) {
+                        common &= grid.cells[cell];
+                        open = open && CountOf(grid.cells[cell]) > 1;
+                    }
+                    if (open && CountOf(common) >= 2) found.push_back(r);
+                }
+    return found;
+}
+
+std::string Pair(Mask xy) { return DigitList(xy); }
+
+// Type 1: three corners hold only x and y; the fourth cannot be either.
+void TypeOne(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) {
+    int roof = -1, floors = 0;
+    for (const int cell : r.cells) {
+        if (grid.cells[cell] == xy)
+            ++floors;
+        else
+            roof = cell;
+    }
+    if (floors != 3 || roof < 0) return;
+    Step step{Technique::kUniqueRectangle1, -1, 0, {}, {}, {}};
+    for (Mask m = xy; m; m &= static_cast<Mask>(m - 1))
+        step.strikes.push_back({roof, LowestDigit(m)});
+    step.reason = "Unique rectangle (type 1): " + r.Names() + " hold " + Pair(xy) +
+                  ", three of "
+                  "them nothing else; were " +
+                  CellName(roof) + " " + Pair(xy) +
+                  " too, the two "
+                  "digits could swap." +
+                  kOneSolution;
+    finder.Add(std::move(step));
+}
+
+// Type 2: two corners hold only x and y, the other two x, y and one same z:
+// one of those is z, so z leaves every cell that sees both.
+void TypeTwo(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) {
+    std::vector<int> roofs;
+    Mask extra = 0;
+    for (const int cell : r.cells) {
+        if (grid.cells[cell] == xy) continue;
+        roofs.push_back(cell);
+        extra |= grid.cells[cell] & static_cast<Mask>(~xy);
+        if (CountOf(grid.cells[cell]) != 3) return;
+    }
+    if (roofs.size() != 2 || CountOf(extra) != 1) return;
+    const int z = LowestDigit(extra);
+    Step step{Technique::kUniqueRectangle2,
+              -1,
+              0,
+              StrikesOf(SeenByAll(grid, {roofs[0], roofs[1]}, z), z),
+              {},
+              {}};
+    if (step.strikes.empty()) return;
+    step.reason = "Unique rectangle (type 2): " + r.Names() + " hold " + Pair(xy) + "; " +
+                  CellName(roofs[0]) + " and " + CellName(roofs[1]) + " also hold " +
+                  std::to_string(z) + ", and one of them must be " + std::to_string(z) +
+                  " or the two digits could swap." + kOneSolution;
+    finder.Add(std::move(step));
+}
+
+// Type 4: two corners hold only x and y; in a unit of the other two, x has
+// no other place, so one of them is x and neither can be y.
+void TypeFour(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) {
+    std::vector<int> roofs;
+    for (const int cell : r.cells)
+        if (grid.cells[cell] != xy) roofs.push_back(cell);
+    if (roofs.size() != 2 || !Sees(roofs[0], roofs[1])) return;
+    for (Mask m = xy; m && !finder.Done(); m &= static_cast<Mask>(m - 1)) {
+        const int x = LowestDigit(m);
+        const int y = LowestDigit(static_cast<Mask>(xy & ~Bit(x)));
+        for (const int unit : {RowUnit(roofs[0]), ColumnUnit(roofs[0]), BoxUnit(roofs[0])}) {
+            const auto& cells = UnitCells(unit);
+            if (std::find(cells.begin(), cells.end(), roofs[1]) == cells.end()) continue;
+            if (CountOf(PlacesOf(grid, unit, x)) != 2) continue;
+            finder.Add({Technique::kUniqueRectangle4,
+                        -1,
+                        0,
+                        {{roofs[0], y}, {roofs[1], y}},
+                        "Unique rectangle (type 4): " + r.Names() + " hold " + Pair(xy) + "; " +
+                            std::to_string(x) + " goes in " + CellName(roofs[0]) + " or " +
+                            CellName(roofs[1]) + ", its only places in " + UnitName(unit) +
+                            ", so were either " + std::to_string(y) +
+                            ", the two digits could swap." + kOneSolution,
+                        {}});
+            break;
+        }
+    }
+}
+
+template <typename Type>
+void EachRectangle(const Grid& grid, StepFinder& finder, Type type) {
+    for (const Rectangle& r : Rectangles(grid)) {
+        Mask common = kAllDigits;
+        for (const int cell : r.cells) common &= grid.cells[cell];
+        for (Mask a = common; a && !finder.Done(); a &= static_cast<Mask>(a - 1))
+            for (Mask b = static_cast<Mask>(a & (a - 1)); b && !finder.Done();
+                 b &= static_cast<Mask>(b - 1))
+                type(grid, r, static_cast<Mask>((a & -a) | (b & -b)), finder);
+        if (finder.Done()) return;
+    }
+}
+
+}  // namespace
+
+void FindUniqueRectangles(const Grid& grid, int type, StepFinder& finder) {
+    if (type == 1) EachRectangle(grid, finder, TypeOne);
+    if (type == 2) EachRectangle(grid, finder, TypeTwo);
+    if (type == 4) EachRectangle(grid, finder, TypeFour);
+}
+
+// Every open cell holds two digits but one, which holds three, and every
+// digit has two places in each unit but for one of those three: without it
+// the board would be a pattern with no solution or more than one, so the
+// odd cell takes that digit.
+void FindBugPlusOne(const Grid& grid, StepFinder& finder) {
+    int odd = -1;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const int n = CountOf(grid.cells[cell]);
+        if (n == 1 || n == 2) continue;
+        if (n != 3 || odd >= 0) return;
+        odd = cell;
+    }
+    if (odd < 0) return;
+    for (Mask m = grid.cells[odd]; m; m &= static_cast<Mask>(m - 1)) {
+        const int digit = LowestDigit(m);
+        Grid rest = grid;
+        rest.cells[odd] &= static_cast<Mask>(~Bit(digit));
+        bool pattern = true;
+        for (int unit = 0; unit < kUnitCount && pattern; ++unit)
+            for (int d = 1; d <= 9 && pattern; ++d) {
+                int open = 0;
+                for (const int cell : UnitCells(unit))
+                    open += CountOf(rest.cells[cell]) == 2 && Holds(rest.cells[cell], d) ? 1 : 0;
+                pattern = open == 0 || open == 2;
+            }
+        if (!pattern) continue;
+        finder.Add({Technique::kBugPlusOne,
+                    odd,
+                    digit,
+                    {},
+                    "BUG+1: every open cell holds two digits but " + CellName(odd) + " (" +
+                        DigitList(grid.cells[odd]) + "), and without its " + std::to_string(digit) +
+                        " every digit would have two places in each of its units, a pattern "
+                        "with no solution or several." +
+                        kOneSolution,
+                    {}});
+        return;
+    }
+}
+
+}  // namespace quillet::solving
