@@ -1,6 +1,7 @@
 #include "board/BoardState.h"
 
 #include "board/Placement.h"
+#include "board/Strike.h"
 
 namespace quillet {
 
@@ -13,6 +14,15 @@ void BoardState::SetUndoAvailable(bool available) {
 bool BoardState::PlaceDigit(int d) {
     if (!PlaceDigitOnBoard(board_, board_.Selection(), d, &snapshot_)) {
         informer_.Inform(kCannotPlaceMessage);
+        return false;
+    }
+    SetUndoAvailable(true);
+    return true;
+}
+
+bool BoardState::StrikeCandidates(std::span<const CellPos> cells, std::span<const int> digits) {
+    if (!StrikeCandidatesOnBoard(board_, cells, digits, &snapshot_)) {
+        informer_.Inform(kCannotStrikeMessage);
         return false;
     }
     SetUndoAvailable(true);

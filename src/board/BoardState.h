@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 
 #include "board/BoardSnapshot.h"
 #include "board/CandidateBoard.h"
@@ -9,6 +10,7 @@
 namespace quillet {
 
 inline constexpr const char* kCannotPlaceMessage = "その数字は入力できません。";
+inline constexpr const char* kCannotStrikeMessage = "その候補は消せません。";
 
 // The board with its line buffer and the one-step undo: what a placement
 // reads and writes.
@@ -32,6 +34,10 @@ public:
     // Returns false, after informing the user, when d is not a digit 1..9 or
     // the cell does not hold it; nothing is changed then.
     bool PlaceDigit(int d);
+    // Strikes candidates as one step by the rule of board/Strike.h, keeping
+    // the board before it in the line buffer, as a placement does; undo is then
+    // available. Returns false, after informing the user, when the rule refuses.
+    bool StrikeCandidates(std::span<const CellPos> cells, std::span<const int> digits);
     // Restores the board from the line buffer; undo is then no longer available.
     void UndoLast();
 

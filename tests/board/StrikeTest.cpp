@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "BoardTestSupport.h"
+#include "board/BoardState.h"
+#include "board/Strike.h"
+
+namespace quillet {
+namespace {
+
+using testing::AllCells;
+using testing::RecordingInformer;
+
+class StrikeTest : public ::testing::Test {
+protected:
+    bool Strike(std::vector<CellPos> cells, std::vector<int> digits) {
+        return state.StrikeCandidates(cells, digits);
+    }
+    CandidateBoard& board() { return state.Board(); }
+
+    RecordingInformer informer;
+    BoardState state{informer};
+};
+
+TEST_F(StrikeTest, StrikesEveryDigitFromEveryCellAsOneStepThatUndoTakesBack) {
+    board().SetCell({3, 7}, "2");
+    const auto before = AllCells(board());
+    ASSERT_TRUE(Strike({{1, 1}, {9, 9}, {3, 7}}, {4, 8}));
+    EXPECT_EQ(board().Cell({1, 1}), "1235679");
+    EXPECT_EQ(board().Cell({9, 9}), "1235679");
+    EXPECT_EQ(board().Cell({3, 7}), "2");  // holds neither: unchanged
+    EXPECT_EQ(board().Cell({1, 2}), "123456789");
+    EXPECT_TRUE(state.UndoAvailable());
+    EXPECT_TRUE(informer.texts.empty());
+    state.UndoLast();
+    EXPECT_EQ(AllCells(board()), before);
+}
+
+TEST_F(StrikeTest, RefusesWithoutTouchingBoardOrLineBuffer) {
+    board().SetCell({2, 2}, "5");
+    board().SetCell({4, 4}, "56");
+    board().SetCell({6, 6}, "");
+    const auto before = AllCells(board());
+    const struct {
+        std::vector<CellPos> cells;
+        std::vector<int> digits;
+    } refused[] = {
+        {{{1, 1}}, {0}},             // not a digit
+        {{{1, 1}}, {10}},            // not a digit
+        {{{1, 1}, {10, 1}}, {3}},    // off the board
+        {{{2, 2}}, {5}},             // would empty a solved cell
+        {{{1, 1}, {4, 4}}, {5, 6}},  // would empty a cell, even beside a good strike
+        {{{2, 2}, {6, 6}}, {7}},     // nothing to strike
+        {{}, {1}},                   // nothing to strike
+        {{{1, 1}}, {}},              // nothing to strike
+    };
+    for (const auto& [cells, digits] : refused) {
+        EXPECT_FALSE(Strike(cells, digits));
+        EXPECT_EQ(AllCells(board()), before);
+    }
+    EXPECT_FALSE(state.UndoAvailable());
+    EXPECT_TRUE(state.Snapshot().Lines().empty());
+    EXPECT_EQ(informer.texts, std::vector<std::string>(std::size(refused), kCannotStrikeMessage));
+}
+
+TEST_F(StrikeTest, OnThePlainBoardWithoutALineBuffer) {
+    const std::vector<CellPos> cells{{5, 5}};
+    const std::vector<int> digits{1, 9};
+    ASSERT_TRUE(StrikeCandidatesOnBoard(board(), cells, digits));
+    EXPECT_EQ(board().Cell({5, 5}), "2345678");
+}
+
+}  // namespace
+}  // namespace quillet
