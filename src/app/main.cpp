@@ -1,10 +1,12 @@
 #include <QApplication>
+#include <QDBusConnection>
 #include <QIcon>
 
 #include <cstdio>
 #include <vector>
 
 #include "app/AccessibilityStatus.h"
+#include "app/BoardBus.h"
 #include "app/ModalDialogs.h"
 #include "app/StartupOptions.h"
 #include "drawing/Fonts.h"
@@ -38,6 +40,9 @@ int main(int argc, char* argv[]) {
     quillet::InstallFontSubstitutions();
     quillet::ModalDialogs dialogs;
     quillet::TForm1 form1(dialogs);
+    // Without a session bus the board is simply not offered.
+    quillet::BoardBus boardBus(form1, QDBusConnection::sessionBus());
+    boardBus.OfferAfterFirstPaint();
     form1.show();
     form1.activateWindow();
     // Qt has taken its own arguments out; what is left is ours, as bytes.

@@ -53,6 +53,8 @@ public:
     // what a screen reader's "press" on a cell runs.
     void PressCell(CellPos cell);
     CellPos HighlightedCell() const { return current_; }
+    // Highlights one cell, as a left press on it does, without the press.
+    void HighlightCell(CellPos cell) { MoveHighlight(cell, false); }
     // The highlighted rectangle (the highlighted cell is one of its corners).
     QRect HighlightedRange() const;
     // The client-area rectangle of grid cell (col, row), 0 being the header.

@@ -1,6 +1,7 @@
 #include "windows/main/Unit1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
@@ -102,6 +103,36 @@ void TForm1::OpenExamined(const HandedFile& file) {
     // the one in the name box.
     if (!FileListBox1->SelectStoredName(file.name)) FileListBox1->ShowNameInEdit(file.name);
     FileCommandDone(files_.LoadStoredBoard(state_, file.name));
+}
+
+std::optional<bool> TForm1::PlaceFromOutside(CellPos at, int digit) {
+    if (!TakesInput()) return std::nullopt;
+    if (!at.IsOnBoard()) return false;
+    bool placed = false;
+    RunCommand([&] {
+        // As a left press selects, without the press's own placing of a
+        // solved cell's digit.
+        state_.Board().SetSelection(at);
+        SG1->HighlightCell(at);
+        WriteSelectionToPanel();
+        lastDecidePlaced_ = false;
+        PopupDigitClick(digit);
+        placed = lastDecidePlaced_;
+    });
+    return placed;
+}
+
+std::optional<bool> TForm1::StrikeFromOutside(std::span<const CellPos> cells,
+                                              std::span<const int> digits) {
+    if (!TakesInput()) return std::nullopt;
+    bool struck = false;
+    RunCommand([&] { struck = state_.StrikeCandidates(cells, digits); });
+    return struck;
+}
+
+bool TForm1::TakesInput() const {
+    return runningCommands_ == 0 && !QApplication::activeModalWidget() &&
+           !QApplication::activePopupWidget();
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
@@ -227,8 +258,14 @@ void TForm1::ConnectCommands() {
     });
     connect(SG1, &BoardGrid::ContextMenuRequested, PopupMenu1,
             [this](const QPoint& at) { RunCommand([this, at] { PopupMenu1->popup(at); }); });
-    state_.Board().SetCellWrittenHandler([this](CellPos pos) { SG1->UpdateCell(pos); });
-    state_.SetUndoChangedHandler([this](bool available) { Button5->setEnabled(available); });
+    state_.Board().SetCellWrittenHandler([this](CellPos pos) {
+        SG1->UpdateCell(pos);
+        emit BoardTouched();
+    });
+    state_.SetUndoChangedHandler([this](bool available) {
+        Button5->setEnabled(available);
+        emit BoardTouched();
+    });
 }
 
 void TForm1::StartUp() {
@@ -247,7 +284,11 @@ void TForm1::RunCommand(const std::function<void()>& command, bool showForeseenE
     // assistive technology's press, a keyboard shortcut of the platform) must
     // still read 1..9, as after leaving the selector.
     SpinEdit1->Normalise();
+    ++runningCommands_;
     const std::optional<CommandFailure> failure = RunGuarded(command);
+    --runningCommands_;
+    // Only a command moves the selection.
+    emit BoardTouched();
     if (!failure || (failure->foreseen && !showForeseenErrors)) return;
     // Even the error box may fail when memory is short; the program goes on.
     RunGuarded([&] { dialogs_.ShowError(this, WithFullStop(failure->message)); });
@@ -268,7 +309,7 @@ int TForm1::SelectorValue() const { return SpinEdit1->Value(); }
 
 void TForm1::SetSelectorValue(int value) { SpinEdit1->SetValue(value); }
 
-void TForm1::Decide() { RunDecide(state_, *this); }
+void TForm1::Decide() { lastDecidePlaced_ = RunDecide(state_, *this); }
 
 void TForm1::Button1Click() { state_.Board().ResetAll(); }
 

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <span>
 
 #include "aids/DecidePath.h"
 #include "board/BoardState.h"
@@ -34,6 +36,7 @@ public:
     ~TForm1() override;
 
     BoardState& State() { return state_; }
+    const BoardState& State() const { return state_; }
 
     // Opens a file the desktop hands over (the command line's): a board file
     // has its directory listed, is chosen there and loads as Load loads it; a
@@ -41,6 +44,16 @@ public:
     // STEM.cgd in the text's directory. Anything else changes nothing, and
     // the error box says why.
     void OpenHandedFile(const std::string& path);
+
+    // Commands from outside the window (the session bus), run as its own:
+    // one at a time, guarded, refusals and errors in its boxes. Placing
+    // selects the cell and runs the pop-up digit; striking takes candidates
+    // off as one step that "戻る" takes back. Each tells whether the board
+    // took it, or nothing while the window takes no input (a box, the
+    // congratulation window or the pop-up menu is open): no command then.
+    std::optional<bool> PlaceFromOutside(CellPos at, int digit);
+    std::optional<bool> StrikeFromOutside(std::span<const CellPos> cells,
+                                          std::span<const int> digits);
 
     // DecidePath: the digit selector and the one way the window places digits.
     int SelectorValue() const override;
@@ -76,6 +89,11 @@ public:
     // Keeps FileListBox1 in step with the board directory.
     DirectoryFollower* FileListFollower;
 
+signals:
+    // The cells, the selection or whether "戻る" is enabled may have changed;
+    // sent often (for every cell written), so a receiver gathers them.
+    void BoardTouched();
+
 protected:
     void changeEvent(QEvent* event) override;
     // A drop of what OpenHandedFile opens, or of a puzzle text, is taken;
@@ -94,6 +112,7 @@ private:
     // (for a CommandError only when `showForeseenErrors`).
     void RunCommand(const std::function<void()>& command, bool showForeseenErrors = true);
     void WriteSelectionToPanel();
+    bool TakesInput() const;
     void OpenExamined(const HandedFile& file);
     // Tells of a save or load that had no name, or ends the command with its
     // error as any command ends; true when it was done.
@@ -115,6 +134,9 @@ private:
     Dialogs& dialogs_;
     BoardFiles files_;
     BoardState state_;
+    // Commands under way: more than one only inside a box a command opened.
+    int runningCommands_ = 0;
+    bool lastDecidePlaced_ = false;
 };
 
 }  // namespace quillet

@@ -1,0 +1,148 @@
+#include "app/BoardBus.h"
+
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMetaType>
+#include <QEvent>
+#include <QTimer>
+#include <string_view>
+#include <vector>
+
+#include "windows/main/Unit1.h"
+
+namespace quillet {
+
+static_assert(std::string_view(QUILLET_APP_ID ".Board") == "io.github.quillet.quillet.Board",
+              "the interface is named after the application id");
+
+QDBusArgument& operator<<(QDBusArgument& argument, const BusCell& cell) {
+    argument.beginStructure();
+    argument << cell.column << cell.row;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, BusCell& cell) {
+    argument.beginStructure();
+    argument >> cell.column >> cell.row;
+    argument.endStructure();
+    return argument;
+}
+
+BoardBus::BoardBus(TForm1& window, QDBusConnection bus, QObject* parent)
+    : QObject(parent), window_(window), bus_(std::move(bus)) {
+    qDBusRegisterMetaType<BusCell>();
+    qDBusRegisterMetaType<QList<BusCell>>();
+    qDBusRegisterMetaType<QList<QByteArray>>();
+    window_.installEventFilter(this);
+}
+
+QString BoardBus::PrimaryName() { return QStringLiteral(QUILLET_APP_ID); }
+
+QString BoardBus::WindowName(qint64 pid) {
+    return QStringLiteral(QUILLET_APP_ID ".Window_%1").arg(pid);
+}
+
+void BoardBus::OfferAfterFirstPaint() { waitingForPaint_ = true; }
+
+bool BoardBus::Offer() {
+    if (offered_ || !bus_.isConnected()) return offered_;
+    if (!bus_.registerObject(QString::fromLatin1(kObjectPath), this,
+                             QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
+                                 QDBusConnection::ExportAllProperties))
+        return false;
+    const QString name = WindowName(QCoreApplication::applicationPid());
+    if (!bus_.registerService(name)) {
+        bus_.unregisterObject(QString::fromLatin1(kObjectPath));
+        return false;
+    }
+    offered_ = true;
+    published_ = Current();
+    connect(&window_, &TForm1::BoardTouched, this, &BoardBus::Touched);
+    TakePrimaryName(window_.isActiveWindow());
+    return true;
+}
+
+void BoardBus::TakePrimaryName(bool replacing) {
+    // Taken from another window only when this one is activated; at the
+    // start only when no window holds it.
+    bus_.interface()->registerService(PrimaryName(),
+                                      replacing ? QDBusConnectionInterface::ReplaceExistingService
+                                                : QDBusConnectionInterface::DontQueueService,
+                                      QDBusConnectionInterface::AllowReplacement);
+}
+
+bool BoardBus::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_) {
+        if (event->type() == QEvent::Paint && waitingForPaint_) {
+            waitingForPaint_ = false;
+            // After the paint has reached the screen, not inside it.
+            QTimer::singleShot(0, this, [this] { Offer(); });
+        } else if (event->type() == QEvent::WindowActivate && offered_) {
+            TakePrimaryName(true);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QList<QByteArray> BoardBus::Cells() const {
+    QList<QByteArray> cells;
+    cells.reserve(kCellCount);
+    for (const CandidateString& cell : window_.State().Board().Cells())
+        cells.append(QByteArray(cell.data(), static_cast<qsizetype>(cell.size())));
+    return cells;
+}
+
+int BoardBus::SelectedColumn() const { return window_.State().Board().Selection().col; }
+
+int BoardBus::SelectedRow() const { return window_.State().Board().Selection().row; }
+
+bool BoardBus::UndoAvailable() const { return window_.State().UndoAvailable(); }
+
+bool BoardBus::Place(int column, int row, int digit) {
+    const CellPos at{column, row};
+    if (!at.IsOnBoard() || digit < 1 || digit > 9) {
+        if (calledFromDBus())
+            sendErrorReply(QDBusError::InvalidArgs,
+                           QStringLiteral("column, row and digit are each 1..9"));
+        return false;
+    }
+    return Answer(window_.PlaceFromOutside(at, digit));
+}
+
+bool BoardBus::Strike(const QList<BusCell>& cells, const QList<int>& digits) {
+    std::vector<CellPos> positions;
+    positions.reserve(static_cast<std::size_t>(cells.size()));
+    for (const BusCell& cell : cells) positions.push_back({cell.column, cell.row});
+    const std::vector<int> struck(digits.begin(), digits.end());
+    return Answer(window_.StrikeFromOutside(positions, struck));
+}
+
+bool BoardBus::Answer(std::optional<bool> taken) {
+    if (!taken && calledFromDBus())
+        sendErrorReply(QString::fromLatin1(kBusyError),
+                       QStringLiteral("the window is showing a box or a menu"));
+    return taken.value_or(false);
+}
+
+BoardBus::Published BoardBus::Current() const {
+    const BoardState& state = window_.State();
+    return {state.Board().Cells(), state.Board().Selection(), state.UndoAvailable()};
+}
+
+void BoardBus::Touched() {
+    if (publishQueued_) return;
+    publishQueued_ = true;
+    QTimer::singleShot(0, this, &BoardBus::PublishIfChanged);
+}
+
+void BoardBus::PublishIfChanged() {
+    publishQueued_ = false;
+    Published now = Current();
+    if (now == published_) return;
+    published_ = std::move(now);
+    emit Changed();
+}
+
+}  // namespace quillet

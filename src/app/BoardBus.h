@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QList>
+#include <QObject>
+#include <array>
+#include <optional>
+
+#include "board/CandidateBoard.h"
+
+class QDBusArgument;
+
+namespace quillet {
+
+class TForm1;
+
+// A board cell as the bus carries it, (ii): column and row, 1..9 each.
+struct BusCell {
+    int column = 0;
+    int row = 0;
+};
+QDBusArgument& operator<<(QDBusArgument& argument, const BusCell& cell);
+const QDBusArgument& operator>>(const QDBusArgument& argument, BusCell& cell);
+
+// The main window's board on the session bus, for the coach and for
+// quillet-board: read and watched there, changed only through the window's
+// own commands. Each window owns the name APPID.Window_PID; the one activated
+// last also owns APPID (when it closes, no other takes it back, so a client
+// that finds APPID unowned takes any APPID.Window_ name). Object kObjectPath,
+// interface APPID.Board.
+class BoardBus : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "io.github.quillet.quillet.Board")
+    // The 81 texts exactly as the cells hold them, column by column from the
+    // top left, as in a board file.
+    Q_PROPERTY(QList<QByteArray> Cells READ Cells)
+    // The selection; a column or row of 10 lies off the board.
+    Q_PROPERTY(int SelectedColumn READ SelectedColumn)
+    Q_PROPERTY(int SelectedRow READ SelectedRow)
+    // Whether "戻る" is enabled.
+    Q_PROPERTY(bool UndoAvailable READ UndoAvailable)
+
+public:
+    static constexpr const char* kObjectPath = "/io/github/quillet/quillet/Board";
+    static constexpr const char* kBusyError = "io.github.quillet.quillet.Error.Busy";
+
+    BoardBus(TForm1& window, QDBusConnection bus, QObject* parent = nullptr);
+
+    // Offers the board once the window has painted for the first time, so
+    // that the start-up does not wait for the bus.
+    void OfferAfterFirstPaint();
+    // Registers the object and the window's name now. False, and nothing
+    // offered, without a bus or when the name is taken.
+    bool Offer();
+
+    static QString PrimaryName();
+    static QString WindowName(qint64 pid);
+
+    QList<QByteArray> Cells() const;
+    int SelectedColumn() const;
+    int SelectedRow() const;
+    bool UndoAvailable() const;
+
+public slots:
+    // Selects (column, row) and runs the pop-up digit `digit`, refusal box
+    // included; true when the digit was placed.
+    bool Place(int column, int row, int digit);
+    // Strikes `digits` from `cells` as one step that "戻る" takes back; true
+    // when the board took it, else the window's box told why.
+    bool Strike(const QList<quillet::BusCell>& cells, const QList<int>& digits);
+
+signals:
+    // Cells, selection or "戻る" changed: at most once per turn of the event
+    // loop, and only for a real change.
+    void Changed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // A command cannot start while the window takes no input; the caller
+    // hears so.
+    bool Answer(std::optional<bool> taken);
+    void Touched();
+    void PublishIfChanged();
+    void TakePrimaryName(bool replacing);
+
+    struct Published {
+        std::array<CandidateString, kCellCount> cells;
+        CellPos selection;
+        bool undoAvailable = false;
+        friend bool operator==(const Published&, const Published&) = default;
+    };
+    Published Current() const;
+
+    TForm1& window_;
+    QDBusConnection bus_;
+    bool offered_ = false;
+    bool waitingForPaint_ = false;
+    bool publishQueued_ = false;
+    Published published_;
+};
+
+}  // namespace quillet
+
+Q_DECLARE_METATYPE(quillet::BusCell)
