@@ -16,6 +16,7 @@
 #include "SolveCommands.h"
 #include "ToolErrors.h"
 #include "ToolInput.h"
+#include "WindowLink.h"
 #include "WindowPath.h"
 #include "files/BoardFileName.h"
 
@@ -56,11 +57,11 @@ boards out. Puzzle texts run row by row, board files column by column.
       that has no solution or several, is written all the same, with a note
       on standard error. A byte-order mark, a closing Ctrl-Z (0x1A) and text
       after the 81 cells of a line (a rating, a name) are passed over.
-  export [--format line|grid|pencil] FILE.cgd
+  export [--format line|grid|pencil] FILE.cgd | --window
       Writes the solved cells as an 81-character line (default) or a 9-line
       grid, "." for open cells, or the whole board as a pencil-mark grid that
       import reads back exactly.
-  show FILE.cgd
+  show FILE.cgd | --window
       Prints the board as a pencil-mark grid.
   new [--count N] [--seed S] [--any | --level LEVEL] [-o NAME.cgd]
       Makes N puzzles (default 1) with exactly one solution into NAME.cgd, or
@@ -69,7 +70,7 @@ boards out. Puzzle texts run row by row, board files column by column.
       puzzle. --level takes puzzles whose hardest needed technique is of
       LEVEL: aids (the default), basic, subsets, fish-and-wings or chains.
       The same seed S makes the same puzzles.
-  check FILE.cgd
+  check FILE.cgd | --window
       Tells whether the board is consistent (naming clashing digits), whether
       its candidates leave no solution, one or several, and whether the aids
       alone would finish it.
@@ -87,6 +88,9 @@ boards out. Puzzle texts run row by row, board files column by column.
       forums share (Sudoku Explainer's); "-" and "no solution" or "several
       solutions" for a puzzle that has not exactly one.
 
+  --window    export, show and check read the board of the open Quillet
+              window (the one activated last) instead of FILE.cgd; without
+              a window they say so and exit with 1
   --help      show this text
   --version   show the version
 
@@ -98,9 +102,23 @@ Exit status: 0 success, 1 bad input (the message names the line and column
 of the fault), 2 a command line that is not understood.
 )";
 
-RowMajorCells LoadCells(const std::string& path) {
+// The board of the command: FILE, or the open window's with --window.
+// Returns the name its messages go by.
+std::string LoadCommandBoard(const CommandLine& line, ToolStreams& io, CandidateBoard& board) {
+    if (!line.Has("--window")) {
+        const std::string& path = line.operands.front();
+        Named(path, [&] { LoadBoardFile(path, board); });
+        return path;
+    }
+    if (!io.window) throw InputError("no Quillet window is open");
+    io.window->ReadBoard(board);
+    return "window";
+}
+
+RowMajorCells LoadCells(const CommandLine& line, ToolStreams& io, std::string* name = nullptr) {
     CandidateBoard board;
-    Named(path, [&] { LoadBoardFile(path, board); });
+    const std::string loaded = LoadCommandBoard(line, io, board);
+    if (name) *name = loaded;
     return TakeCells(board);
 }
 
@@ -140,8 +158,8 @@ int Export(const CommandLine& line, ToolStreams& io) {
     const std::string format = line.Value("--format", "line");
     if (format != "line" && format != "grid" && format != "pencil")
         throw UsageError("export: --format takes line, grid or pencil, not '" + format + "'");
-    const std::string& path = line.operands.front();
-    const RowMajorCells cells = LoadCells(path);
+    std::string path;
+    const RowMajorCells cells = LoadCells(line, io, &path);
     io.out << Named(path, [&] {
         if (format == "grid") return CompactGridText(cells);
         return format == "pencil" ? PencilGridText(cells) : LineText(cells);
@@ -150,7 +168,7 @@ int Export(const CommandLine& line, ToolStreams& io) {
 }
 
 int Show(const CommandLine& line, ToolStreams& io) {
-    const RowMajorCells cells = LoadCells(line.operands.front());
+    const RowMajorCells cells = LoadCells(line, io);
     io.out << DisplayGridText(cells, io.utf8Terminal ? GridStyle::kBoxDrawing : GridStyle::kAscii);
     return 0;
 }
@@ -161,10 +179,9 @@ std::string Where(const BoardFault& fault) {
 }
 
 int Check(const CommandLine& line, ToolStreams& io) {
-    const std::string& path = line.operands.front();
     WindowBoard window;
     CandidateBoard& board = window.Board();
-    Named(path, [&] { LoadBoardFile(path, board); });
+    const std::string path = LoadCommandBoard(line, io, board);
     const std::vector<BoardFault> faults = FindContradictions(board);
     if (!faults.empty()) {
         io.out << path << ": not consistent\n";
@@ -273,10 +290,10 @@ struct Command {
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands{
         {"import", {{"-o", "--index"}, {"--propagate"}, 1}, false, Import},
-        {"export", {{"--format"}, {}, 1}, true, Export},
-        {"show", {{}, {}, 1}, true, Show},
+        {"export", {{"--format"}, {"--window"}, 1}, true, Export},
+        {"show", {{}, {"--window"}, 1}, true, Show},
         {"new", {{"-o", "--count", "--seed", "--level"}, {"--any"}, 0}, false, New},
-        {"check", {{}, {}, 1}, true, Check},
+        {"check", {{}, {"--window"}, 1}, true, Check},
         {"hint", {{"-o"}, {"--apply", "--all"}, 1}, true, Hint},
         {"solve", {{"-o"}, {"--steps"}, 1}, true, Solve},
         {"rate", {{}, {}, 1}, false, Rate},
@@ -303,7 +320,9 @@ int Dispatch(const std::vector<std::string>& args, ToolStreams& io) {
         if (args.front() != command.name) continue;
         const CommandLine line = ParseCommandLine(
             command.name, std::vector<std::string>(args.begin() + 1, args.end()), command.grammar);
-        if (command.needsOperand && line.operands.empty())
+        if (line.Has("--window") && !line.operands.empty())
+            throw UsageError(std::string(command.name) + ": --window takes no board file");
+        if (command.needsOperand && line.operands.empty() && !line.Has("--window"))
             throw UsageError(std::string(command.name) + ": a board file FILE.cgd is needed");
         return command.run(line, io);
     }

@@ -6,12 +6,17 @@
 
 namespace quillet::board_tool {
 
+class WindowLink;
+
 struct ToolStreams {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
     // Whether standard output is a terminal that shows UTF-8.
     bool utf8Terminal = false;
+    // The open window's board for --window; none, and --window finds no
+    // window, when not given.
+    WindowLink* window = nullptr;
 };
 
 // Runs the tool on its arguments (without the program name). Returns the exit

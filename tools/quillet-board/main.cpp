@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "BoardTool.h"
+#include "BusWindowLink.h"
 
 namespace {
 
@@ -31,8 +32,9 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const bool utf8 = ::isatty(STDOUT_FILENO) == 1 && LocaleIsUtf8();
+    quillet::board_tool::BusWindowLink window;
     const int status =
-        quillet::board_tool::RunBoardTool(args, {std::cin, std::cout, std::cerr, utf8});
+        quillet::board_tool::RunBoardTool(args, {std::cin, std::cout, std::cerr, utf8, &window});
     std::cout.flush();
     return std::cout.good() ? status : 1;
 }

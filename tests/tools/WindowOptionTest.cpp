@@ -1,0 +1,101 @@
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "PrivateSessionBus.h"
+#include "ScratchWindow.h"
+#include "app/BoardBus.h"
+
+using namespace quillet;
+using namespace quillet::testing;
+
+namespace {
+
+struct ToolOutput {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+}  // namespace
+
+// quillet-board --window against the real window, offered on a session bus of
+// the test's own: the tool runs as a process of its own while the window
+// answers it, and must see exactly what the window's Save would write.
+class WindowOptionTest : public ScratchWindowTest {
+    Q_OBJECT
+
+    // Runs the tool on `bus`; the event loop runs meanwhile.
+    static ToolOutput RunTool(PrivateSessionBus& on, const QStringList& arguments) {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), on.Address());
+        tool.setProcessEnvironment(environment);
+        QSignalSpy finished(&tool, &QProcess::finished);
+        tool.start(QStringLiteral(QUILLET_BOARD_EXECUTABLE), arguments);
+        if (!finished.wait(kEventDeadlineMs)) return {};
+        return {tool.exitCode(), tool.readAllStandardOutput(), tool.readAllStandardError()};
+    }
+
+    // The board saved by the window's own "Save", as the file commands read it.
+    QString Saved() {
+        form->Edit1->setText(QStringLiteral("saved.cgd"));
+        form->Button3->click();
+        return window->Path(QStringLiteral("saved.cgd"));
+    }
+
+private slots:
+    void init() {
+        bus = std::make_unique<PrivateSessionBus>();
+        QVERIFY2(bus->IsRunning(), "dbus-daemon did not start");
+        QVERIFY(OpenWindow(false));
+        offered = std::make_unique<BoardBus>(*form, bus->Connect(QStringLiteral("window")));
+        QVERIFY(offered->Offer());
+    }
+    void cleanup() {
+        offered.reset();
+        CloseWindow();
+        bus.reset();
+    }
+
+    void readsTheBoardTheWindowWouldSave() {
+        board().SetCell({1, 1}, "5");
+        board().SetCell({4, 1}, "5");  // a clash in row 1, for check to name
+        board().SetCell({9, 9}, "19");
+        const QString file = Saved();
+        for (const QStringList& command :
+             {QStringList{QStringLiteral("show")},
+              QStringList{QStringLiteral("export"), QStringLiteral("--format=pencil")},
+              QStringList{QStringLiteral("check")}}) {
+            const ToolOutput fromWindow =
+                RunTool(*bus, command + QStringList{QStringLiteral("--window")});
+            ToolOutput fromFile = RunTool(*bus, command + QStringList{file});
+            QCOMPARE(fromWindow.status, fromFile.status);
+            QVERIFY2(!fromWindow.out.isEmpty(), fromWindow.err.constData());
+            QCOMPARE(fromWindow.out, fromFile.out.replace(QFile::encodeName(file), "window"));
+        }
+    }
+
+    void withoutAWindowOneLineAndExitOne() {
+        PrivateSessionBus empty;
+        QVERIFY(empty.IsRunning());
+        const ToolOutput run = RunTool(empty, {QStringLiteral("show"), QStringLiteral("--window")});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QByteArray("quillet-board: no Quillet window is open\n"));
+        QCOMPARE(RunTool(empty, {QStringLiteral("show"), QStringLiteral("--window"),
+                                 QStringLiteral("b.cgd")})
+                     .status,
+                 2);
+    }
+
+private:
+    std::unique_ptr<PrivateSessionBus> bus;
+    std::unique_ptr<BoardBus> offered;
+};
+
+QTEST_MAIN(WindowOptionTest)
+#include "WindowOptionTest.moc"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <memory>
+
+#include "WindowLink.h"
+
+namespace quillet::board_tool {
+
+// The window's board as the window offers it on the user's session bus. Qt's
+// bus needs an application object, made on first use so that the commands
+// without --window start as quickly as before.
+class BusWindowLink : public WindowLink {
+public:
+    BusWindowLink();
+    ~BusWindowLink() override;
+    void ReadBoard(CandidateBoard& board) override;
+
+private:
+    int argc_ = 1;
+    char name_[14] = "quillet-board";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QCoreApplication> application_;
+};
+
+}  // namespace quillet::board_tool
