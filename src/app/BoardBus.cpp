@@ -16,24 +16,24 @@ namespace quillet {
 static_assert(std::string_view(QUILLET_APP_ID ".Board") == "io.github.quillet.quillet.Board",
               "the interface is named after the application id");
 
-QDBusArgument& operator<<(QDBusArgument& argument, const BusCell& cell) {
+QDBusArgument& operator<<(QDBusArgument& argument, const BusStrike& strike) {
     argument.beginStructure();
-    argument << cell.column << cell.row;
+    argument << strike.column << strike.row << strike.digit;
     argument.endStructure();
     return argument;
 }
 
-const QDBusArgument& operator>>(const QDBusArgument& argument, BusCell& cell) {
+const QDBusArgument& operator>>(const QDBusArgument& argument, BusStrike& strike) {
     argument.beginStructure();
-    argument >> cell.column >> cell.row;
+    argument >> strike.column >> strike.row >> strike.digit;
     argument.endStructure();
     return argument;
 }
 
 BoardBus::BoardBus(TForm1& window, QDBusConnection bus, QObject* parent)
     : QObject(parent), window_(window), bus_(std::move(bus)) {
-    qDBusRegisterMetaType<BusCell>();
-    qDBusRegisterMetaType<QList<BusCell>>();
+    qDBusRegisterMetaType<BusStrike>();
+    qDBusRegisterMetaType<QList<BusStrike>>();
     qDBusRegisterMetaType<QList<QByteArray>>();
     window_.installEventFilter(this);
 }
@@ -111,12 +111,12 @@ bool BoardBus::Place(int column, int row, int digit) {
     return Answer(window_.PlaceFromOutside(at, digit));
 }
 
-bool BoardBus::Strike(const QList<BusCell>& cells, const QList<int>& digits) {
-    std::vector<CellPos> positions;
-    positions.reserve(static_cast<std::size_t>(cells.size()));
-    for (const BusCell& cell : cells) positions.push_back({cell.column, cell.row});
-    const std::vector<int> struck(digits.begin(), digits.end());
-    return Answer(window_.StrikeFromOutside(positions, struck));
+bool BoardBus::Strike(const QList<BusStrike>& strikes) {
+    std::vector<CellDigit> struck;
+    struck.reserve(static_cast<std::size_t>(strikes.size()));
+    for (const BusStrike& strike : strikes)
+        struck.push_back({{strike.column, strike.row}, strike.digit});
+    return Answer(window_.StrikeFromOutside(struck));
 }
 
 bool BoardBus::Answer(std::optional<bool> taken) {

@@ -16,13 +16,14 @@ namespace quillet {
 
 class TForm1;
 
-// A board cell as the bus carries it, (ii): column and row, 1..9 each.
-struct BusCell {
+// A candidate to strike as the bus carries it, (iii): column, row, digit.
+struct BusStrike {
     int column = 0;
     int row = 0;
+    int digit = 0;
 };
-QDBusArgument& operator<<(QDBusArgument& argument, const BusCell& cell);
-const QDBusArgument& operator>>(const QDBusArgument& argument, BusCell& cell);
+QDBusArgument& operator<<(QDBusArgument& argument, const BusStrike& strike);
+const QDBusArgument& operator>>(const QDBusArgument& argument, BusStrike& strike);
 
 // The main window's board on the session bus, for the coach and for
 // quillet-board: read and watched there, changed only through the window's
@@ -67,9 +68,10 @@ public slots:
     // Selects (column, row) and runs the pop-up digit `digit`, refusal box
     // included; true when the digit was placed.
     bool Place(int column, int row, int digit);
-    // Strikes `digits` from `cells` as one step that "戻る" takes back; true
-    // when the board took it, else the window's box told why.
-    bool Strike(const QList<quillet::BusCell>& cells, const QList<int>& digits);
+    // Strikes each digit from its cell, as a step of solving lists them, as
+    // one step that "戻る" takes back; true when the board took it, else the
+    // window's box told why.
+    bool Strike(const QList<quillet::BusStrike>& strikes);
 
 signals:
     // Cells, selection or "戻る" changed: at most once per turn of the event
@@ -105,4 +107,4 @@ private:
 
 }  // namespace quillet
 
-Q_DECLARE_METATYPE(quillet::BusCell)
+Q_DECLARE_METATYPE(quillet::BusStrike)

@@ -1,7 +1,6 @@
 #include "board/BoardState.h"
 
 #include "board/Placement.h"
-#include "board/Strike.h"
 
 namespace quillet {
 
@@ -20,8 +19,8 @@ bool BoardState::PlaceDigit(int d) {
     return true;
 }
 
-bool BoardState::StrikeCandidates(std::span<const CellPos> cells, std::span<const int> digits) {
-    if (!StrikeCandidatesOnBoard(board_, cells, digits, &snapshot_)) {
+bool BoardState::StrikeCandidates(std::span<const CellDigit> strikes) {
+    if (!StrikeCandidatesOnBoard(board_, strikes, &snapshot_)) {
         informer_.Inform(kCannotStrikeMessage);
         return false;
     }

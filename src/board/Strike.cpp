@@ -2,27 +2,27 @@
 
 namespace quillet {
 
-bool StrikeCandidatesOnBoard(CandidateBoard& board, std::span<const CellPos> cells,
-                             std::span<const int> digits, BoardSnapshot* before) {
-    for (const int d : digits)
-        if (d < 1 || d > 9) return false;
-    // Checked on the texts the strike would leave, before anything is written,
-    // so a refused strike leaves the board and the line buffer untouched.
+bool StrikeCandidatesOnBoard(CandidateBoard& board, std::span<const CellDigit> strikes,
+                             BoardSnapshot* before) {
+    // Worked out on a copy first, so that a refused strike leaves the board
+    // and the line buffer untouched.
+    std::array<CandidateString, kCellCount> after = board.Cells();
+    for (const CellDigit& strike : strikes) {
+        if (!strike.at.IsOnBoard() || strike.digit < 1 || strike.digit > 9) return false;
+        CandidateString& text = after[ColumnMajorIndex(strike.at)];
+        text = RemoveDigit(text, DigitText(strike.digit));
+    }
     bool strikesAny = false;
-    for (const CellPos at : cells) {
-        if (!at.IsOnBoard()) return false;
-        CandidateString left = board.Cell(at);
-        for (const int d : digits) left = RemoveDigit(left, DigitText(d));
-        if (left.empty() && !board.Cell(at).empty()) return false;
-        strikesAny = strikesAny || left != board.Cell(at);
+    for (int k = 0; k < kCellCount; ++k) {
+        const CandidateString& now = board.Cells()[k];
+        if (after[k] == now) continue;
+        if (after[k].empty()) return false;
+        strikesAny = true;
     }
     if (!strikesAny) return false;
     if (before) before->CaptureBoard(board);
-    for (const CellPos at : cells) {
-        CandidateString left = board.Cell(at);
-        for (const int d : digits) left = RemoveDigit(left, DigitText(d));
-        if (left != board.Cell(at)) board.SetCell(at, left);
-    }
+    for (int k = 0; k < kCellCount; ++k)
+        if (after[k] != board.Cells()[k]) board.SetCell(CellOfColumnMajor(k), after[k]);
     return true;
 }
 

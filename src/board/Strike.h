@@ -7,13 +7,20 @@
 
 namespace quillet {
 
-// Strikes candidates on a plain board as one step: every digit of `digits`
-// (1..9) from every cell of `cells` that holds it. The board is first kept in
-// `before`, when one is given (the line buffer, for undo). Returns false, with
+// One candidate to strike: the digit (1..9) from the cell at `at`.
+struct CellDigit {
+    CellPos at;
+    int digit = 0;
+};
+
+// Strikes candidates on a plain board as one step: each digit from its cell,
+// as a step of solving lists them (any digits from any cells). The board is
+// first kept in `before`, when one is given (the line buffer, for undo). A
+// cell that does not hold its digit is left as it is. Returns false, with
 // nothing changed, when a digit is not 1..9, a cell is off the board, nothing
-// would be struck, or a cell that holds something would be left empty: striking is for candidates,
-// and emptying a cell is never a step of solving.
-bool StrikeCandidatesOnBoard(CandidateBoard& board, std::span<const CellPos> cells,
-                             std::span<const int> digits, BoardSnapshot* before = nullptr);
+// would be struck, or a cell that holds something would be left empty:
+// striking is for candidates, and emptying a cell is never a step of solving.
+bool StrikeCandidatesOnBoard(CandidateBoard& board, std::span<const CellDigit> strikes,
+                             BoardSnapshot* before = nullptr);
 
 }  // namespace quillet

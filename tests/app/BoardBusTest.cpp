@@ -29,7 +29,7 @@ public slots:
     void Heard() { ++heard; }
 };
 
-QVariant Cells(const QList<BusCell>& cells) { return QVariant::fromValue(cells); }
+QVariant Strikes(const QList<BusStrike>& strikes) { return QVariant::fromValue(strikes); }
 
 }  // namespace
 
@@ -110,20 +110,22 @@ private slots:
     void strikeIsOneStepThatUndoTakesBack() {
         QVERIFY(offered->Offer());
         board().SetCell({9, 9}, "48");
+        // Any digits from any cells, as a step of solving lists them.
         const QDBusMessage struck =
-            Call(QStringLiteral("Strike"),
-                 {Cells({{1, 1}, {9, 9}}), QVariant::fromValue(QList<int>{4})});
+            Call(QStringLiteral("Strike"), {Strikes({{1, 1, 4}, {9, 9, 4}, {2, 2, 7}})});
         QCOMPARE(struck.arguments().value(0), QVariant(true));
         QCOMPARE(board().Cell({1, 1}), "12356789");
         QCOMPARE(board().Cell({9, 9}), "8");
+        QCOMPARE(board().Cell({2, 2}), "12345689");
         QVERIFY(form->Button5->isEnabled());
         QTest::mouseClick(form->Button5, Qt::LeftButton);
         QCOMPARE(board().Cell({1, 1}), "123456789");
         QCOMPARE(board().Cell({9, 9}), "48");
+        QCOMPARE(board().Cell({2, 2}), "123456789");
 
         // Emptying a cell is refused in the window's box.
-        const QDBusMessage refused = Call(QStringLiteral("Strike"),
-                                          {Cells({{9, 9}}), QVariant::fromValue(QList<int>{4, 8})});
+        const QDBusMessage refused =
+            Call(QStringLiteral("Strike"), {Strikes({{9, 9, 4}, {9, 9, 8}})});
         QCOMPARE(refused.arguments().value(0), QVariant(false));
         QCOMPARE(dialogs->informations, QStringList{QStringLiteral("その候補は消せません。")});
         QCOMPARE(board().Cell({9, 9}), "48");

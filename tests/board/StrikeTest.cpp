@@ -14,22 +14,20 @@ using testing::RecordingInformer;
 
 class StrikeTest : public ::testing::Test {
 protected:
-    bool Strike(std::vector<CellPos> cells, std::vector<int> digits) {
-        return state.StrikeCandidates(cells, digits);
-    }
+    bool Strike(const std::vector<CellDigit>& strikes) { return state.StrikeCandidates(strikes); }
     CandidateBoard& board() { return state.Board(); }
 
     RecordingInformer informer;
     BoardState state{informer};
 };
 
-TEST_F(StrikeTest, StrikesEveryDigitFromEveryCellAsOneStepThatUndoTakesBack) {
+TEST_F(StrikeTest, StrikesEachDigitFromItsCellAsOneStepThatUndoTakesBack) {
     board().SetCell({3, 7}, "2");
     const auto before = AllCells(board());
-    ASSERT_TRUE(Strike({{1, 1}, {9, 9}, {3, 7}}, {4, 8}));
+    ASSERT_TRUE(Strike({{{1, 1}, 4}, {{1, 1}, 8}, {{9, 9}, 4}, {{3, 7}, 4}}));
     EXPECT_EQ(board().Cell({1, 1}), "1235679");
-    EXPECT_EQ(board().Cell({9, 9}), "1235679");
-    EXPECT_EQ(board().Cell({3, 7}), "2");  // holds neither: unchanged
+    EXPECT_EQ(board().Cell({9, 9}), "12356789");
+    EXPECT_EQ(board().Cell({3, 7}), "2");  // does not hold 4: unchanged
     EXPECT_EQ(board().Cell({1, 2}), "123456789");
     EXPECT_TRUE(state.UndoAvailable());
     EXPECT_TRUE(informer.texts.empty());
@@ -42,21 +40,17 @@ TEST_F(StrikeTest, RefusesWithoutTouchingBoardOrLineBuffer) {
     board().SetCell({4, 4}, "56");
     board().SetCell({6, 6}, "");
     const auto before = AllCells(board());
-    const struct {
-        std::vector<CellPos> cells;
-        std::vector<int> digits;
-    } refused[] = {
-        {{{1, 1}}, {0}},             // not a digit
-        {{{1, 1}}, {10}},            // not a digit
-        {{{1, 1}, {10, 1}}, {3}},    // off the board
-        {{{2, 2}}, {5}},             // would empty a solved cell
-        {{{1, 1}, {4, 4}}, {5, 6}},  // would empty a cell, even beside a good strike
-        {{{2, 2}, {6, 6}}, {7}},     // nothing to strike
-        {{}, {1}},                   // nothing to strike
-        {{{1, 1}}, {}},              // nothing to strike
+    const std::vector<CellDigit> refused[] = {
+        {{{1, 1}, 0}},                            // not a digit
+        {{{1, 1}, 10}},                           // not a digit
+        {{{1, 1}, 3}, {{10, 1}, 3}},              // off the board
+        {{{2, 2}, 5}},                            // would empty a solved cell
+        {{{1, 1}, 5}, {{4, 4}, 5}, {{4, 4}, 6}},  // would empty a cell, beside a good strike
+        {{{2, 2}, 7}, {{6, 6}, 7}},               // nothing to strike
+        {},                                       // nothing to strike
     };
-    for (const auto& [cells, digits] : refused) {
-        EXPECT_FALSE(Strike(cells, digits));
+    for (const auto& strikes : refused) {
+        EXPECT_FALSE(Strike(strikes));
         EXPECT_EQ(AllCells(board()), before);
     }
     EXPECT_FALSE(state.UndoAvailable());
@@ -65,9 +59,8 @@ TEST_F(StrikeTest, RefusesWithoutTouchingBoardOrLineBuffer) {
 }
 
 TEST_F(StrikeTest, OnThePlainBoardWithoutALineBuffer) {
-    const std::vector<CellPos> cells{{5, 5}};
-    const std::vector<int> digits{1, 9};
-    ASSERT_TRUE(StrikeCandidatesOnBoard(board(), cells, digits));
+    const std::vector<CellDigit> strikes{{{5, 5}, 1}, {{5, 5}, 9}};
+    ASSERT_TRUE(StrikeCandidatesOnBoard(board(), strikes));
     EXPECT_EQ(board().Cell({5, 5}), "2345678");
 }
 

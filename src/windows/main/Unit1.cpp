@@ -122,11 +122,10 @@ std::optional<bool> TForm1::PlaceFromOutside(CellPos at, int digit) {
     return placed;
 }
 
-std::optional<bool> TForm1::StrikeFromOutside(std::span<const CellPos> cells,
-                                              std::span<const int> digits) {
+std::optional<bool> TForm1::StrikeFromOutside(std::span<const CellDigit> strikes) {
     if (!TakesInput()) return std::nullopt;
     bool struck = false;
-    RunCommand([&] { struck = state_.StrikeCandidates(cells, digits); });
+    RunCommand([&] { struck = state_.StrikeCandidates(strikes); });
     return struck;
 }
 
