@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 
+#include "FileBytes.h"
 #include "PrivateSessionBus.h"
 #include "ScratchWindow.h"
 #include "app/BoardBus.h"
@@ -42,10 +43,10 @@ class WindowOptionTest : public ScratchWindowTest {
     }
 
     // The board saved by the window's own "Save", as the file commands read it.
-    QString Saved() {
-        form->Edit1->setText(QStringLiteral("saved.cgd"));
+    QString Saved(const QString& name = QStringLiteral("saved.cgd")) {
+        form->Edit1->setText(name);
         form->Button3->click();
-        return window->Path(QStringLiteral("saved.cgd"));
+        return window->Path(name);
     }
 
 private slots:
@@ -78,6 +79,43 @@ private slots:
             QVERIFY2(!fromWindow.out.isEmpty(), fromWindow.err.constData());
             QCOMPARE(fromWindow.out, fromFile.out.replace(QFile::encodeName(file), "window"));
         }
+    }
+
+    // Each step of hint --apply --window does to the window's board what it
+    // does to the same board's file, and "戻る" takes it back whole. The third
+    // puzzle, after "OK?", takes three placements and then a strike.
+    void hintAppliedInTheWindowAsToItsFileAndTakenBackWithUndo() {
+        QCOMPARE(RunTool(*bus, {QStringLiteral("import"), QStringLiteral("--index=3"),
+                                QStringLiteral("--propagate"), QStringLiteral("-o"),
+                                window->Path(QStringLiteral("start.cgd")),
+                                QStringLiteral(QUILLET_TOOL_FIXTURE_DIR "/diabolical-200.txt")})
+                     .status,
+                 0);
+        form->Edit1->setText(QStringLiteral("start.cgd"));
+        form->Button4->click();
+        const QString file = Saved(QStringLiteral("steps.cgd"));
+        const QStringList toFile{QStringLiteral("hint"), QStringLiteral("--apply"), file};
+        const QStringList inWindow{QStringLiteral("hint"), QStringLiteral("--apply"),
+                                   QStringLiteral("--window")};
+        QStringList kinds;
+        for (int step = 1; step <= 4; ++step) {
+            const std::string before = ReadBytes(file.toStdString());
+            ToolOutput onFile = RunTool(*bus, toFile);
+            QCOMPARE(onFile.status, 0);
+            const std::string after = ReadBytes(file.toStdString());
+            const ToolOutput onWindow = RunTool(*bus, inWindow);
+            QCOMPARE(onWindow.status, 0);
+            QCOMPARE(onWindow.out, onFile.out.replace(QFile::encodeName(file), "window"));
+            kinds << (onWindow.out.contains(" Place ") ? QStringLiteral("place")
+                                                       : QStringLiteral("strike"));
+            QVERIFY(form->Button5->isEnabled());
+            form->Button5->click();
+            QCOMPARE(ReadBytes(Saved(QStringLiteral("undone.cgd")).toStdString()), before);
+            QCOMPARE(RunTool(*bus, inWindow).status, 0);
+            QCOMPARE(ReadBytes(Saved(QStringLiteral("window.cgd")).toStdString()), after);
+        }
+        QCOMPARE(kinds, (QStringList{QStringLiteral("place"), QStringLiteral("place"),
+                                     QStringLiteral("place"), QStringLiteral("strike")}));
     }
 
     void withoutAWindowOneLineAndExitOne() {

@@ -18,6 +18,21 @@ void ApplyStepToBoard(const solving::Step& step, CandidateBoard& board, const st
         board.RemoveDigitFromCell(CellOfColumnMajor(strike.cell), DigitText(strike.digit));
 }
 
+void ApplyStepInWindow(const solving::Step& step, WindowLink& window) {
+    bool taken = true;
+    if (step.placeCell >= 0)
+        taken = window.Place(CellOfColumnMajor(step.placeCell), step.placeDigit);
+    if (taken && !step.strikes.empty()) {
+        std::vector<CellDigit> strikes;
+        for (const solving::Strike& strike : step.strikes)
+            strikes.push_back({CellOfColumnMajor(strike.cell), strike.digit});
+        taken = window.Strike(strikes);
+    }
+    if (!taken)
+        throw StepRefused(std::string("the window refuses the step (") +
+                          solving::TechniqueName(step.technique) + "); its box tells why");
+}
+
 solving::SolveOutcome SolveOnBoard(CandidateBoard& board, solving::Grid& grid,
                                    const std::function<void(int, const solving::Step&)>& shown) {
     int n = 0;

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "WindowLink.h"
 #include "board/CandidateBoard.h"
 #include "solving/Solver.h"
 
@@ -23,6 +24,11 @@ public:
 // ("step 12"), when the board refuses the placement; nothing is changed then.
 void ApplyStepToBoard(const solving::Step& step, CandidateBoard& board,
                       const std::string& label = "the step");
+
+// Does a solver's step in the open window, as its own commands: a placement
+// as its pop-up digit, strikes as one step that "戻る" takes back. Throws
+// StepRefused when the window refuses it; its box has said why.
+void ApplyStepInWindow(const solving::Step& step, WindowLink& window);
 
 // The steps of `solve`: the solver takes them on `grid`, the board's
 // candidates, and each is applied to the board as well. `shown` sees each

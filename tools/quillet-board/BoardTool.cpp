@@ -32,6 +32,17 @@ void ReadInputPuzzles(const std::string& operand, std::istream& in, const Puzzle
     ReadPuzzles(file, take);
 }
 
+std::string LoadCommandBoard(const CommandLine& line, ToolStreams& io, CandidateBoard& board) {
+    if (!line.Has("--window")) {
+        const std::string& path = line.operands.front();
+        Named(path, [&] { LoadBoardFile(path, board); });
+        return path;
+    }
+    if (!io.window) throw InputError("no Quillet window is open");
+    io.window->ReadBoard(board);
+    return "window";
+}
+
 void WriteBoard(const std::string& out, const CandidateBoard& board, std::ostream& stream) {
     if (out == "-")
         stream << BoardFileText(board);
@@ -75,6 +86,7 @@ boards out. Puzzle texts run row by row, board files column by column.
       its candidates leave no solution, one or several, and whether the aids
       alone would finish it.
   hint [--all] [--apply [-o OUT.cgd]] FILE.cgd
+  hint [--all | --apply] --window
       Explains the next logical step on the board's own candidates, simplest
       technique first. --all lists every step of that technique; --apply
       does the step and writes the board back to FILE.cgd, or to OUT.cgd.
@@ -88,9 +100,10 @@ boards out. Puzzle texts run row by row, board files column by column.
       forums share (Sudoku Explainer's); "-" and "no solution" or "several
       solutions" for a puzzle that has not exactly one.
 
-  --window    export, show and check read the board of the open Quillet
-              window (the one activated last) instead of FILE.cgd; without
-              a window they say so and exit with 1
+  --window    export, show, check and hint read the board of the open
+              Quillet window (the one activated last) instead of FILE.cgd;
+              hint --apply does the step there as one move that "戻る"
+              takes back. Without a window they say so and exit with 1
   --help      show this text
   --version   show the version
 
@@ -101,19 +114,6 @@ read up to 1 MiB, and of each line the first 4096 bytes, as Quillet reads them.
 Exit status: 0 success, 1 bad input (the message names the line and column
 of the fault), 2 a command line that is not understood.
 )";
-
-// The board of the command: FILE, or the open window's with --window.
-// Returns the name its messages go by.
-std::string LoadCommandBoard(const CommandLine& line, ToolStreams& io, CandidateBoard& board) {
-    if (!line.Has("--window")) {
-        const std::string& path = line.operands.front();
-        Named(path, [&] { LoadBoardFile(path, board); });
-        return path;
-    }
-    if (!io.window) throw InputError("no Quillet window is open");
-    io.window->ReadBoard(board);
-    return "window";
-}
 
 RowMajorCells LoadCells(const CommandLine& line, ToolStreams& io, std::string* name = nullptr) {
     CandidateBoard board;
@@ -294,7 +294,7 @@ const std::vector<Command>& Commands() {
         {"show", {{}, {"--window"}, 1}, true, Show},
         {"new", {{"-o", "--count", "--seed", "--level"}, {"--any"}, 0}, false, New},
         {"check", {{}, {"--window"}, 1}, true, Check},
-        {"hint", {{"-o"}, {"--apply", "--all"}, 1}, true, Hint},
+        {"hint", {{"-o"}, {"--apply", "--all", "--window"}, 1}, true, Hint},
         {"solve", {{"-o"}, {"--steps"}, 1}, true, Solve},
         {"rate", {{}, {}, 1}, false, Rate},
     };

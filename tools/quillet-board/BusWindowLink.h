@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDBusMessage>
 #include <memory>
 
 #include "WindowLink.h"
@@ -15,8 +16,13 @@ public:
     BusWindowLink();
     ~BusWindowLink() override;
     void ReadBoard(CandidateBoard& board) override;
+    bool Place(CellPos at, int digit) override;
+    bool Strike(const std::vector<CellDigit>& strikes) override;
 
 private:
+    // The window's board object, found on the first call.
+    QDBusMessage Call(const QString& method, const QVariantList& arguments);
+    QString window_;
     int argc_ = 1;
     char name_[14] = "quillet-board";
     char* argv_[2] = {name_, nullptr};

@@ -65,8 +65,11 @@ int Hint(const CommandLine& line, ToolStreams& io) {
     const bool apply = line.Has("--apply");
     if (apply && line.Has("--all")) throw UsageError("hint: --apply takes one step, not --all");
     if (!apply && line.values.count("-o")) throw UsageError("hint: -o goes with --apply");
-    const std::string& path = line.operands.front();
-    CandidateBoard board = LoadBoard(path);
+    const bool inWindow = line.Has("--window");
+    if (inWindow && line.values.count("-o"))
+        throw UsageError("hint: -o writes a board file; with --window the step goes to the window");
+    CandidateBoard board;
+    const std::string path = LoadCommandBoard(line, io, board);
     const ReadBoard read = Candidates(board);
     if (!read.contradiction.empty()) {
         io.out << "Contradiction: " << read.contradiction << ".\n";
@@ -87,7 +90,9 @@ int Hint(const CommandLine& line, ToolStreams& io) {
         if (steps.size() > 1) io.out << i + 1 << ". ";
         io.out << solving::Describe(steps[i]) << "\n" << steps[i].tree;
     }
-    if (apply) {
+    if (apply && inWindow) {
+        ApplyStepInWindow(steps.front(), *io.window);
+    } else if (apply) {
         ApplyStepToBoard(steps.front(), board);
         // Back into the file read, under its own name; a name given with -o
         // gets ".cgd" as everywhere else.

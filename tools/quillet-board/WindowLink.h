@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "board/CandidateBoard.h"
+#include "board/Strike.h"
 
 namespace quillet::board_tool {
 
@@ -15,6 +16,12 @@ public:
     // The board of the window, the most recently active one when several
     // run. Throws InputError when there is none or it does not answer.
     virtual void ReadBoard(CandidateBoard& board) = 0;
+    // The window's own commands: a placement as its pop-up digit makes it, or
+    // strikes as one step that "戻る" takes back. False when the window
+    // refused (its box says why); throws InputError when it cannot be reached
+    // or is busy with a box of its own.
+    virtual bool Place(CellPos at, int digit) = 0;
+    virtual bool Strike(const std::vector<CellDigit>& strikes) = 0;
 };
 
 }  // namespace quillet::board_tool
