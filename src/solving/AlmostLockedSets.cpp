@@ -79,6 +79,32 @@ CellSet Targets(const Grid& grid, const AlmostLockedSet& a, const AlmostLockedSe
 
 constexpr int kMaxCells = 5;
 
+// Strikes each digit of `digits` from the cells outside a, b and `spared`
+// that see all its places in both; returns the digits that struck anything.
+Mask StrikeCommonDigits(const Grid& grid, const AlmostLockedSet& a, const AlmostLockedSet& b,
+                        Mask digits, const CellSet& spared, Step& step) {
+    Mask struck = 0;
+    for (Mask m = digits; m; m &= static_cast<Mask>(m - 1)) {
+        const int z = LowestDigit(m);
+        const std::vector<Strike> strikes = StrikesOf(Targets(grid, a, b, z) & ~spared, z);
+        if (strikes.empty()) continue;
+        struck |= Bit(z);
+        step.strikes.insert(step.strikes.end(), strikes.begin(), strikes.end());
+    }
+    return struck;
+}
+
+// The smallest sets first, so that a hint shows the simplest.
+void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder) {
+    std::stable_sort(found.begin(), found.end(), [](const Step& p, const Step& q) {
+        return p.reason.size() < q.reason.size();
+    });
+    for (Step& step : found) {
+        if (finder.Done()) return;
+        finder.Add(std::move(step));
+    }
+}
+
 }  // namespace
 
 // Two almost locked sets with a restricted common digit x: one of them loses
@@ -94,15 +120,8 @@ void FindAlsXz(const Grid& grid, StepFinder& finder) {
             if (!restricted) continue;
             const int x = LowestDigit(restricted);
             Step step{Technique::kAlsXz, -1, 0, {}, {}, {}};
-            Mask zs = 0;
-            for (Mask m = a.digits & b.digits & static_cast<Mask>(~Bit(x)); m;
-                 m &= static_cast<Mask>(m - 1)) {
-                const int z = LowestDigit(m);
-                const std::vector<Strike> strikes = StrikesOf(Targets(grid, a, b, z), z);
-                if (strikes.empty()) continue;
-                zs |= Bit(z);
-                step.strikes.insert(step.strikes.end(), strikes.begin(), strikes.end());
-            }
+            const Mask zs = StrikeCommonDigits(
+                grid, a, b, a.digits & b.digits & static_cast<Mask>(~Bit(x)), CellSet{}, step);
             if (step.strikes.empty()) continue;
             step.reason = "ALS-XZ: " + a.Name() + " and " + b.Name() +
                           " each hold one digit more " + "than cells; " + std::to_string(x) +
@@ -112,14 +131,7 @@ void FindAlsXz(const Grid& grid, StepFinder& finder) {
             found.push_back(std::move(step));
         }
     }
-    // The smallest sets first, so that a hint shows the simplest.
-    std::stable_sort(found.begin(), found.end(), [](const Step& p, const Step& q) {
-        return p.reason.size() < q.reason.size();
-    });
-    for (Step& step : found) {
-        if (finder.Done()) return;
-        finder.Add(std::move(step));
-    }
+    AddSimplestFirst(found, finder);
 }
 
 // Sets A and B each share a restricted common digit with a third set C, x
@@ -146,16 +158,9 @@ void FindAlsXyWings(const Grid& grid, StepFinder& finder) {
                         const int x = LowestDigit(mx), y = LowestDigit(my);
                         if (x == y) continue;
                         Step step{Technique::kAlsXyWing, -1, 0, {}, {}, {}};
-                        Mask zs = 0;
-                        for (Mask m = a.digits & b.digits & static_cast<Mask>(~Bit(x) & ~Bit(y)); m;
-                             m &= static_cast<Mask>(m - 1)) {
-                            const int z = LowestDigit(m);
-                            CellSet targets = Targets(grid, a, b, z) & ~sets[c].cells;
-                            const std::vector<Strike> strikes = StrikesOf(targets, z);
-                            if (strikes.empty()) continue;
-                            zs |= Bit(z);
-                            step.strikes.insert(step.strikes.end(), strikes.begin(), strikes.end());
-                        }
+                        const Mask zs = StrikeCommonDigits(
+                            grid, a, b, a.digits & b.digits & static_cast<Mask>(~Bit(x) & ~Bit(y)),
+                            sets[c].cells, step);
                         if (step.strikes.empty()) continue;
                         step.reason = "ALS-XY-wing: " + sets[c].Name() + " shares " +
                                       std::to_string(x) + " with " + a.Name() + " and " +
@@ -172,13 +177,7 @@ void FindAlsXyWings(const Grid& grid, StepFinder& finder) {
             }
         }
     }
-    std::stable_sort(found.begin(), found.end(), [](const Step& p, const Step& q) {
-        return p.reason.size() < q.reason.size();
-    });
-    for (Step& step : found) {
-        if (finder.Done()) return;
-        finder.Add(std::move(step));
-    }
+    AddSimplestFirst(found, finder);
 }
 
 }  // namespace quillet::solving
