@@ -1,0 +1,59 @@
+#include "coaching/Advice.h"
+
+#include "board/CandidateBoard.h"
+#include "coaching/JapaneseText.h"
+#include "solving/Solver.h"
+
+namespace quillet::coaching {
+
+Advice Advise(const CellTexts& cells, int following) {
+    Advice advice;
+    CandidateBoard board;
+    for (int k = 0; k < kCellCount; ++k) board.SetCell(CellOfColumnMajor(k), cells[k]);
+    int bad = -1;
+    const std::optional<solving::Grid> grid = solving::GridFromBoard(board, &bad);
+    if (!grid) {
+        advice.kind = Advice::Kind::kUnreadable;
+        advice.badCell = bad;
+        advice.title = "読めないマス";
+        if (bad >= 0) {
+            advice.drawing.cells = {bad};
+            advice.explanation = JapaneseCellName(bad) + "の文字は候補の数字として読めません。";
+        }
+        return advice;
+    }
+    if (std::optional<Contradiction> contradiction = ContradictionOf(*grid)) {
+        advice.kind = Advice::Kind::kContradiction;
+        advice.title = "矛盾";
+        advice.drawing.cells = contradiction->cells;
+        if (contradiction->unit >= 0) advice.drawing.units = {contradiction->unit};
+        advice.explanation = ExplainContradiction(*contradiction);
+        advice.contradiction = std::move(contradiction);
+        return advice;
+    }
+    if (grid->Solved()) {
+        advice.kind = Advice::Kind::kSolved;
+        advice.title = "完成";
+        advice.explanation = "盤面はすべて解けています。";
+        return advice;
+    }
+    // The first step alone is quick; the following ones need every step of
+    // that technique.
+    const std::vector<solving::Step> steps = solving::NextSteps(*grid, following > 0);
+    if (steps.empty()) {
+        advice.kind = Advice::Kind::kStuck;
+        advice.title = "手がかりなし";
+        advice.explanation = "この盤面で使える手は見つかりません。";
+        return advice;
+    }
+    advice.kind = Advice::Kind::kStep;
+    advice.count = static_cast<int>(steps.size());
+    advice.index = following % advice.count;
+    advice.step = steps[static_cast<std::size_t>(advice.index)];
+    advice.drawing = DrawingOf(*advice.step, *grid);
+    advice.title = JapaneseTechniqueName(advice.step->technique);
+    advice.explanation = ExplainStep(*advice.step, advice.drawing, *grid);
+    return advice;
+}
+
+}  // namespace quillet::coaching

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "board/BoardGeometry.h"
+#include "coaching/Contradiction.h"
+#include "coaching/StepDrawing.h"
+#include "solving/Step.h"
+
+namespace quillet::coaching {
+
+// The main window's 81 cell texts, column by column from the top left, as
+// bytes: as a board file and the window's bus give them.
+using CellTexts = std::array<std::string, kCellCount>;
+
+// What the coach says about a board.
+struct Advice {
+    enum class Kind {
+        kStep,           // the step, its drawing and explanation
+        kContradiction,  // the board contradicts itself: drawn and named
+        kUnreadable,     // a cell's text is not a set of digits (`badCell`)
+        kSolved,
+        kStuck,  // no technique applies
+    };
+    Kind kind = Kind::kStuck;
+    std::optional<solving::Step> step;
+    StepDrawing drawing;
+    std::optional<Contradiction> contradiction;
+    int badCell = -1;
+    // Which of the steps of the same technique this is, from 0, and how many
+    // were found (1 until the following ones are asked for).
+    int index = 0;
+    int count = 0;
+    std::string title;        // the technique's or the state's name
+    std::string explanation;  // UTF-8 Japanese
+};
+
+// The simplest next step of the board, or with `following` > 0 the step that
+// many places on among the steps of the same technique (round again after
+// the last).
+Advice Advise(const CellTexts& cells, int following = 0);
+
+}  // namespace quillet::coaching

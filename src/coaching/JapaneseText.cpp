@@ -1,0 +1,247 @@
+#include "coaching/JapaneseText.h"
+
+#include <algorithm>
+#include <map>
+
+#include "board/BoardGeometry.h"
+
+namespace quillet::coaching {
+namespace {
+
+using solving::Grid;
+using solving::Step;
+using solving::Technique;
+
+std::string Number(int n) { return std::to_string(n); }
+
+// "A、B と C".
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0) text += i + 1 == parts.size() ? " と " : "、";
+        text += parts[i];
+    }
+    return text;
+}
+
+std::string CellNames(const std::vector<int>& cells) {
+    std::vector<std::string> names;
+    for (const int cell : cells) names.push_back(JapaneseCellName(cell));
+    return Joined(names);
+}
+
+std::string UnitNames(const std::vector<int>& units) {
+    std::vector<std::string> names;
+    for (const int unit : units) names.push_back(JapaneseUnitName(unit));
+    return Joined(names);
+}
+
+// "1・4・7".
+std::string Digits(solving::Mask digits) {
+    std::string text;
+    for (int d = 1; d <= 9; ++d) {
+        if (!solving::Holds(digits, d)) continue;
+        if (!text.empty()) text += "・";
+        text += Number(d);
+    }
+    return text;
+}
+
+std::string Holding(const Grid& grid, int cell) {
+    return JapaneseCellName(cell) + "（" + Digits(grid.cells[cell]) + "）";
+}
+
+std::vector<int> Slice(const std::vector<int>& list, std::size_t from, std::size_t count) {
+    std::vector<int> part;
+    for (std::size_t i = from; i < from + count && i < list.size(); ++i) part.push_back(list[i]);
+    return part;
+}
+
+// The candidates the pattern's cells hold between them.
+solving::Mask DigitsOfMarks(const StepDrawing& drawing) {
+    solving::Mask digits = 0;
+    for (const Candidate& mark : drawing.marks) digits |= solving::Bit(mark.digit);
+    return digits;
+}
+
+// A chain in the notation of its links: "4（3 列 5 行）＝4（3 列 8 行）−…".
+std::string ChainText(const StepDrawing& drawing) {
+    if (drawing.links.empty()) return {};
+    auto node = [](Candidate c) {
+        return Number(c.digit) + "（" + JapaneseCellName(c.cell) + "）";
+    };
+    std::string text = node(drawing.links.front().from);
+    for (const Link& link : drawing.links) text += (link.strong ? "＝" : "−") + node(link.to);
+    return text;
+}
+
+std::string Why(const Step& step, const StepDrawing& d, const Grid& grid) {
+    const int digit = step.placeCell >= 0 ? step.placeDigit
+                                          : (step.strikes.empty() ? 0 : step.strikes.front().digit);
+    const std::string x = Number(digit);
+    const std::string unit0 = d.units.empty() ? std::string() : JapaneseUnitName(d.units[0]);
+    const std::string unit1 = d.units.size() < 2 ? std::string() : JapaneseUnitName(d.units[1]);
+    const std::size_t n = d.cells.size();
+    switch (step.technique) {
+        case Technique::kNakedSingle:
+            if (step.placeCell < 0)
+                return "解けたマスの数字は、同じ行・列・ブロックのほかのマスには入りません。";
+            return JapaneseCellName(step.placeCell) + "に残る候補は " + x + " だけです。";
+        case Technique::kHiddenSingleBox:
+        case Technique::kHiddenSingleRow:
+        case Technique::kHiddenSingleColumn:
+            return unit0 + "で " + x + " が入るのは " + JapaneseCellName(step.placeCell) +
+                   " だけです。";
+        case Technique::kPointing:
+        case Technique::kClaiming:
+            return unit0 + "で " + x + " が入るのは " + CellNames(d.cells) + " だけで、どれも" +
+                   unit1 + "にあります。" + unit1 + "のほかのマスには " + x + " は入りません。";
+        case Technique::kNakedPair:
+        case Technique::kNakedTriple:
+        case Technique::kNakedQuad:
+            return unit0 + "の " + CellNames(d.cells) + " には " + Digits(DigitsOfMarks(d)) +
+                   " しか残っていません。この " + Number(static_cast<int>(n)) +
+                   " つの数字はこれらのマスに入るので、" + unit0 + "のほかのマスには入りません。";
+        case Technique::kHiddenPair:
+        case Technique::kHiddenTriple:
+        case Technique::kHiddenQuad: {
+            solving::Mask kept = 0;
+            for (const Candidate& mark : d.marks) kept |= solving::Bit(mark.digit);
+            return unit0 + "で " + Digits(kept) + " が入るのは " + CellNames(d.cells) +
+                   " だけです。これらのマスにはほかの数字は入りません。";
+        }
+        case Technique::kXWing:
+        case Technique::kSwordfish:
+        case Technique::kJellyfish: {
+            const std::size_t half = d.units.size() / 2;
+            const std::vector<int> base = Slice(d.units, 0, half);
+            const std::vector<int> cover = Slice(d.units, half, half);
+            return UnitNames(base) + "では " + x + " が " + UnitNames(cover) +
+                   "にしか入りません。" + UnitNames(cover) + "のほかのマスには " + x +
+                   " は入りません。";
+        }
+        case Technique::kXYWing:
+        case Technique::kXYZWing:
+            if (n < 3) break;
+            return Holding(grid, d.cells[0]) + "は " + Holding(grid, d.cells[1]) + "と " +
+                   Holding(grid, d.cells[2]) + "から見えます。" + JapaneseCellName(d.cells[0]) +
+                   "が何であっても、" +
+                   (step.technique == Technique::kXYWing
+                        ? "両端のどちらかが " + x + " になるので、両端から"
+                        : "3 つのうちどれかが " + x + " になるので、3 つすべてから") +
+                   "見えるマスには " + x + " は入りません。";
+        case Technique::kWWing:
+            if (n < 4 || d.links.empty()) break;
+            return Holding(grid, d.cells[0]) + "と " + Holding(grid, d.cells[1]) + "は、" + unit0 +
+                   "で " + Number(d.links[0].from.digit) + " が入る " +
+                   CellNames(Slice(d.cells, 2, 2)) + " でつながっています。どちらかのマスが " + x +
+                   " になるので、両方から見えるマスには " + x + " は入りません。";
+        case Technique::kXChain:
+            return x + " の鎖: " + ChainText(d) + "。「＝」はユニットで " + x +
+                   " の入る場所がちょうど二つ、「−」は互いに見えるマスです。鎖のどちらかの端が " +
+                   x + " なので、両端から見えるマスには " + x + " は入りません。";
+        case Technique::kXYChain:
+            return "候補が二つのマスの鎖: " + ChainText(d) +
+                   "。最初のマスが何であっても、どちらかの端が " + x +
+                   " になるので、両端から見えるマスには " + x + " は入りません。";
+        case Technique::kAlternatingChain:
+            return "鎖: " + ChainText(d) +
+                   "。「＝」はどちらかが正しい、「−」は両方は正しくないという意味です。鎖の両端のど"
+                   "ちらかが正しいので、";
+        default: break;
+    }
+    // The other techniques: the pattern named, its cells listed.
+    std::string text = JapaneseTechniqueName(step.technique) + "の形: " + CellNames(d.cells);
+    if (!d.units.empty()) text += "（" + UnitNames(d.units) + "）";
+    return text + "。";
+}
+
+// What the step does: "4 を 3 列 5 行に置きます。" or the strikes by digit.
+std::string What(const Step& step) {
+    if (step.placeCell >= 0)
+        return JapaneseCellName(step.placeCell) + "に " + Number(step.placeDigit) + " を置きます。";
+    std::map<int, std::vector<int>> byDigit;
+    for (const solving::Strike& strike : step.strikes) byDigit[strike.digit].push_back(strike.cell);
+    std::vector<std::string> parts;
+    for (auto& [digit, cells] : byDigit) {
+        std::sort(cells.begin(), cells.end());
+        parts.push_back(CellNames(cells) + "から " + Number(digit) + " を");
+    }
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) text += (i > 0 ? "、" : "") + parts[i];
+    return text + "消します。";
+}
+
+}  // namespace
+
+std::string JapaneseCellName(int cell) {
+    const CellPos p = CellOfColumnMajor(cell);
+    return Number(p.col) + " 列 " + Number(p.row) + " 行";
+}
+
+std::string JapaneseUnitName(int unit) {
+    if (unit < 9) return Number(unit + 1) + " 行";
+    if (unit < 18) return Number(unit - 8) + " 列";
+    // Boxes column by column, as the board numbers its cells.
+    static const char* const kBoxes[9] = {"左上", "左中", "左下", "中上", "中央",
+                                          "中下", "右上", "右中", "右下"};
+    return std::string(kBoxes[unit - 18]) + "のブロック";
+}
+
+std::string JapaneseTechniqueName(Technique technique) {
+    static const char* const kNames[solving::kTechniqueCount] = {
+        "候補が一つのマス",
+        "ブロックで一か所",
+        "行で一か所",
+        "列で一か所",
+        "ブロックから行・列へのしぼり込み",
+        "行・列からブロックへのしぼり込み",
+        "ネイキッドペア",
+        "ヒドゥンペア",
+        "ネイキッドトリプル",
+        "ヒドゥントリプル",
+        "ネイキッドクアッド",
+        "ヒドゥンクアッド",
+        "X ウイング",
+        "ソードフィッシュ",
+        "ジェリーフィッシュ",
+        "XY ウイング",
+        "XYZ ウイング",
+        "W ウイング",
+        "ユニーク長方形（型 1）",
+        "ユニーク長方形（型 2）",
+        "ユニーク長方形（型 4）",
+        "BUG+1",
+        "二色の塗り分け",
+        "X チェーン",
+        "XY チェーン",
+        "交互の鎖",
+        "ALS-XZ",
+        "ALS-XY ウイング",
+        "強制の鎖",
+        "強制の網",
+        "しぼり込みを含む強制の網",
+    };
+    return kNames[static_cast<int>(technique)];
+}
+
+std::string ExplainStep(const Step& step, const StepDrawing& drawing, const Grid& grid) {
+    // The alternating chain's sentence runs on into what it does.
+    return Why(step, drawing, grid) + What(step);
+}
+
+std::string ExplainContradiction(const Contradiction& c) {
+    switch (c.kind) {
+        case Contradiction::Kind::kEmptyCell:
+            return JapaneseCellName(c.cells.front()) + "に入る候補がありません。";
+        case Contradiction::Kind::kSolvedTwice:
+            return JapaneseUnitName(c.unit) + "に " + Number(c.digit) + " が二つあります（" +
+                   CellNames(c.cells) + "）。";
+        case Contradiction::Kind::kNoPlace:
+            return JapaneseUnitName(c.unit) + "には " + Number(c.digit) +
+                   " の入る場所がありません。";
+    }
+    return {};
+}
+
+}  // namespace quillet::coaching
