@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QThreadPool>
+#include <QWidget>
+#include <memory>
+
+#include "WindowBus.h"
+#include "coaching/Advice.h"
+
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+
+namespace quillet::coach {
+
+class BoardView;
+
+// The coach: follows the main window's board, shows the simplest next step
+// drawn and explained, applies it there with "適用", shows the following
+// step of the same technique with "次". The advice is found on a thread of
+// its own; a result for a board that has changed since is dropped.
+class CoachWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit CoachWindow(QDBusConnection bus, QWidget* parent = nullptr);
+    ~CoachWindow() override;
+
+    // The advice shown, null while there is none (or it is being found).
+    std::shared_ptr<const coaching::Advice> Shown() const { return shown_; }
+    // Sends the step to the main window, whatever it shows now.
+    void Apply(const solving::Step& step);
+
+signals:
+    // A new advice is on the screen.
+    void AdviceShown();
+
+private:
+    void CreateControls();
+    void WindowFound(bool found);
+    void BoardRead(const QList<QByteArray>& cells, int selectedColumn, int selectedRow);
+    void Think();
+    void ShowAdvice(std::shared_ptr<const coaching::Advice> advice, quint64 thought);
+    void Answered(bool taken, const QString& problem);
+    void ApplyShown();
+    void NextStep();
+    void OpenBoardFile();
+    void UpdateButtons();
+
+    WindowBus bus_;
+    QThreadPool thinker_;
+    QStackedWidget* pages_ = nullptr;
+    BoardView* board_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* explanation_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* noWindow_ = nullptr;
+    QPushButton* apply_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* open_ = nullptr;
+
+    coaching::CellTexts cells_;
+    bool haveCells_ = false;
+    int following_ = 0;
+    quint64 thoughts_ = 0;  // only the latest thought is shown
+    quint64 shownThought_ = 0;
+    bool applying_ = false;
+    bool starting_ = false;
+    std::shared_ptr<const coaching::Advice> shown_;
+};
+
+}  // namespace quillet::coach

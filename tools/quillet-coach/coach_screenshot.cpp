@@ -1,0 +1,33 @@
+// Takes a picture of the coach as it shows the open window's board, for the
+// user guide: coach-screenshot OUT.png (docs/images/make-coach-screenshots).
+#include <QApplication>
+#include <QDBusConnection>
+#include <QPixmap>
+#include <QTimer>
+#include <cstdio>
+
+#include "CoachWindow.h"
+#include "drawing/Fonts.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: coach-screenshot OUT.png\n", stderr);
+        return 2;
+    }
+    quillet::InstallFontSubstitutions();
+    quillet::coach::CoachWindow window(QDBusConnection::sessionBus());
+    window.resize(520, 720);
+    window.show();
+    QObject::connect(&window, &quillet::coach::CoachWindow::AdviceShown, &window, [&] {
+        // After the repaint that the advice asked for.
+        QTimer::singleShot(0, &window, [&] {
+            QApplication::exit(window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1);
+        });
+    });
+    QTimer::singleShot(120000, &application, [] {
+        std::fputs("coach-screenshot: no advice within two minutes\n", stderr);
+        QApplication::exit(1);
+    });
+    return QApplication::exec();
+}
