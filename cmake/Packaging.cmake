@@ -20,7 +20,11 @@ configure_file(${QUILLET_PACKAGING_DIR}/quillet.desktop.in
     ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.desktop @ONLY)
 configure_file(${QUILLET_PACKAGING_DIR}/quillet.metainfo.xml.in
     ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.metainfo.xml @ONLY)
+# The coach has an entry of its own, named as it names itself to the desktop.
+configure_file(${QUILLET_PACKAGING_DIR}/quillet-coach.desktop.in
+    ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.Coach.desktop @ONLY)
 install(FILES ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.desktop
+              ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.Coach.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QUILLET_DATA_DIR}/${QUILLET_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -31,7 +35,7 @@ install(FILES ${QUILLET_PACKAGING_DIR}/quillet-mime.xml
 
 # Debian keeps manual pages compressed; -n leaves the date out of the archive.
 set(QUILLET_MANUALS "")
-foreach(page quillet quillet-board)
+foreach(page quillet quillet-board quillet-coach)
     configure_file(${QUILLET_PACKAGING_DIR}/${page}.1.in ${QUILLET_DATA_DIR}/${page}.1 @ONLY)
     add_custom_command(OUTPUT ${QUILLET_DATA_DIR}/${page}.1.gz
         COMMAND gzip -9nc ${QUILLET_DATA_DIR}/${page}.1 > ${QUILLET_DATA_DIR}/${page}.1.gz

@@ -6,16 +6,21 @@
 #include "drawing/Fonts.h"
 
 int main(int argc, char* argv[]) {
+    {
+        // --help and --version answer without a display.
+        QCoreApplication options(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("quillet-coach"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(QUILLET_VERSION));
+        QCommandLineParser parser;
+        parser.setApplicationDescription(
+            QStringLiteral("開いている Quillet の盤面で、次の一手を図と説明で示します。"));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.process(options);
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillet-coach"));
-    QApplication::setApplicationVersion(QStringLiteral(QUILLET_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(QUILLET_APP_ID ".Coach"));
-    QCommandLineParser options;
-    options.setApplicationDescription(
-        QStringLiteral("開いている Quillet の盤面で、次の一手を図と説明で示します。"));
-    options.addHelpOption();
-    options.addVersionOption();
-    options.process(application);
 
     quillet::InstallFontSubstitutions();
     quillet::coach::CoachWindow window(QDBusConnection::sessionBus());
