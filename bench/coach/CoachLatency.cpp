@@ -6,7 +6,8 @@
 //       the whole way, under an X display: the real main window on a
 //       private session bus, the coach applying its own steps there, timed
 //       from the window's Changed signal to the advice on the coach's screen
-// Prints the median and the largest time, in milliseconds.
+// Prints the median, the 95th percentile and the largest time, in
+// milliseconds.
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
@@ -52,8 +53,8 @@ CellTexts TextsOf(const quillet::solving::Grid& grid) {
 void Report(const char* what, std::vector<double> ms) {
     if (ms.empty()) return;
     std::sort(ms.begin(), ms.end());
-    std::printf("%-40s %5zu boards  median %7.2f ms  max %8.2f ms\n", what, ms.size(),
-                ms[ms.size() / 2], ms.back());
+    std::printf("%-40s %5zu boards  median %7.2f ms  95 %% %7.2f ms  max %8.2f ms\n", what,
+                ms.size(), ms[ms.size() / 2], ms[ms.size() * 95 / 100], ms.back());
 }
 
 // The advice alone, on every board along each puzzle's solution.
