@@ -4,6 +4,7 @@
 #include <map>
 
 #include "board/BoardGeometry.h"
+#include "coaching/ReasonScan.h"
 
 namespace quillet::coaching {
 namespace {
@@ -47,6 +48,12 @@ std::string Digits(solving::Mask digits) {
     return text;
 }
 
+// A space before a name that begins with a number, as between kana and
+// digits everywhere in the program's texts.
+std::string Spaced(const std::string& name) {
+    return !name.empty() && name[0] >= '0' && name[0] <= '9' ? " " + name : name;
+}
+
 std::string Holding(const Grid& grid, int cell) {
     return JapaneseCellName(cell) + "（" + Digits(grid.cells[cell]) + "）";
 }
@@ -75,6 +82,32 @@ std::string ChainText(const StepDrawing& drawing) {
     return text;
 }
 
+// The cells the reason names between `from` and `to` (words of it).
+std::vector<int> CellsNamedBetween(const std::string& reason, const std::string& from,
+                                   const std::string& to) {
+    const std::size_t begin = reason.find(from);
+    if (begin == std::string::npos) return {};
+    const std::size_t end = reason.find(to, begin + from.size());
+    std::vector<int> cells;
+    for (const ReasonToken& token : ScanReason(reason.substr(begin, end - begin)))
+        if (token.kind == ReasonToken::Kind::kCell) cells.push_back(token.cell);
+    return cells;
+}
+
+// Two groups of cells strongly linked on one digit: one group holds it.
+std::string Colouring(const Step& step, const std::string& x) {
+    const std::string& reason = step.reason;
+    const std::vector<int> first = CellsNamedBetween(reason, ": ", " take it or ");
+    const std::vector<int> second = CellsNamedBetween(reason, " take it or ", " do");
+    std::string text = x + " は " + CellNames(first) + " のすべてに入るか、" + CellNames(second) +
+                       " のすべてに入るかのどちらかです。";
+    const std::vector<int> clash = CellsNamedBetween(reason, " do; ", " see each other");
+    if (clash.size() == 2)
+        return text + "同じ組の " + CellNames(clash) + " は互いに見えるので、その組には " + x +
+               " は入りません。";
+    return text + "どちらの場合も、両方の組から見えるマスには " + x + " は入りません。";
+}
+
 std::string Why(const Step& step, const StepDrawing& d, const Grid& grid) {
     const int digit = step.placeCell >= 0 ? step.placeDigit
                                           : (step.strikes.empty() ? 0 : step.strikes.front().digit);
@@ -95,7 +128,8 @@ std::string Why(const Step& step, const StepDrawing& d, const Grid& grid) {
         case Technique::kPointing:
         case Technique::kClaiming:
             return unit0 + "で " + x + " が入るのは " + CellNames(d.cells) + " だけで、どれも" +
-                   unit1 + "にあります。" + unit1 + "のほかのマスには " + x + " は入りません。";
+                   Spaced(unit1) + "にあります。" + unit1 + "のほかのマスには " + x +
+                   " は入りません。";
         case Technique::kNakedPair:
         case Technique::kNakedTriple:
         case Technique::kNakedQuad:
@@ -136,6 +170,22 @@ std::string Why(const Step& step, const StepDrawing& d, const Grid& grid) {
                    "で " + Number(d.links[0].from.digit) + " が入る " +
                    CellNames(Slice(d.cells, 2, 2)) + " でつながっています。どちらかのマスが " + x +
                    " になるので、両方から見えるマスには " + x + " は入りません。";
+        case Technique::kSimpleColouring: return Colouring(step, x);
+        case Technique::kUniqueRectangle1:
+        case Technique::kUniqueRectangle2:
+        case Technique::kUniqueRectangle4: {
+            if (n < 4) break;
+            solving::Mask pair = solving::kAllDigits;
+            for (std::size_t i = 0; i < 4; ++i) pair &= grid.cells[d.cells[i]];
+            return CellNames(Slice(d.cells, 0, 4)) + " は " + Digits(pair) +
+                   " の長方形です。解がただ一つの問題では、二つの数字を入れ替えられる形で終わる"
+                   "ことはありません。";
+        }
+        case Technique::kBugPlusOne:
+            if (step.placeCell < 0) break;
+            return JapaneseCellName(step.placeCell) +
+                   " のほかは、残るマスの候補がすべて二つです。ここが " + x +
+                   " でなければ、解が一つに決まらない形になります。";
         case Technique::kXChain:
             return x + " の鎖: " + ChainText(d) + "。「＝」はユニットで " + x +
                    " の入る場所がちょうど二つ、「−」は互いに見えるマスです。鎖のどちらかの端が " +
@@ -162,11 +212,20 @@ std::string What(const Step& step) {
         return JapaneseCellName(step.placeCell) + "に " + Number(step.placeDigit) + " を置きます。";
     std::map<int, std::vector<int>> byDigit;
     for (const solving::Strike& strike : step.strikes) byDigit[strike.digit].push_back(strike.cell);
-    std::vector<std::string> parts;
+    // Digits struck from the same cells go together: "8 列 9 行から 6・7 を".
+    std::vector<std::pair<std::vector<int>, solving::Mask>> groups;
     for (auto& [digit, cells] : byDigit) {
         std::sort(cells.begin(), cells.end());
-        parts.push_back(CellNames(cells) + "から " + Number(digit) + " を");
+        auto same = std::find_if(groups.begin(), groups.end(),
+                                 [&cells](const auto& group) { return group.first == cells; });
+        if (same == groups.end())
+            groups.push_back({cells, solving::Bit(digit)});
+        else
+            same->second |= solving::Bit(digit);
     }
+    std::vector<std::string> parts;
+    for (const auto& [cells, digits] : groups)
+        parts.push_back(CellNames(cells) + "から " + Digits(digits) + " を");
     std::string text;
     for (std::size_t i = 0; i < parts.size(); ++i) text += (i > 0 ? "、" : "") + parts[i];
     return text + "消します。";

@@ -62,7 +62,7 @@ void AddFishLines(const Step& step, StepDrawing& drawing) {
     };
     lines(in + 5, middle);
     const std::size_t cover = middle + fits.size();
-    lines(cover, text.find(',', cover));
+    lines(cover, text.find(", so", cover));
 }
 
 // The digits two cells hold in common, the one given left out.

@@ -46,6 +46,18 @@ TEST(Advice, AnXYWingDrawsItsCellsAndTheLinksFromThePivot) {
               "3 は入りません。5 列 5 行から 3 を消します。");
 }
 
+TEST(Advice, AFishNamesItsBaseAndCoverLines) {
+    Grid grid = FullGrid();
+    KeepOnly(grid, Row(2), 8, {4, 7});
+    KeepOnly(grid, Row(7), 8, {4, 7});
+    const Advice advice = Advise(TextsOf(grid));
+    ASSERT_EQ(advice.step->technique, Technique::kXWing);
+    EXPECT_EQ(advice.drawing.units, (std::vector<int>{Row(2), Row(7), Column(4), Column(7)}));
+    EXPECT_EQ(advice.drawing.cells.size(), 4u);
+    EXPECT_EQ(advice.explanation.substr(0, advice.explanation.find("。") + 3),
+              "2 行 と 7 行では 8 が 4 列 と 7 列にしか入りません。");
+}
+
 TEST(Advice, ChainsAlternateStrongAndWeakLinks) {
     Grid x = FullGrid();
     KeepOnly(x, Row(1), 7, {1, 5});
