@@ -85,7 +85,9 @@ void WindowBus::Pick() {
             }
         }
     }
-    if (owner == owner_) return;
+    // The first look is told even when it finds nothing.
+    if (owner == owner_ && looked_) return;
+    looked_ = true;
     owner_ = owner;
     emit WindowChanged(HasWindow());
     if (HasWindow()) Read();

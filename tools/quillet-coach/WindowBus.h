@@ -51,7 +51,8 @@ private:
     void TakeAnswer(QDBusPendingCallWatcher* watcher);
 
     QDBusConnection bus_;
-    QString owner_;      // the window's unique bus name, empty without one
+    QString owner_;  // the window's unique bus name, empty without one
+    bool looked_ = false;
     quint64 reads_ = 0;  // only the answer to the latest read counts
 };
 

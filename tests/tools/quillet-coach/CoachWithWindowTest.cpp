@@ -76,6 +76,29 @@ private slots:
         bus.reset();
     }
 
+    void withoutAWindowItSaysSoAndFollowsTheOneThatOpens() {
+        coach = std::make_unique<CoachWindow>(bus->Connect(QStringLiteral("coach")));
+        coach->show();
+        auto* message = coach->findChild<QLabel*>(QStringLiteral("noWindow"));
+        QTRY_COMPARE_WITH_TIMEOUT(message->text(),
+                                  QStringLiteral("Quillet のウィンドウが開いていません。"),
+                                  kEventDeadlineMs);
+        QVERIFY(message->isVisible());
+        QVERIFY(!coach->findChild<QPushButton*>(QStringLiteral("apply"))->isVisible());
+        // The window appears on the bus later; the coach takes it up then.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus->Address());
+        window.setProcessEnvironment(environment);
+        window.start(QStringLiteral(QUILLET_EXECUTABLE),
+                     {Copy(QStringLiteral("coach-wing.cgd"), QStringLiteral("w.cgd"))});
+        QTRY_VERIFY_WITH_TIMEOUT(coach->Shown() && coach->Shown()->step, kEventDeadlineMs);
+        QCOMPARE(coach->Shown()->step->technique, solving::Technique::kXYWing);
+        QVERIFY(coach->findChild<QPushButton*>(QStringLiteral("apply"))->isVisible());
+        // And lets it go when it closes.
+        window.terminate();
+        QTRY_VERIFY_WITH_TIMEOUT(message->isVisible(), kEventDeadlineMs);
+    }
+
     void stepsAppliedFromTheCoachAreTheToolsAndUndoRestores_data() {
         QTest::addColumn<QString>("board");
         QTest::newRow("placement") << QStringLiteral("coach-single.cgd");
@@ -131,7 +154,10 @@ private slots:
         QString box;
         QTRY_VERIFY_WITH_TIMEOUT(!(box = OtherWindow()).isEmpty(), kEventDeadlineMs);
         QCOMPARE(Status(), QStringLiteral("メインウィンドウで適用しています…"));
-        Xdotool({QStringLiteral("key"), QStringLiteral("--window"), box, QStringLiteral("Return")});
+        // The box answers Return as a person presses it: focused, then the
+        // key down and up on the keyboard.
+        Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), box,
+                 QStringLiteral("key"), QStringLiteral("Return")});
         QTRY_COMPARE_WITH_TIMEOUT(
             Status(), QStringLiteral("メインウィンドウが受け付けませんでした。"), kEventDeadlineMs);
         QCOMPARE(WindowCells(), before);
