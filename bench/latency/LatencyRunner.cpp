@@ -1,5 +1,5 @@
 // Click-to-paint latency of the main window's commands:
-//     quillet-bench-latency --program PATH [--samples N] [--only TEXT]
+//     quillet-bench-latency --program PATH [--samples N] [--only TEXT] [--session-bus 0|1]
 // Starts the program under a private X server in a directory of prepared
 // board files, drives it with synthetic input (XTest) and times each command
 // from the input event to the last drawing of its repaint that the X server
@@ -194,13 +194,16 @@ int Run(int argc, char** argv) {
     std::string program;
     std::string only;
     int samples = 20;
-    RunnerOptions("quillet-bench-latency --program PATH [--samples N] [--only TEXT]")
+    int sessionBus = 0;
+    RunnerOptions(
+        "quillet-bench-latency --program PATH [--samples N] [--only TEXT] [--session-bus 0|1]")
         .Path("--program", program)
         .Number("--samples", samples, 1)
         .Text("--only", only)
+        .Number("--session-bus", sessionBus, 0)
         .Parse(argc, argv);
 
-    BenchDisplay display("quillet-bench-latency");
+    BenchDisplay display("quillet-bench-latency", sessionBus != 0);
     XSession& x = display.x;
     const std::string& workDir = display.workDir;
     WriteBoard(workDir + "/solved.cgd", SolvedBoard());

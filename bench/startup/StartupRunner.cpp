@@ -1,6 +1,7 @@
 // Start-up of the program against the floor window, alternating runs under a
 // private X server:
 //     quillet-bench-startup --program PATH --floor PATH [--runs N] [--warmup N]
+//                           [--session-bus 0|1]
 // Times from just before the program is started to the first drawing into its
 // main window that the X server reports (seen from outside the process), and
 // the program's peak resident size. Prints one table row per figure.
@@ -24,6 +25,7 @@ struct Options {
     std::string floor;
     int runs = 7;
     int warmup = 1;
+    int sessionBus = 0;
 };
 
 struct Sample {
@@ -57,18 +59,22 @@ Sample RunOnce(XSession& x, const std::string& program, bool quitsByItself,
 
 Options Parse(int argc, char** argv) {
     Options o;
-    RunnerOptions("quillet-bench-startup --program PATH --floor PATH [--runs N] [--warmup N]")
+    RunnerOptions(
+        "quillet-bench-startup --program PATH --floor PATH [--runs N] [--warmup N] "
+        "[--session-bus 0|1]")
         .Path("--program", o.program)
         .Path("--floor", o.floor)
         .Number("--runs", o.runs, 1)
         .Number("--warmup", o.warmup, 0)
+        .Number("--session-bus", o.sessionBus, 0)
         .Parse(argc, argv);
     return o;
 }
 
 int Run(int argc, char** argv) {
     const Options options = Parse(argc, argv);
-    BenchDisplay display("quillet-bench-startup");
+    // Both programs meet the same bus, when there is one.
+    BenchDisplay display("quillet-bench-startup", options.sessionBus != 0);
     const std::string log = display.scratch.Path() + "/programs.log";
 
     Series floor{"floor", options.floor, true, {}};

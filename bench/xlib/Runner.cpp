@@ -30,12 +30,16 @@ void WaitForEmptyScreen(XSession& x) {
     x.WaitQuiet(Clock::now(), 50, 5000);
 }
 
-BenchDisplay::BenchDisplay(const std::string& runnerName)
+BenchDisplay::BenchDisplay(const std::string& runnerName, bool withSessionBus)
     : scratch(runnerName),
       server(scratch.Path() + "/xvfb.log"),
       x(server.DisplayName()),
       environment(ProgramEnvironment(server.DisplayName(), scratch)),
-      workDir(scratch.Subdirectory("start")) {}
+      workDir(scratch.Subdirectory("start")) {
+    if (!withSessionBus) return;
+    bus.emplace(scratch.Subdirectory("bus"), scratch.Path() + "/dbus-daemon.log");
+    environment.push_back("DBUS_SESSION_BUS_ADDRESS=" + bus->Address());
+}
 
 int RunnerMain(const char* runnerName, const std::function<int()>& body) {
     try {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "xlib/Scratch.h"
+#include "xlib/SessionBus.h"
 #include "xlib/XSession.h"
 #include "xlib/XvfbServer.h"
 
@@ -31,13 +32,15 @@ void WaitForEmptyScreen(XSession& x);
 
 // What a runner measures in: a scratch directory (kept with its logs when the
 // run fails), a private X server logging into it, a session watching that
-// server, and the environment and start directory of the measured programs.
+// server, with `withSessionBus` a private session bus, and the environment
+// and start directory of the measured programs.
 struct BenchDisplay {
-    explicit BenchDisplay(const std::string& runnerName);
+    explicit BenchDisplay(const std::string& runnerName, bool withSessionBus = false);
 
     ScratchDirectory scratch;
     XvfbServer server;
     XSession x;
+    std::optional<SessionBus> bus;
     std::vector<std::string> environment;
     std::string workDir;
 };

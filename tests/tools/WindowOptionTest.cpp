@@ -71,7 +71,8 @@ private slots:
         for (const QStringList& command :
              {QStringList{QStringLiteral("show")},
               QStringList{QStringLiteral("export"), QStringLiteral("--format=pencil")},
-              QStringList{QStringLiteral("check")}}) {
+              QStringList{QStringLiteral("check")},
+              QStringList{QStringLiteral("solve"), QStringLiteral("--steps")}}) {
             const ToolOutput fromWindow =
                 RunTool(*bus, command + QStringList{QStringLiteral("--window")});
             ToolOutput fromFile = RunTool(*bus, command + QStringList{file});
@@ -94,6 +95,14 @@ private slots:
         form->Edit1->setText(QStringLiteral("start.cgd"));
         form->Button4->click();
         const QString file = Saved(QStringLiteral("steps.cgd"));
+        // solve takes its steps on a copy: the window keeps its board.
+        const ToolOutput solved = RunTool(
+            *bus, {QStringLiteral("solve"), QStringLiteral("--steps"), QStringLiteral("--window")});
+        QCOMPARE(solved.status, 0);
+        QCOMPARE(solved.out,
+                 RunTool(*bus, {QStringLiteral("solve"), QStringLiteral("--steps"), file}).out);
+        QCOMPARE(ReadBytes(Saved(QStringLiteral("unsolved.cgd")).toStdString()),
+                 ReadBytes(file.toStdString()));
         const QStringList toFile{QStringLiteral("hint"), QStringLiteral("--apply"), file};
         const QStringList inWindow{QStringLiteral("hint"), QStringLiteral("--apply"),
                                    QStringLiteral("--window")};

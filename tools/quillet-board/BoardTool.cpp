@@ -90,7 +90,7 @@ boards out. Puzzle texts run row by row, board files column by column.
       Explains the next logical step on the board's own candidates, simplest
       technique first. --all lists every step of that technique; --apply
       does the step and writes the board back to FILE.cgd, or to OUT.cgd.
-  solve [--steps] [-o OUT.cgd] FILE.cgd
+  solve [--steps] [-o OUT.cgd] FILE.cgd | --window
       Takes steps until the board is solved (exit 0) or stuck (exit 1, with
       the board so far); --steps prints each. -o writes the board reached.
   rate [FILE|-]
@@ -100,10 +100,11 @@ boards out. Puzzle texts run row by row, board files column by column.
       forums share (Sudoku Explainer's); "-" and "no solution" or "several
       solutions" for a puzzle that has not exactly one.
 
-  --window    export, show, check and hint read the board of the open
-              Quillet window (the one activated last) instead of FILE.cgd;
-              hint --apply does the step there as one move that "戻る"
-              takes back. Without a window they say so and exit with 1
+  --window    export, show, check, hint and solve read the board of the
+              open Quillet window (the one activated last) instead of
+              FILE.cgd; hint --apply does the step there as one move that
+              "戻る" takes back, solve leaves the window's board as it is.
+              Without a window they say so and exit with 1
   --help      show this text
   --version   show the version
 
@@ -295,7 +296,7 @@ const std::vector<Command>& Commands() {
         {"new", {{"-o", "--count", "--seed", "--level"}, {"--any"}, 0}, false, New},
         {"check", {{}, {"--window"}, 1}, true, Check},
         {"hint", {{"-o"}, {"--apply", "--all", "--window"}, 1}, true, Hint},
-        {"solve", {{"-o"}, {"--steps"}, 1}, true, Solve},
+        {"solve", {{"-o"}, {"--steps", "--window"}, 1}, true, Solve},
         {"rate", {{}, {}, 1}, false, Rate},
     };
     return commands;

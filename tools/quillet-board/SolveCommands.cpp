@@ -106,8 +106,10 @@ int Hint(const CommandLine& line, ToolStreams& io) {
 }
 
 int Solve(const CommandLine& line, ToolStreams& io) {
-    const std::string& path = line.operands.front();
-    CandidateBoard board = LoadBoard(path);
+    // With --window the steps are taken on a copy: the window's board stays
+    // as it is, and -o may keep what they reached.
+    CandidateBoard board;
+    LoadCommandBoard(line, io, board);
     ReadBoard read = Candidates(board);
     if (!read.contradiction.empty()) {
         io.out << "Contradiction: " << read.contradiction << ".\n";
