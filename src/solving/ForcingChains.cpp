@@ -99,20 +99,19 @@ std::string Impossibility(const Grid& grid, const Consequences& c, std::string& 
         const Mask m = grid.cells[cell];
         if (CountOf(m) < 2) continue;
         bool all = true;
-        std::vector<int> states;
-        for (int d = 1; d <= 9 && all; ++d) {
-            if (!Holds(m, d)) continue;
-            all = c.off[CandidateNode(cell, d)];
-            states.push_back(2 * CandidateNode(cell, d));
-        }
+        for (int d = 1; d <= 9 && all; ++d) all = !Holds(m, d) || c.off[CandidateNode(cell, d)];
         if (!all) continue;
+        // The chains are spelt only for the impossibility found: most
+        // suppositions have none.
+        std::vector<int> states;
+        for (int d = 1; d <= 9; ++d)
+            if (Holds(m, d)) states.push_back(2 * CandidateNode(cell, d));
         chainsTo(states);
         return CellName(cell) + " would lose every candidate";
     }
     for (int unit = 0; unit < kUnitCount; ++unit) {
         for (int d = 1; d <= 9; ++d) {
             bool open = false, all = true;
-            std::vector<int> states;
             for (const int cell : UnitCells(unit)) {
                 if (!Holds(grid.cells[cell], d)) continue;
                 if (CountOf(grid.cells[cell]) == 1) {
@@ -121,9 +120,11 @@ std::string Impossibility(const Grid& grid, const Consequences& c, std::string& 
                 }
                 open = true;
                 all = all && c.off[CandidateNode(cell, d)];
-                states.push_back(2 * CandidateNode(cell, d));
             }
             if (!open || !all) continue;
+            std::vector<int> states;
+            for (const int cell : UnitCells(unit))
+                if (Holds(grid.cells[cell], d)) states.push_back(2 * CandidateNode(cell, d));
             chainsTo(states);
             return UnitName(unit) + " would have no place left for " + std::to_string(d);
         }

@@ -1,7 +1,9 @@
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 
+#include "solving/Propagation.h"
 #include "solving/Techniques.h"
 
 namespace quillet::solving {
@@ -19,14 +21,49 @@ enum class Rule {
     kLockedInBox,   // a digit confined to one box along a line leaves the rest of the box
 };
 
+// The facts a fact follows from: at most the nine places of a unit or the
+// nine digits of a cell, kept in place since a net has many facts.
+class Parents {
+public:
+    Parents() = default;
+    Parents(std::initializer_list<int> list) {
+        for (const int p : list) push_back(p);
+    }
+    void push_back(int p) { at_[size_++] = p; }
+    bool empty() const { return size_ == 0; }
+    std::size_t size() const { return size_; }
+    int operator[](std::size_t i) const { return at_[i]; }
+    const int* begin() const { return at_.data(); }
+    const int* end() const { return at_.data() + size_; }
+
+private:
+    std::array<int, 9> at_{};
+    std::size_t size_ = 0;
+};
+
 struct Fact {
     bool placed = false;  // placed in the cell, or struck from it
     int cell = 0;
     int digit = 0;
     Rule rule = Rule::kSupposed;
     int unit = -1;  // the unit of an only place or of a lock
-    std::vector<int> parents;
+    Parents parents;
 };
+
+// The lines that cross each box, in the order its cells meet them.
+const std::array<std::vector<int>, 9>& LinesOfBoxes() {
+    static const auto kLines = [] {
+        std::array<std::vector<int>, 9> lines;
+        for (int box = 18; box < 27; ++box)
+            for (const int c : UnitCells(box))
+                for (const int line : {RowUnit(c), ColumnUnit(c)})
+                    if (std::find(lines[box - 18].begin(), lines[box - 18].end(), line) ==
+                        lines[box - 18].end())
+                        lines[box - 18].push_back(line);
+        return lines;
+    }();
+    return kLines;
+}
 
 // "Forcing net", to begin a sentence.
 std::string Title(Technique technique) {
@@ -47,6 +84,7 @@ class Net {
 public:
     Net(const Grid& grid, bool placed, int cell, int digit, bool locked)
         : base_(grid), cur_(grid), locked_(locked) {
+        facts_.reserve(256);
         placedFact_.fill(-1);
         struckFact_.fill(-1);
         for (int c = 0; c < kCellCount; ++c)
@@ -68,7 +106,7 @@ public:
     int StruckFact(int cell, int digit) const { return struckFact_[CandidateNode(cell, digit)]; }
 
 private:
-    void Place(int cell, int digit, Rule rule, int unit, std::vector<int> parents) {
+    void Place(int cell, int digit, Rule rule, int unit, Parents parents) {
         if (Contradicts()) return;
         if (taken_[cell] == digit) return;
         const int struck = struckFact_[CandidateNode(cell, digit)];
@@ -84,7 +122,7 @@ private:
         queue_.push_back(placedFact_[cell]);
     }
 
-    void Strike(int cell, int digit, Rule rule, int unit, std::vector<int> parents) {
+    void Strike(int cell, int digit, Rule rule, int unit, Parents parents) {
         if (Contradicts() || !Holds(cur_.cells[cell], digit)) return;
         cur_.cells[cell] &= static_cast<Mask>(~Bit(digit));
         const int index = static_cast<int>(facts_.size());
@@ -98,18 +136,17 @@ private:
         queue_.push_back(index);
     }
 
-    void Fail(std::string why, std::vector<int> parents) {
+    void Fail(std::string why, const Parents& parents) {
         why_ = std::move(why);
-        whyParents_ = std::move(parents);
-        whyParents_.erase(std::remove(whyParents_.begin(), whyParents_.end(), -1),
-                          whyParents_.end());
+        for (const int p : parents)
+            if (p >= 0) whyParents_.push_back(p);
     }
 
     // The strikes of this net that took `digit` from the cells of `cells`
     // where the grid had it, but for `except`.
     template <typename Cells>
-    std::vector<int> StrikesAmong(const Cells& cells, int digit, int except = -1) const {
-        std::vector<int> parents;
+    Parents StrikesAmong(const Cells& cells, int digit, int except = -1) const {
+        Parents parents;
         for (const int c : cells) {
             if (c == except || !Holds(base_.cells[c], digit)) continue;
             const int f = struckFact_[CandidateNode(c, digit)];
@@ -129,14 +166,14 @@ private:
         }
         const Mask left = cur_.cells[f.cell];
         if (left == 0) {
-            std::vector<int> parents;
+            Parents parents;
             for (int d = 1; d <= 9; ++d)
                 if (Holds(base_.cells[f.cell], d)) parents.push_back(StruckFact(f.cell, d));
             Fail(CellName(f.cell) + " would lose every candidate", parents);
             return;
         }
         if (CountOf(left) == 1 && taken_[f.cell] == 0) {
-            std::vector<int> parents;
+            Parents parents;
             for (int d = 1; d <= 9; ++d)
                 if (Holds(base_.cells[f.cell], d) && !Holds(left, d))
                     parents.push_back(StruckFact(f.cell, d));
@@ -166,11 +203,7 @@ private:
     // Locked candidates on the net's candidates, one at a time.
     bool Lock() {
         for (int box = 18; box < 27; ++box) {
-            std::vector<int> lines;
-            for (const int c : UnitCells(box))
-                for (const int line : {RowUnit(c), ColumnUnit(c)})
-                    if (std::find(lines.begin(), lines.end(), line) == lines.end())
-                        lines.push_back(line);
+            const std::vector<int>& lines = LinesOfBoxes()[box - 18];
             for (int digit = 1; digit <= 9; ++digit)
                 for (const int line : lines)
                     if (LockOne(box, line, digit) || LockOne(line, box, digit)) return true;
@@ -198,7 +231,7 @@ private:
         for (const int c : other)
             any = any || (!inside(in, c) && taken_[c] == 0 && Holds(cur_.cells[c], digit));
         if (!any) return false;
-        std::vector<int> parents;
+        Parents parents;
         for (const int c : in)
             if (!inside(other, c) && Holds(base_.cells[c], digit))
                 if (const int f = struckFact_[CandidateNode(c, digit)]; f >= 0)
@@ -281,22 +314,34 @@ void Tree(const Net& net, int f, int depth, std::set<int>& shown, std::string& o
     for (const int p : fact.parents) Tree(net, p, depth + 1, shown, out);
 }
 
+// A step found, by the length of its explanation, spelt out when taken.
 struct Found {
-    Step step;
     std::size_t size = 0;
+    std::function<Step()> step;
+};
+
+// The outcome of one supposition as the fast propagation finds it.
+struct Outcome {
+    bool present = false;  // a candidate of an open cell
+    bool holds = false;    // no contradiction
+    Planes planes;
 };
 
 class NetFinder {
 public:
     NetFinder(const Grid& grid, Technique technique, bool locked)
-        : grid_(grid), technique_(technique) {
+        : grid_(grid), technique_(technique), locked_(locked), propagation_(grid, locked) {
         for (int cell = 0; cell < kCellCount; ++cell) {
             if (CountOf(grid.cells[cell]) < 2) continue;
             for (int d = 1; d <= 9; ++d) {
                 if (!Holds(grid.cells[cell], d)) continue;
                 const int n = CandidateNode(cell, d);
-                on_[n] = std::make_unique<Net>(grid, true, cell, d, locked);
-                off_[n] = std::make_unique<Net>(grid, false, cell, d, locked);
+                for (const bool placed : {true, false}) {
+                    Outcome& o = (placed ? onFast_ : offFast_)[n];
+                    o.present = true;
+                    o.planes = propagation_.Base();
+                    o.holds = propagation_.Suppose(o.planes, placed, cell, d);
+                }
             }
         }
     }
@@ -304,33 +349,40 @@ public:
     void Contradictions(std::vector<Found>& found) const {
         for (int n = 0; n < kCandidateCount; ++n) {
             for (const bool supposedOn : {true, false}) {
-                const Net* net = (supposedOn ? on_ : off_)[n].get();
-                if (!net || !net->Contradicts()) continue;
+                const Outcome& o = (supposedOn ? onFast_ : offFast_)[n];
+                if (!o.present || o.holds) continue;
+                const Net* net = Recorded(n, supposedOn);
                 const std::vector<int> facts = Closure(*net, net->WhyParents());
-                Found f;
-                f.size = facts.size();
-                f.step.technique = technique_;
                 const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
-                if (supposedOn)
-                    f.step.strikes.push_back({cell, digit});
-                else
-                    f.step.placeCell = cell, f.step.placeDigit = digit;
-                f.step.reason = Title(technique_) + ": if " + std::to_string(digit) +
-                                (supposedOn ? " were in " : " were not in ") + CellName(cell) +
-                                ": " + Paragraph(*net, facts) + "; then " + net->Why() + ".";
-                std::set<int> shown;
-                f.step.tree = net->Why() + ", since\n";
-                for (const int p : net->WhyParents()) Tree(*net, p, 1, shown, f.step.tree);
-                found.push_back(std::move(f));
+                // Spelt out only if taken: most are not.
+                found.push_back({facts.size(), [=, this] {
+                                     Step step;
+                                     step.technique = technique_;
+                                     if (supposedOn)
+                                         step.strikes.push_back({cell, digit});
+                                     else
+                                         step.placeCell = cell, step.placeDigit = digit;
+                                     step.reason = Title(technique_) + ": if " +
+                                                   std::to_string(digit) +
+                                                   (supposedOn ? " were in " : " were not in ") +
+                                                   CellName(cell) + ": " + Paragraph(*net, facts) +
+                                                   "; then " + net->Why() + ".";
+                                     std::set<int> shown;
+                                     step.tree = net->Why() + ", since\n";
+                                     for (const int p : net->WhyParents())
+                                         Tree(*net, p, 1, shown, step.tree);
+                                     return step;
+                                 }});
             }
         }
     }
 
     // What every one of the suppositions implies.
-    void Agreement(const std::vector<const Net*>& nets, const std::string& what,
+    void Agreement(const std::vector<std::pair<int, bool>>& cases, const std::string& what,
                    std::vector<Found>& found) const {
-        for (const Net* net : nets)
-            if (!net || net->Contradicts()) return;
+        if (!Agree(cases)) return;
+        std::vector<const Net*> nets;
+        for (const auto& [n, on] : cases) nets.push_back(Recorded(n, on));
         const Net& first = *nets.front();
         for (const Fact& fact : first.Facts()) {
             if (fact.rule == Rule::kSupposed) continue;
@@ -342,24 +394,28 @@ public:
                 roots.push_back(f);
             }
             if (roots.size() != nets.size()) continue;
-            Found f;
-            f.step.technique = technique_;
-            if (fact.placed)
-                f.step.placeCell = fact.cell, f.step.placeDigit = fact.digit;
-            else
-                f.step.strikes.push_back({fact.cell, fact.digit});
-            f.step.reason = Title(technique_) + ": " + what + ". ";
-            for (std::size_t i = 0; i < nets.size(); ++i) {
-                const std::vector<int> facts = Closure(*nets[i], {roots[i]});
-                f.size += facts.size();
-                f.step.reason +=
-                    "Case " + std::to_string(i + 1) + ": " + Paragraph(*nets[i], facts) + ". ";
-                std::set<int> shown;
-                f.step.tree += "case " + std::to_string(i + 1) + ":\n";
-                Tree(*nets[i], roots[i], 1, shown, f.step.tree);
-            }
-            f.step.reason += "Every case gives " + FactName(fact) + ".";
-            found.push_back(std::move(f));
+            std::size_t size = 0;
+            for (std::size_t i = 0; i < nets.size(); ++i)
+                size += Closure(*nets[i], {roots[i]}).size();
+            found.push_back({size, [=, this, &fact] {
+                                 Step step;
+                                 step.technique = technique_;
+                                 if (fact.placed)
+                                     step.placeCell = fact.cell, step.placeDigit = fact.digit;
+                                 else
+                                     step.strikes.push_back({fact.cell, fact.digit});
+                                 step.reason = Title(technique_) + ": " + what + ". ";
+                                 for (std::size_t i = 0; i < nets.size(); ++i) {
+                                     step.reason +=
+                                         "Case " + std::to_string(i + 1) + ": " +
+                                         Paragraph(*nets[i], Closure(*nets[i], {roots[i]})) + ". ";
+                                     std::set<int> shown;
+                                     step.tree += "case " + std::to_string(i + 1) + ":\n";
+                                     Tree(*nets[i], roots[i], 1, shown, step.tree);
+                                 }
+                                 step.reason += "Every case gives " + FactName(fact) + ".";
+                                 return step;
+                             }});
         }
     }
 
@@ -367,32 +423,32 @@ public:
         for (int cell = 0; cell < kCellCount; ++cell) {
             const Mask m = grid_.cells[cell];
             if (CountOf(m) < 2) continue;
-            std::vector<const Net*> nets;
+            std::vector<std::pair<int, bool>> cases;
             for (int d = 1; d <= 9; ++d)
-                if (Holds(m, d)) nets.push_back(on_[CandidateNode(cell, d)].get());
-            Agreement(nets, CellName(cell) + " holds one of " + DigitList(m), found);
+                if (Holds(m, d)) cases.push_back({CandidateNode(cell, d), true});
+            Agreement(cases, CellName(cell) + " holds one of " + DigitList(m), found);
         }
         for (int unit = 0; unit < kUnitCount; ++unit) {
             for (int d = 1; d <= 9; ++d) {
-                std::vector<const Net*> nets;
+                std::vector<std::pair<int, bool>> cases;
                 std::vector<int> cells;
                 bool solved = false;
                 for (const int c : UnitCells(unit)) {
                     if (!Holds(grid_.cells[c], d)) continue;
                     solved = solved || CountOf(grid_.cells[c]) == 1;
-                    nets.push_back(on_[CandidateNode(c, d)].get());
+                    cases.push_back({CandidateNode(c, d), true});
                     cells.push_back(c);
                 }
-                if (solved || nets.size() < 2) continue;
-                Agreement(nets,
+                if (solved || cases.size() < 2) continue;
+                Agreement(cases,
                           std::to_string(d) + " goes in one of its places in " + UnitName(unit) +
                               ", " + CellList(cells),
                           found);
             }
         }
         for (int n = 0; n < kCandidateCount; ++n) {
-            if (!on_[n]) continue;
-            Agreement({on_[n].get(), off_[n].get()},
+            if (!onFast_[n].present) continue;
+            Agreement({{n, true}, {n, false}},
                       std::to_string(DigitOfCandidate(n)) + " is in " +
                           CellName(CellOfCandidate(n)) + " or it is not",
                       found);
@@ -400,21 +456,52 @@ public:
     }
 
 private:
+    // Whether every case holds and they share a placement or a strike.
+    bool Agree(const std::vector<std::pair<int, bool>>& cases) const {
+        const Planes& base = propagation_.Base();
+        Planes common;
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            const Outcome& o = (cases[i].second ? onFast_ : offFast_)[cases[i].first];
+            if (!o.present || !o.holds) return false;
+            for (int d = 0; d < 9; ++d) {
+                const CellBits placed = o.planes.placed[d].Without(base.placed[d]);
+                const CellBits struck = base.holding[d].Without(o.planes.holding[d]);
+                common.placed[d] = i == 0 ? placed : common.placed[d] & placed;
+                common.holding[d] = i == 0 ? struck : common.holding[d] & struck;
+            }
+        }
+        for (int d = 0; d < 9; ++d)
+            if (!common.placed[d].Empty() || !common.holding[d].Empty()) return true;
+        return false;
+    }
+
+    // The supposition derived again fact by fact, once.
+    const Net* Recorded(int n, bool on) const {
+        auto& net = (on ? on_ : off_)[n];
+        if (!net)
+            net =
+                std::make_unique<Net>(grid_, on, CellOfCandidate(n), DigitOfCandidate(n), locked_);
+        return net.get();
+    }
+
     const Grid& grid_;
     Technique technique_;
-    std::array<std::unique_ptr<Net>, kCandidateCount> on_, off_;
+    bool locked_;
+    Propagation propagation_;
+    std::array<Outcome, kCandidateCount> onFast_, offFast_;
+    mutable std::array<std::unique_ptr<Net>, kCandidateCount> on_, off_;
 };
 
 void FindNets(const Grid& grid, Technique technique, bool locked, StepFinder& finder) {
-    const NetFinder nets(grid, technique, locked);
+    const auto nets = std::make_unique<const NetFinder>(grid, technique, locked);
     std::vector<Found> found;
-    nets.Contradictions(found);
-    nets.Agreements(found);
+    nets->Contradictions(found);
+    nets->Agreements(found);
     // The shortest explanation first.
     std::stable_sort(found.begin(), found.end(),
                      [](const Found& a, const Found& b) { return a.size < b.size; });
     for (Found& f : found) {
-        finder.Add(std::move(f.step));
+        finder.Add(f.step());
         if (finder.Done()) return;
     }
 }
