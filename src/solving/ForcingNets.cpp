@@ -19,6 +19,7 @@ enum class Rule {
     kOnlyPlace,     // a digit left with one place in a unit goes there
     kLockedInLine,  // a digit confined to one line of a box leaves the rest of the line
     kLockedInBox,   // a digit confined to one box along a line leaves the rest of the box
+    kNested,        // a digit whose placement there would contradict itself leaves a cell
 };
 
 // The facts a fact follows from: at most the nine places of a unit or the
@@ -41,6 +42,15 @@ private:
     std::size_t size_ = 0;
 };
 
+class Net;
+
+// The net inside a nested strike: the digit supposed in the cell, on the
+// facts so far, and those of them that its contradiction rests on.
+struct Nested {
+    std::shared_ptr<const Net> net;
+    std::vector<int> outerParents;
+};
+
 struct Fact {
     bool placed = false;  // placed in the cell, or struck from it
     int cell = 0;
@@ -48,7 +58,15 @@ struct Fact {
     Rule rule = Rule::kSupposed;
     int unit = -1;  // the unit of an only place or of a lock
     Parents parents;
+    std::shared_ptr<const Nested> nested;  // for kNested
 };
+
+template <typename Visit>
+void ForEachParent(const Fact& fact, Visit visit) {
+    for (const int p : fact.parents) visit(p);
+    if (fact.nested)
+        for (const int p : fact.nested->outerParents) visit(p);
+}
 
 // The lines that cross each box, in the order its cells meet them.
 const std::array<std::vector<int>, 9>& LinesOfBoxes() {
@@ -76,14 +94,22 @@ std::string FactName(const Fact& f) {
     return std::to_string(f.digit) + (f.placed ? " in " : " leaves ") + CellName(f.cell);
 }
 
+// The facts that `roots` rest on, in the order they were found, from the
+// fact numbered `from` on.
+std::vector<int> Closure(const Net& net, const std::vector<int>& roots, std::size_t from = 0);
+
 // What one supposition implies, fact by fact, on a copy of the candidates:
 // each placement strikes its digit from the peers and the cell's other
 // digits; each strike may leave a cell one digit or a digit one place in a
-// unit. `locked` adds locked candidates to those rules.
+// unit. `locked` adds locked candidates to those rules. With `nesting`,
+// once those rules are done, a digit leaves a cell when supposing it there,
+// on the facts so far, contradicts itself by a net of one nesting less
+// (found on `fast`, then derived fact by fact too).
 class Net {
 public:
-    Net(const Grid& grid, bool placed, int cell, int digit, bool locked)
-        : base_(grid), cur_(grid), locked_(locked) {
+    Net(const Grid& grid, bool placed, int cell, int digit, bool locked, int nesting = 0,
+        const Propagation* fast = nullptr)
+        : base_(grid), cur_(grid), locked_(locked), nesting_(nesting), fast_(fast) {
         facts_.reserve(256);
         placedFact_.fill(-1);
         struckFact_.fill(-1);
@@ -96,7 +122,29 @@ public:
         Run();
     }
 
+    // The digit supposed in the cell on the facts of `outer`, which this
+    // net's first facts are.
+    Net(const Net& outer, int cell, int digit)
+        : base_(outer.base_),
+          cur_(outer.cur_),
+          locked_(outer.locked_),
+          nesting_(outer.nesting_ - 1),
+          fast_(outer.fast_),
+          outer_(&outer),
+          taken_(outer.taken_),
+          placedFact_(outer.placedFact_),
+          struckFact_(outer.struckFact_),
+          facts_(outer.facts_),
+          known_(facts_.size()) {
+        Place(cell, digit, Rule::kSupposed, -1, {});
+        Run();
+    }
+
     bool Contradicts() const { return !why_.empty(); }
+    // The net this one is nested in, and how many of its first facts are
+    // that net's.
+    const Net* Outer() const { return outer_; }
+    std::size_t Known() const { return known_; }
     const std::string& Why() const { return why_; }
     const std::vector<int>& WhyParents() const { return whyParents_; }
     const std::vector<Fact>& Facts() const { return facts_; }
@@ -111,14 +159,14 @@ private:
         if (taken_[cell] == digit) return;
         const int struck = struckFact_[CandidateNode(cell, digit)];
         if (taken_[cell] != 0 || struck >= 0 || !Holds(base_.cells[cell], digit)) {
-            facts_.push_back({true, cell, digit, rule, unit, std::move(parents)});
+            facts_.push_back({true, cell, digit, rule, unit, std::move(parents), nullptr});
             Fail(CellName(cell) + " would hold two digits",
                  {static_cast<int>(facts_.size()) - 1, struck >= 0 ? struck : placedFact_[cell]});
             return;
         }
         taken_[cell] = digit;
         placedFact_[cell] = static_cast<int>(facts_.size());
-        facts_.push_back({true, cell, digit, rule, unit, std::move(parents)});
+        facts_.push_back({true, cell, digit, rule, unit, std::move(parents), nullptr});
         queue_.push_back(placedFact_[cell]);
     }
 
@@ -127,7 +175,7 @@ private:
         cur_.cells[cell] &= static_cast<Mask>(~Bit(digit));
         const int index = static_cast<int>(facts_.size());
         struckFact_[CandidateNode(cell, digit)] = index;
-        facts_.push_back({false, cell, digit, rule, unit, std::move(parents)});
+        facts_.push_back({false, cell, digit, rule, unit, std::move(parents), nullptr});
         if (taken_[cell] == digit && placedFact_[cell] >= 0) {
             Fail(std::to_string(digit) + " would be both in and out of " + CellName(cell),
                  {placedFact_[cell], index});
@@ -246,46 +294,108 @@ private:
     void Run() {
         for (;;) {
             while (next_ < queue_.size() && !Contradicts()) Follow(queue_[next_++]);
-            if (Contradicts() || !locked_ || !Lock()) return;
+            if (Contradicts()) return;
+            if (locked_ && Lock()) continue;
+            if (nesting_ == 0 || !StrikeNested()) return;
         }
+    }
+
+    // The first candidate, in the cells' order, whose placement contradicts
+    // itself: struck, with the net that shows it. One at a time, so that
+    // the simpler rules go first again.
+    bool StrikeNested() {
+        Planes planes;
+        for (int c = 0; c < kCellCount; ++c) {
+            for (int d = 1; d <= 9; ++d)
+                if (Holds(cur_.cells[c], d)) planes.holding[d - 1] |= CellBits::Of(c);
+            if (taken_[c] != 0) planes.placed[taken_[c] - 1] |= CellBits::Of(c);
+        }
+        for (int c = 0; c < kCellCount; ++c) {
+            if (taken_[c] != 0) continue;
+            for (int d = 1; d <= 9; ++d) {
+                if (!Holds(cur_.cells[c], d) || fast_->Survives(planes, c, d, nesting_ - 1))
+                    continue;
+                auto nested = std::make_shared<Nested>();
+                auto inner = std::make_shared<const Net>(*this, c, d);
+                if (!inner->Contradicts()) continue;  // not shown the same way: left out
+                nested->net = inner;
+                for (const int f : Closure(*inner, inner->WhyParents(), inner->Known()))
+                    for (const int p : ParentsOf(*inner, f))
+                        if (p < static_cast<int>(inner->Known())) Add(nested->outerParents, p);
+                for (const int p : inner->WhyParents())
+                    if (p < static_cast<int>(inner->Known())) Add(nested->outerParents, p);
+                Strike(c, d, Rule::kNested, -1, {});
+                facts_.back().nested = std::move(nested);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    static void Add(std::vector<int>& list, int f) {
+        if (std::find(list.begin(), list.end(), f) == list.end()) list.push_back(f);
+    }
+    static std::vector<int> ParentsOf(const Net& net, int f) {
+        std::vector<int> parents;
+        ForEachParent(net.Facts()[f], [&](int p) { parents.push_back(p); });
+        return parents;
     }
 
     const Grid& base_;
     Grid cur_;
     bool locked_;
+    int nesting_ = 0;
+    const Propagation* fast_ = nullptr;
+    const Net* outer_ = nullptr;
     std::array<int, kCellCount> taken_{};  // the digit placed, 0 for none
     std::array<int, kCellCount> placedFact_{};
     std::array<int, kCandidateCount> struckFact_{};
     std::vector<Fact> facts_;
+    std::size_t known_ = 0;
     std::vector<int> queue_;
     std::size_t next_ = 0;
     std::string why_;
     std::vector<int> whyParents_;
 };
 
+std::string Paragraph(const Net& net, const std::vector<int>& facts);
+
+// A contradiction, said to begin a sentence, inside one.
+std::string MidSentence(std::string why) {
+    if (why.rfind("The ", 0) == 0) why[0] = 't';
+    return why;
+}
+
 std::string Because(const Net& net, const Fact& f) {
     const auto& facts = net.Facts();
     switch (f.rule) {
-        case Rule::kSupposed: return f.placed ? "supposed" : "supposed not";
+        case Rule::kSupposed:
+            if (net.Outer()) return "supposed inside";
+            return f.placed ? "supposed" : "supposed not";
         case Rule::kCellTaken: return "the cell holds " + std::to_string(facts[f.parents[0]].digit);
         case Rule::kPeerTaken: return "it is in " + CellName(facts[f.parents[0]].cell);
         case Rule::kOnlyDigit: return "the cell's only digit left";
         case Rule::kOnlyPlace: return "its only place left in " + UnitName(f.unit);
         case Rule::kLockedInLine: return "in " + UnitName(f.unit) + " it is confined to this line";
         case Rule::kLockedInBox: return "in " + UnitName(f.unit) + " it is confined to this box";
+        case Rule::kNested: {
+            const Net& inner = *f.nested->net;
+            return "if it were in the cell: " +
+                   Paragraph(inner, Closure(inner, inner.WhyParents(), inner.Known())) + "; then " +
+                   MidSentence(inner.Why());
+        }
     }
     return {};
 }
 
-// The facts that `roots` rest on, in the order they were found.
-std::vector<int> Closure(const Net& net, const std::vector<int>& roots) {
+std::vector<int> Closure(const Net& net, const std::vector<int>& roots, std::size_t from) {
     std::set<int> seen;
     std::vector<int> stack(roots.begin(), roots.end());
     while (!stack.empty()) {
         const int f = stack.back();
         stack.pop_back();
-        if (f < 0 || !seen.insert(f).second) continue;
-        for (const int p : net.Facts()[f].parents) stack.push_back(p);
+        if (f < static_cast<int>(from) || !seen.insert(f).second) continue;
+        ForEachParent(net.Facts()[f], [&](int p) { stack.push_back(p); });
     }
     return {seen.begin(), seen.end()};
 }
@@ -301,13 +411,26 @@ std::string Paragraph(const Net& net, const std::vector<int>& facts) {
     return text;
 }
 
+using Shown = std::set<std::pair<const Net*, int>>;
+
 // An indented tree: each fact over what it rests on, a fact met before
-// named only.
-void Tree(const Net& net, int f, int depth, std::set<int>& shown, std::string& out) {
+// named only; a nested strike over the net that shows it, whose facts from
+// outside are those of the net it is nested in.
+void Tree(const Net& net, int f, int depth, Shown& shown, std::string& out) {
+    if (net.Outer() && f < static_cast<int>(net.Known())) {
+        Tree(*net.Outer(), f, depth, shown, out);
+        return;
+    }
     const Fact& fact = net.Facts()[f];
     out += std::string(2 * depth, ' ') + FactName(fact);
-    if (!shown.insert(f).second) {
+    if (!shown.insert({&net, f}).second) {
         out += " (see above)\n";
+        return;
+    }
+    if (fact.nested) {
+        const Net& inner = *fact.nested->net;
+        out += " (if it were in the cell, " + MidSentence(inner.Why()) + ", since)\n";
+        for (const int p : inner.WhyParents()) Tree(inner, p, depth + 1, shown, out);
         return;
     }
     out += " (" + Because(net, fact) + ")\n";
@@ -320,8 +443,11 @@ struct Found {
     std::function<Step()> step;
 };
 
+constexpr long kNestedBudget = 2'000'000;
+
 // The outcome of one supposition as the fast propagation finds it.
 struct Outcome {
+    bool computed = false;
     bool present = false;  // a candidate of an open cell
     bool holds = false;    // no contradiction
     Planes planes;
@@ -329,52 +455,44 @@ struct Outcome {
 
 class NetFinder {
 public:
-    NetFinder(const Grid& grid, Technique technique, bool locked)
-        : grid_(grid), technique_(technique), locked_(locked), propagation_(grid, locked) {
-        for (int cell = 0; cell < kCellCount; ++cell) {
-            if (CountOf(grid.cells[cell]) < 2) continue;
-            for (int d = 1; d <= 9; ++d) {
-                if (!Holds(grid.cells[cell], d)) continue;
-                const int n = CandidateNode(cell, d);
-                for (const bool placed : {true, false}) {
-                    Outcome& o = (placed ? onFast_ : offFast_)[n];
-                    o.present = true;
-                    o.planes = propagation_.Base();
-                    o.holds = propagation_.Suppose(o.planes, placed, cell, d);
-                }
-            }
-        }
-    }
+    NetFinder(const Grid& grid, Technique technique, bool locked, int nesting)
+        : grid_(grid),
+          technique_(technique),
+          locked_(locked),
+          nesting_(nesting),
+          propagation_(grid, locked) {}
 
     void Contradictions(std::vector<Found>& found) const {
-        for (int n = 0; n < kCandidateCount; ++n) {
-            for (const bool supposedOn : {true, false}) {
-                const Outcome& o = (supposedOn ? onFast_ : offFast_)[n];
-                if (!o.present || o.holds) continue;
-                const Net* net = Recorded(n, supposedOn);
-                const std::vector<int> facts = Closure(*net, net->WhyParents());
-                const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
-                // Spelt out only if taken: most are not.
-                found.push_back({facts.size(), [=, this] {
-                                     Step step;
-                                     step.technique = technique_;
-                                     if (supposedOn)
-                                         step.strikes.push_back({cell, digit});
-                                     else
-                                         step.placeCell = cell, step.placeDigit = digit;
-                                     step.reason = Title(technique_) + ": if " +
-                                                   std::to_string(digit) +
-                                                   (supposedOn ? " were in " : " were not in ") +
-                                                   CellName(cell) + ": " + Paragraph(*net, facts) +
-                                                   "; then " + net->Why() + ".";
-                                     std::set<int> shown;
-                                     step.tree = net->Why() + ", since\n";
-                                     for (const int p : net->WhyParents())
-                                         Tree(*net, p, 1, shown, step.tree);
-                                     return step;
-                                 }});
-            }
-        }
+        for (int n = 0; n < kCandidateCount; ++n)
+            for (const bool supposedOn : {true, false}) Contradiction(n, supposedOn, found);
+    }
+
+    // The supposition's step when it contradicts itself.
+    void Contradiction(int n, bool supposedOn, std::vector<Found>& found) const {
+        const Outcome& o = Fast(n, supposedOn);
+        if (!o.present || o.holds) return;
+        const Net* net = Recorded(n, supposedOn);
+        if (!net->Contradicts()) return;
+        const std::vector<int> facts = Closure(*net, net->WhyParents());
+        const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
+        // Spelt out only if taken: most are not.
+        found.push_back({facts.size(), [=, this] {
+                             Step step;
+                             step.technique = technique_;
+                             if (supposedOn)
+                                 step.strikes.push_back({cell, digit});
+                             else
+                                 step.placeCell = cell, step.placeDigit = digit;
+                             step.reason = Title(technique_) + ": if " + std::to_string(digit) +
+                                           (supposedOn ? " were in " : " were not in ") +
+                                           CellName(cell) + ": " + Paragraph(*net, facts) +
+                                           "; then " + net->Why() + ".";
+                             Shown shown;
+                             step.tree = net->Why() + ", since\n";
+                             for (const int p : net->WhyParents())
+                                 Tree(*net, p, 1, shown, step.tree);
+                             return step;
+                         }});
     }
 
     // What every one of the suppositions implies.
@@ -409,7 +527,7 @@ public:
                                      step.reason +=
                                          "Case " + std::to_string(i + 1) + ": " +
                                          Paragraph(*nets[i], Closure(*nets[i], {roots[i]})) + ". ";
-                                     std::set<int> shown;
+                                     Shown shown;
                                      step.tree += "case " + std::to_string(i + 1) + ":\n";
                                      Tree(*nets[i], roots[i], 1, shown, step.tree);
                                  }
@@ -419,35 +537,37 @@ public:
         }
     }
 
+    void CellAgreement(int cell, std::vector<Found>& found) const {
+        const Mask m = grid_.cells[cell];
+        if (CountOf(m) < 2) return;
+        std::vector<std::pair<int, bool>> cases;
+        for (int d = 1; d <= 9; ++d)
+            if (Holds(m, d)) cases.push_back({CandidateNode(cell, d), true});
+        Agreement(cases, CellName(cell) + " holds one of " + DigitList(m), found);
+    }
+
+    void UnitAgreement(int unit, int d, std::vector<Found>& found) const {
+        std::vector<std::pair<int, bool>> cases;
+        std::vector<int> cells;
+        for (const int c : UnitCells(unit)) {
+            if (!Holds(grid_.cells[c], d)) continue;
+            if (CountOf(grid_.cells[c]) == 1) return;  // solved there
+            cases.push_back({CandidateNode(c, d), true});
+            cells.push_back(c);
+        }
+        if (cases.size() < 2) return;
+        Agreement(cases,
+                  std::to_string(d) + " goes in one of its places in " + UnitName(unit) + ", " +
+                      CellList(cells),
+                  found);
+    }
+
     void Agreements(std::vector<Found>& found) const {
-        for (int cell = 0; cell < kCellCount; ++cell) {
-            const Mask m = grid_.cells[cell];
-            if (CountOf(m) < 2) continue;
-            std::vector<std::pair<int, bool>> cases;
-            for (int d = 1; d <= 9; ++d)
-                if (Holds(m, d)) cases.push_back({CandidateNode(cell, d), true});
-            Agreement(cases, CellName(cell) + " holds one of " + DigitList(m), found);
-        }
-        for (int unit = 0; unit < kUnitCount; ++unit) {
-            for (int d = 1; d <= 9; ++d) {
-                std::vector<std::pair<int, bool>> cases;
-                std::vector<int> cells;
-                bool solved = false;
-                for (const int c : UnitCells(unit)) {
-                    if (!Holds(grid_.cells[c], d)) continue;
-                    solved = solved || CountOf(grid_.cells[c]) == 1;
-                    cases.push_back({CandidateNode(c, d), true});
-                    cells.push_back(c);
-                }
-                if (solved || cases.size() < 2) continue;
-                Agreement(cases,
-                          std::to_string(d) + " goes in one of its places in " + UnitName(unit) +
-                              ", " + CellList(cells),
-                          found);
-            }
-        }
+        for (int cell = 0; cell < kCellCount; ++cell) CellAgreement(cell, found);
+        for (int unit = 0; unit < kUnitCount; ++unit)
+            for (int d = 1; d <= 9; ++d) UnitAgreement(unit, d, found);
         for (int n = 0; n < kCandidateCount; ++n) {
-            if (!onFast_[n].present) continue;
+            if (!Fast(n, true).present) continue;
             Agreement({{n, true}, {n, false}},
                       std::to_string(DigitOfCandidate(n)) + " is in " +
                           CellName(CellOfCandidate(n)) + " or it is not",
@@ -455,13 +575,56 @@ public:
         }
     }
 
+    // Nested nets cost the most: the suppositions most likely to bear go
+    // first, each supposed true only, and the first group of them that
+    // bears is taken.
+    void FirstBearing(std::vector<Found>& found) const {
+        std::vector<std::pair<int, int>> order;  // (places or digits left, candidate)
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            const Mask m = grid_.cells[cell];
+            if (CountOf(m) < 2) continue;
+            for (int d = 1; d <= 9; ++d) {
+                if (!Holds(m, d)) continue;
+                int fewest = CountOf(m);
+                for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)})
+                    fewest = std::min(fewest, CountOf(PlacesOf(grid_, unit, d)));
+                order.push_back({fewest, CandidateNode(cell, d)});
+            }
+        }
+        std::stable_sort(order.begin(), order.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [fewest, n] : order) {
+            if (budget_ <= 0) return;
+            Contradiction(n, true, found);
+            const int cell = CellOfCandidate(n), d = DigitOfCandidate(n);
+            if (Complete(grid_.cells[cell], {cell})) CellAgreement(cell, found);
+            for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
+                std::vector<int> places;
+                for (const int c : UnitCells(unit))
+                    if (Holds(grid_.cells[c], d)) places.push_back(c);
+                if (Complete(Bit(d), places)) UnitAgreement(unit, d, found);
+            }
+            if (!found.empty()) return;
+        }
+    }
+
 private:
+    // Whether the digits of `digits` in each of `cells` have been supposed.
+    bool Complete(Mask digits, const std::vector<int>& cells) const {
+        for (const int c : cells)
+            for (int d = 1; d <= 9; ++d)
+                if (Holds(digits, d) && Holds(grid_.cells[c], d) &&
+                    !onFast_[CandidateNode(c, d)].computed)
+                    return false;
+        return true;
+    }
+
     // Whether every case holds and they share a placement or a strike.
     bool Agree(const std::vector<std::pair<int, bool>>& cases) const {
         const Planes& base = propagation_.Base();
         Planes common;
         for (std::size_t i = 0; i < cases.size(); ++i) {
-            const Outcome& o = (cases[i].second ? onFast_ : offFast_)[cases[i].first];
+            const Outcome& o = Fast(cases[i].first, cases[i].second);
             if (!o.present || !o.holds) return false;
             for (int d = 0; d < 9; ++d) {
                 const CellBits placed = o.planes.placed[d].Without(base.placed[d]);
@@ -475,35 +638,66 @@ private:
         return false;
     }
 
+    // The supposition followed on the bit planes, once.
+    const Outcome& Fast(int n, bool on) const {
+        Outcome& o = (on ? onFast_ : offFast_)[n];
+        if (o.computed) return o;
+        o.computed = true;
+        const int cell = CellOfCandidate(n), d = DigitOfCandidate(n);
+        if (CountOf(grid_.cells[cell]) < 2 || !Holds(grid_.cells[cell], d)) return o;
+        o.present = true;
+        o.planes = propagation_.Base();
+        o.holds = propagation_.Suppose(o.planes, on, cell, d) &&
+                  (nesting_ == 0 || propagation_.FollowNested(o.planes, nesting_, &budget_));
+        return o;
+    }
+
     // The supposition derived again fact by fact, once.
     const Net* Recorded(int n, bool on) const {
         auto& net = (on ? on_ : off_)[n];
         if (!net)
-            net =
-                std::make_unique<Net>(grid_, on, CellOfCandidate(n), DigitOfCandidate(n), locked_);
+            net = std::make_unique<Net>(grid_, on, CellOfCandidate(n), DigitOfCandidate(n), locked_,
+                                        nesting_, &propagation_);
         return net.get();
     }
 
     const Grid& grid_;
     Technique technique_;
     bool locked_;
+    int nesting_;
     Propagation propagation_;
-    std::array<Outcome, kCandidateCount> onFast_, offFast_;
+    // Placements tried by the nested search (each followed by the singles and
+    // locks): enough for the hardest published puzzles, a bound for any grid.
+    mutable long budget_ = kNestedBudget;
+    mutable std::array<Outcome, kCandidateCount> onFast_, offFast_;
     mutable std::array<std::unique_ptr<Net>, kCandidateCount> on_, off_;
 };
 
-void FindNets(const Grid& grid, Technique technique, bool locked, StepFinder& finder) {
-    const auto nets = std::make_unique<const NetFinder>(grid, technique, locked);
-    std::vector<Found> found;
-    nets->Contradictions(found);
-    nets->Agreements(found);
-    // The shortest explanation first.
+// The shortest explanation first.
+void AddShortestFirst(std::vector<Found>& found, StepFinder& finder) {
     std::stable_sort(found.begin(), found.end(),
                      [](const Found& a, const Found& b) { return a.size < b.size; });
     for (Found& f : found) {
         finder.Add(f.step());
         if (finder.Done()) return;
     }
+}
+
+void FindNets(const Grid& grid, Technique technique, bool locked, StepFinder& finder) {
+    const auto nets = std::make_unique<const NetFinder>(grid, technique, locked, 0);
+    std::vector<Found> found;
+    nets->Contradictions(found);
+    nets->Agreements(found);
+    AddShortestFirst(found, finder);
+}
+
+// Only the first bearing group of suppositions, even when every step is
+// asked for: a full search would take minutes on the hardest puzzles.
+void FindNestedNets(const Grid& grid, Technique technique, int nesting, StepFinder& finder) {
+    const auto nets = std::make_unique<const NetFinder>(grid, technique, true, nesting);
+    std::vector<Found> found;
+    nets->FirstBearing(found);
+    AddShortestFirst(found, finder);
 }
 
 }  // namespace
@@ -514,6 +708,14 @@ void FindForcingNets(const Grid& grid, StepFinder& finder) {
 
 void FindLockedForcingNets(const Grid& grid, StepFinder& finder) {
     FindNets(grid, Technique::kLockedForcingNets, true, finder);
+}
+
+void FindNestedForcingNets(const Grid& grid, StepFinder& finder) {
+    FindNestedNets(grid, Technique::kNestedForcingNets, 1, finder);
+}
+
+void FindTwiceNestedForcingNets(const Grid& grid, StepFinder& finder) {
+    FindNestedNets(grid, Technique::kTwiceNestedForcingNets, 2, finder);
 }
 
 }  // namespace quillet::solving

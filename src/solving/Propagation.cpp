@@ -44,13 +44,13 @@ void ForEachCell(CellBits cells, Visit visit) {
     for (std::uint64_t w = cells.high; w; w &= w - 1) visit(64 + std::countr_zero(w));
 }
 
-CellBits AllPlaced(const Planes& planes) {
+}  // namespace
+
+CellBits PlacedCells(const Planes& planes) {
     CellBits placed;
     for (const CellBits& p : planes.placed) placed |= p;
     return placed;
 }
-
-}  // namespace
 
 const CellBits& UnitBits(int unit) { return Tables().units[unit]; }
 const CellBits& PeerBits(int cell) { return Tables().peers[cell]; }
@@ -79,7 +79,7 @@ bool Propagation::Suppose(Planes& planes, bool placed, int cell, int digit) cons
     if (!placed) {
         StrikeIn(planes, cell, digit);
     } else {
-        if (!planes.holding[digit - 1].Has(cell) || AllPlaced(planes).Has(cell)) return false;
+        if (!planes.holding[digit - 1].Has(cell) || PlacedCells(planes).Has(cell)) return false;
         PlaceIn(planes, cell, digit);
     }
     return Follow(planes);
@@ -105,7 +105,7 @@ bool Propagation::Singles(Planes& planes, bool& changed) const {
     }
     if (!tables.all.Without(any).Empty()) return false;
     bool empty = false;
-    ForEachCell(any.Without(twice).Without(AllPlaced(planes)), [&](int cell) {
+    ForEachCell(any.Without(twice).Without(PlacedCells(planes)), [&](int cell) {
         for (int d = 1; d <= 9; ++d) {
             if (planes.holding[d - 1].Has(cell)) {
                 PlaceIn(planes, cell, d);
@@ -133,7 +133,7 @@ bool Propagation::Singles(Planes& planes, bool& changed) const {
 }
 
 bool Propagation::Locks(Planes& planes, bool& changed) const {
-    const CellBits open = Tables().all.Without(AllPlaced(planes));
+    const CellBits open = Tables().all.Without(PlacedCells(planes));
     for (const Crossing& x : Tables().crossings) {
         for (int d = 1; d <= 9; ++d) {
             CellBits& plane = planes.holding[d - 1];
@@ -152,6 +152,31 @@ bool Propagation::Locks(Planes& planes, bool& changed) const {
         }
     }
     return true;
+}
+
+bool Propagation::FollowNested(Planes& planes, int nesting, long* budget) const {
+    for (;;) {
+        if (!Follow(planes)) return false;
+        if (nesting == 0) return true;
+        bool struck = false;
+        const CellBits open = Tables().all.Without(PlacedCells(planes));
+        for (int d = 1; d <= 9; ++d) {
+            ForEachCell(planes.holding[d - 1] & open, [&](int cell) {
+                if (Survives(planes, cell, d, nesting - 1, budget)) return;
+                StrikeIn(planes, cell, d);
+                struck = true;
+            });
+        }
+        if (!struck) return true;
+    }
+}
+
+bool Propagation::Survives(const Planes& planes, int cell, int digit, int nesting,
+                           long* budget) const {
+    if (budget && (*budget)-- <= 0) return true;
+    Planes supposed = planes;
+    return Suppose(supposed, true, cell, digit) &&
+           (nesting == 0 || FollowNested(supposed, nesting, budget));
 }
 
 Grid Propagation::GridOf(const Planes& planes) const {
