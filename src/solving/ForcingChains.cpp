@@ -1,4 +1,5 @@
 #include <bitset>
+#include <memory>
 
 #include "solving/Techniques.h"
 
@@ -14,13 +15,17 @@ using NodeSet = std::bitset<kCandidateCount>;
 // for a true node, 2 * node for a false one), so that its chain can be shown.
 struct Consequences {
     NodeSet on, off;
-    std::vector<int> from;  // by state; -1 for the supposition
+    // By state, set only for the states reached (on and off say which): -1
+    // for the supposition. Left unset otherwise, as most states are not.
+    std::unique_ptr<int[]> from;
     const Grid* grid_ = nullptr;
 
     Consequences() = default;
     Consequences(const Grid& grid, const CandidateLinks& links, int node)
-        : from(2 * kCandidateCount, -1), grid_(&grid) {
+        : from(new int[2 * kCandidateCount]), grid_(&grid) {
+        from[2 * node + 1] = -1;
         std::vector<int> queue{2 * node + 1};
+        queue.reserve(64);
         on.set(node);
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const int state = queue[i];

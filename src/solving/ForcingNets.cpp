@@ -113,8 +113,13 @@ public:
         facts_.reserve(256);
         placedFact_.fill(-1);
         struckFact_.fill(-1);
-        for (int c = 0; c < kCellCount; ++c)
-            if (CountOf(grid.cells[c]) == 1) taken_[c] = LowestDigit(grid.cells[c]);
+        for (int c = 0; c < kCellCount; ++c) {
+            for (int d = 1; d <= 9; ++d)
+                if (Holds(grid.cells[c], d)) planes_.holding[d - 1] |= CellBits::Of(c);
+            if (CountOf(grid.cells[c]) != 1) continue;
+            taken_[c] = LowestDigit(grid.cells[c]);
+            planes_.placed[taken_[c] - 1] |= CellBits::Of(c);
+        }
         if (placed)
             Place(cell, digit, Rule::kSupposed, -1, {});
         else
@@ -127,6 +132,7 @@ public:
     Net(const Net& outer, int cell, int digit)
         : base_(outer.base_),
           cur_(outer.cur_),
+          planes_(outer.planes_),
           locked_(outer.locked_),
           nesting_(outer.nesting_ - 1),
           fast_(outer.fast_),
@@ -165,6 +171,7 @@ private:
             return;
         }
         taken_[cell] = digit;
+        planes_.placed[digit - 1] |= CellBits::Of(cell);
         placedFact_[cell] = static_cast<int>(facts_.size());
         facts_.push_back({true, cell, digit, rule, unit, std::move(parents), nullptr});
         queue_.push_back(placedFact_[cell]);
@@ -173,6 +180,7 @@ private:
     void Strike(int cell, int digit, Rule rule, int unit, Parents parents) {
         if (Contradicts() || !Holds(cur_.cells[cell], digit)) return;
         cur_.cells[cell] &= static_cast<Mask>(~Bit(digit));
+        StrikeIn(planes_, cell, digit);
         const int index = static_cast<int>(facts_.size());
         struckFact_[CandidateNode(cell, digit)] = index;
         facts_.push_back({false, cell, digit, rule, unit, std::move(parents), nullptr});
@@ -228,23 +236,19 @@ private:
             Place(f.cell, LowestDigit(left), Rule::kOnlyDigit, -1, std::move(parents));
         }
         for (const int unit : {RowUnit(f.cell), ColumnUnit(f.cell), BoxUnit(f.cell)}) {
-            int place = -1, places = 0;
-            bool done = false;
-            for (const int c : UnitCells(unit)) {
-                done = done || taken_[c] == f.digit;
-                if (Holds(cur_.cells[c], f.digit)) place = c, ++places;
-            }
-            if (done) continue;
-            if (places == 0) {
+            const CellBits& cells = UnitBits(unit);
+            if (!(planes_.placed[f.digit - 1] & cells).Empty()) continue;  // done
+            const CellBits places = planes_.holding[f.digit - 1] & cells;
+            if (places.Empty()) {
                 std::string name = UnitName(unit);
                 if (IsBox(unit)) name[0] = 'T';
                 Fail(name + " would have no place left for " + std::to_string(f.digit),
                      StrikesAmong(UnitCells(unit), f.digit));
                 return;
             }
-            if (places == 1)
-                Place(place, f.digit, Rule::kOnlyPlace, unit,
-                      StrikesAmong(UnitCells(unit), f.digit, place));
+            if (places.One())
+                Place(places.First(), f.digit, Rule::kOnlyPlace, unit,
+                      StrikesAmong(UnitCells(unit), f.digit, places.First()));
         }
     }
 
@@ -304,12 +308,7 @@ private:
     // itself: struck, with the net that shows it. One at a time, so that
     // the simpler rules go first again.
     bool StrikeNested() {
-        Planes planes;
-        for (int c = 0; c < kCellCount; ++c) {
-            for (int d = 1; d <= 9; ++d)
-                if (Holds(cur_.cells[c], d)) planes.holding[d - 1] |= CellBits::Of(c);
-            if (taken_[c] != 0) planes.placed[taken_[c] - 1] |= CellBits::Of(c);
-        }
+        const Planes& planes = planes_;
         for (int c = 0; c < kCellCount; ++c) {
             if (taken_[c] != 0) continue;
             for (int d = 1; d <= 9; ++d) {
@@ -343,6 +342,7 @@ private:
 
     const Grid& base_;
     Grid cur_;
+    Planes planes_;  // cur_ and taken_ as bit planes
     bool locked_;
     int nesting_ = 0;
     const Propagation* fast_ = nullptr;
@@ -389,15 +389,19 @@ std::string Because(const Net& net, const Fact& f) {
 }
 
 std::vector<int> Closure(const Net& net, const std::vector<int>& roots, std::size_t from) {
-    std::set<int> seen;
+    std::vector<char> seen(net.Facts().size(), 0);
+    std::vector<int> facts;
     std::vector<int> stack(roots.begin(), roots.end());
     while (!stack.empty()) {
         const int f = stack.back();
         stack.pop_back();
-        if (f < static_cast<int>(from) || !seen.insert(f).second) continue;
+        if (f < static_cast<int>(from) || seen[f]) continue;
+        seen[f] = 1;
+        facts.push_back(f);
         ForEachParent(net.Facts()[f], [&](int p) { stack.push_back(p); });
     }
-    return {seen.begin(), seen.end()};
+    std::sort(facts.begin(), facts.end());
+    return facts;
 }
 
 // One paragraph: the facts in order, each with its reason.
