@@ -193,18 +193,23 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
 // or of a digit in a unit, agree on is so.
 void FindForcingChains(const Grid& grid, StepFinder& finder) {
     const CandidateLinks links(grid);
-    // Only the candidates of open cells are supposed.
+    // Only the candidates of open cells are supposed; each when first
+    // needed, as the first impossibility may end the search.
     std::vector<Consequences> all(kCandidateCount);
-    for (int n = 0; n < kCandidateCount; ++n) {
+    std::vector<char> followed(kCandidateCount, 0);
+    auto follow = [&](int n) -> const Consequences& {
+        if (followed[n]) return all[n];
+        followed[n] = 1;
         const Mask m = grid.cells[CellOfCandidate(n)];
         if (!links.strong[n].empty() || (CountOf(m) > 1 && Holds(m, DigitOfCandidate(n))))
             all[n] = Consequences(grid, links, n);
-    }
+        return all[n];
+    };
     for (int n = 0; n < kCandidateCount && !finder.Done(); ++n) {
         const Mask m = grid.cells[CellOfCandidate(n)];
         if (!Holds(m, DigitOfCandidate(n)) || CountOf(m) < 2) continue;
         std::string chains;
-        const std::string why = Impossibility(grid, all[n], chains);
+        const std::string why = Impossibility(grid, follow(n), chains);
         if (why.empty()) continue;
         finder.Add({Technique::kForcingChains,
                     -1,
@@ -214,6 +219,8 @@ void FindForcingChains(const Grid& grid, StepFinder& finder) {
                         why + ".",
                     {}});
     }
+    if (finder.Done()) return;
+    for (int n = 0; n < kCandidateCount; ++n) follow(n);
     for (int cell = 0; cell < kCellCount && !finder.Done(); ++cell) {
         const Mask m = grid.cells[cell];
         if (CountOf(m) < 2) continue;
