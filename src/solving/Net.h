@@ -56,6 +56,7 @@ class Net;
 struct Nested {
     std::shared_ptr<const Net> net;
     std::vector<int> outerParents;
+    std::size_t weight = 0;  // its facts, with those of the nets inside it
 };
 
 struct Fact {
@@ -291,31 +292,44 @@ private:
         }
     }
 
-    // The first candidate, in the cells' order, whose placement contradicts
-    // itself: struck, with the net that shows it. One at a time, so that
-    // the simpler rules go first again.
+    // Of the candidates whose placement contradicts itself, the one whose
+    // net shows it in the fewest facts (the first in the cells' order of
+    // those; when nested twice, the first of all): struck, with that net.
+    // One at a time, so that the simpler rules go first again.
     bool StrikeNested() {
-        const Planes& planes = planes_;
+        std::shared_ptr<Nested> best;
+        int bestCell = 0, bestDigit = 0;
         for (int c = 0; c < kCellCount; ++c) {
             if (taken_[c] != 0) continue;
             for (int d = 1; d <= 9; ++d) {
-                if (!Holds(cur_.cells[c], d) || fast_->Survives(planes, c, d, nesting_ - 1))
+                if (!Holds(cur_.cells[c], d) || fast_->Survives(planes_, c, d, nesting_ - 1))
                     continue;
-                auto nested = std::make_shared<Nested>();
                 auto inner = std::make_shared<const Net>(*this, c, d);
                 if (!inner->Contradicts()) continue;  // not shown the same way: left out
+                auto nested = std::make_shared<Nested>();
                 nested->net = inner;
-                for (const int f : Closure(*inner, inner->WhyParents(), inner->Known()))
+                const std::vector<int> facts = Closure(*inner, inner->WhyParents(), inner->Known());
+                nested->weight = facts.size();
+                for (const int f : facts) {
+                    if (const auto& deeper = inner->Facts()[f].nested)
+                        nested->weight += deeper->weight;
                     for (const int p : ParentsOf(*inner, f))
                         if (p < static_cast<int>(inner->Known())) Add(nested->outerParents, p);
+                }
                 for (const int p : inner->WhyParents())
                     if (p < static_cast<int>(inner->Known())) Add(nested->outerParents, p);
-                Strike(c, d, Rule::kNested, -1, {});
-                facts_.back().nested = std::move(nested);
-                return true;
+                if (best && best->weight <= nested->weight) continue;
+                best = std::move(nested);
+                bestCell = c, bestDigit = d;
+                // Deeper nets are too dear to compare: the first is taken.
+                if (nesting_ > 1) break;
             }
+            if (best && nesting_ > 1) break;
         }
-        return false;
+        if (!best) return false;
+        Strike(bestCell, bestDigit, Rule::kNested, -1, {});
+        facts_.back().nested = std::move(best);
+        return true;
     }
 
     static void Add(std::vector<int>& list, int f) {
