@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
     long byTechnique[kTechniqueCount] = {};
     long hardestOf[kTechniqueCount] = {};
     double slowestHint = 0, slowestHintCpu = 0, slowestNetCpu = 0;
-    std::vector<double> puzzleCpu;
+    std::vector<double> puzzleCpu, netCpu;
     for (std::size_t n = 0; n < puzzles.size(); ++n) {
         Grid grid = GridFromPuzzleLine(puzzles[n].givens);
         const double puzzleStart = ThreadSeconds();
@@ -188,6 +188,7 @@ int main(int argc, char** argv) {
             // apart, as that is the one search allowed to take longer.
             if (next.empty() || next.front().technique >= Technique::kForcingNets) {
                 slowestNetCpu = std::max(slowestNetCpu, cpu);
+                netCpu.push_back(cpu);
             } else {
                 slowestHint = std::max(slowestHint, Seconds(Clock::now() - start));
                 slowestHintCpu = std::max(slowestHintCpu, cpu);
@@ -235,12 +236,21 @@ int main(int argc, char** argv) {
     std::printf("wrong steps    %d of %ld\n", wrong, steps);
     std::printf("rated          %.0f puzzles/s (%.0f per processor second; mean difficulty %.2f)\n",
                 puzzles.size() / rateSeconds, puzzles.size() / cpuSeconds, total / puzzles.size());
+    std::printf("rated in       %.1f s of processor time, %.1f s on the clock\n", cpuSeconds,
+                rateSeconds);
     std::printf("slowest hint   %.2f ms (%.2f ms of processor time) without the nets\n",
                 slowestHint * 1000, slowestHintCpu * 1000);
-    std::printf("slowest net    %.2f ms of processor time\n", slowestNetCpu * 1000);
+    std::sort(netCpu.begin(), netCpu.end());
+    std::printf("net hints      %zu: median %.2f ms, slowest %.2f ms of processor time\n",
+                netCpu.size(), netCpu.empty() ? 0.0 : netCpu[netCpu.size() / 2] * 1000,
+                slowestNetCpu * 1000);
     std::sort(puzzleCpu.begin(), puzzleCpu.end());
     std::printf("per puzzle     median %.1f ms, slowest %.1f ms of processor time (hint by hint)\n",
                 puzzleCpu[puzzleCpu.size() / 2] * 1000, puzzleCpu.back() * 1000);
+    const auto within5s = std::count_if(puzzleCpu.begin(), puzzleCpu.end(),
+                                        [](double seconds) { return seconds <= 5.0; });
+    std::printf("within 5 s     %ld of %zu puzzles\n", static_cast<long>(within5s),
+                puzzleCpu.size());
     if (!ours.empty()) {
         std::size_t near = 0;
         for (std::size_t i = 0; i < ours.size(); ++i)

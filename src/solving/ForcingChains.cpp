@@ -1,4 +1,5 @@
 #include <bitset>
+#include <memory>
 
 #include "solving/Techniques.h"
 
@@ -14,13 +15,17 @@ using NodeSet = std::bitset<kCandidateCount>;
 // for a true node, 2 * node for a false one), so that its chain can be shown.
 struct Consequences {
     NodeSet on, off;
-    std::vector<int> from;  // by state; -1 for the supposition
+    // By state, set only for the states reached (on and off say which): -1
+    // for the supposition. Left unset otherwise, as most states are not.
+    std::unique_ptr<int[]> from;
     const Grid* grid_ = nullptr;
 
     Consequences() = default;
     Consequences(const Grid& grid, const CandidateLinks& links, int node)
-        : from(2 * kCandidateCount, -1), grid_(&grid) {
+        : from(new int[2 * kCandidateCount]), grid_(&grid) {
+        from[2 * node + 1] = -1;
         std::vector<int> queue{2 * node + 1};
+        queue.reserve(64);
         on.set(node);
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const int state = queue[i];
@@ -99,20 +104,19 @@ std::string Impossibility(const Grid& grid, const Consequences& c, std::string& 
         const Mask m = grid.cells[cell];
         if (CountOf(m) < 2) continue;
         bool all = true;
-        std::vector<int> states;
-        for (int d = 1; d <= 9 && all; ++d) {
-            if (!Holds(m, d)) continue;
-            all = c.off[CandidateNode(cell, d)];
-            states.push_back(2 * CandidateNode(cell, d));
-        }
+        for (int d = 1; d <= 9 && all; ++d) all = !Holds(m, d) || c.off[CandidateNode(cell, d)];
         if (!all) continue;
+        // The chains are spelt only for the impossibility found: most
+        // suppositions have none.
+        std::vector<int> states;
+        for (int d = 1; d <= 9; ++d)
+            if (Holds(m, d)) states.push_back(2 * CandidateNode(cell, d));
         chainsTo(states);
         return CellName(cell) + " would lose every candidate";
     }
     for (int unit = 0; unit < kUnitCount; ++unit) {
         for (int d = 1; d <= 9; ++d) {
             bool open = false, all = true;
-            std::vector<int> states;
             for (const int cell : UnitCells(unit)) {
                 if (!Holds(grid.cells[cell], d)) continue;
                 if (CountOf(grid.cells[cell]) == 1) {
@@ -121,9 +125,11 @@ std::string Impossibility(const Grid& grid, const Consequences& c, std::string& 
                 }
                 open = true;
                 all = all && c.off[CandidateNode(cell, d)];
-                states.push_back(2 * CandidateNode(cell, d));
             }
             if (!open || !all) continue;
+            std::vector<int> states;
+            for (const int cell : UnitCells(unit))
+                if (Holds(grid.cells[cell], d)) states.push_back(2 * CandidateNode(cell, d));
             chainsTo(states);
             return UnitName(unit) + " would have no place left for " + std::to_string(d);
         }
@@ -187,18 +193,23 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
 // or of a digit in a unit, agree on is so.
 void FindForcingChains(const Grid& grid, StepFinder& finder) {
     const CandidateLinks links(grid);
-    // Only the candidates of open cells are supposed.
+    // Only the candidates of open cells are supposed; each when first
+    // needed, as the first impossibility may end the search.
     std::vector<Consequences> all(kCandidateCount);
-    for (int n = 0; n < kCandidateCount; ++n) {
+    std::vector<char> followed(kCandidateCount, 0);
+    auto follow = [&](int n) -> const Consequences& {
+        if (followed[n]) return all[n];
+        followed[n] = 1;
         const Mask m = grid.cells[CellOfCandidate(n)];
         if (!links.strong[n].empty() || (CountOf(m) > 1 && Holds(m, DigitOfCandidate(n))))
             all[n] = Consequences(grid, links, n);
-    }
+        return all[n];
+    };
     for (int n = 0; n < kCandidateCount && !finder.Done(); ++n) {
         const Mask m = grid.cells[CellOfCandidate(n)];
         if (!Holds(m, DigitOfCandidate(n)) || CountOf(m) < 2) continue;
         std::string chains;
-        const std::string why = Impossibility(grid, all[n], chains);
+        const std::string why = Impossibility(grid, follow(n), chains);
         if (why.empty()) continue;
         finder.Add({Technique::kForcingChains,
                     -1,
@@ -208,6 +219,8 @@ void FindForcingChains(const Grid& grid, StepFinder& finder) {
                         why + ".",
                     {}});
     }
+    if (finder.Done()) return;
+    for (int n = 0; n < kCandidateCount; ++n) follow(n);
     for (int cell = 0; cell < kCellCount && !finder.Done(); ++cell) {
         const Mask m = grid.cells[cell];
         if (CountOf(m) < 2) continue;

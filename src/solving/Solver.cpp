@@ -69,6 +69,8 @@ constexpr FindFunction kFinders[kTechniqueCount] = {
     FindForcingChains,
     FindForcingNets,
     FindLockedForcingNets,
+    FindNestedForcingNets,
+    FindTwiceNestedForcingNets,
 };
 
 std::string SolvedTwice(int digit, int unit, int a, int b) {
@@ -120,7 +122,7 @@ private:
 };
 
 std::vector<Step> Find(const Grid& grid, Technique technique, bool all, OneSolution& unique) {
-    if (AssumesOneSolution(technique) && !unique()) return {};
+    if (TriedOnlyWithOneSolution(technique) && !unique()) return {};
     StepFinder finder{all, {}};
     kFinders[static_cast<int>(technique)](grid, finder);
     return std::move(finder.steps);

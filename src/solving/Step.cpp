@@ -47,6 +47,8 @@ const TechniqueInfo& Info(Technique technique) {
         {"forcing chains", 8.0, Level::kChains},
         {"forcing net", 8.5, Level::kChains},
         {"forcing net with locked candidates", 9.0, Level::kChains},
+        {"nested forcing net", 9.0, Level::kChains},
+        {"forcing net nested twice", 9.0, Level::kChains},
     };
     return kInfo[static_cast<int>(technique)];
 }
@@ -111,12 +113,27 @@ constexpr ScaleRow kScale[] = {
     {Technique::kForcingNets, {8.5, 8.5, 8.5, 8.5, 8.9, 8.9, 9.0}},
     {Technique::kLockedForcingNets, {9.0, 9.0, 9.0, 9.0, 9.0, 9.0, 9.0}},
 };
-static_assert(std::size(kScale) == kTechniqueCount);
+static_assert(std::size(kScale) == static_cast<int>(Technique::kNestedForcingNets));
+
+// Nested forcing nets, apart from the table: the shared scale puts nets
+// nested once from 9.5 and twice from 10.5, each growing with the length of
+// the step's explanation (its inner nets' facts included) by up to 1.0.
+double NestedNetScale(const Step& step, int links) {
+    const double from = step.technique == Technique::kNestedForcingNets ? 9.5 : 10.5;
+    const double longer = links <= 40    ? 0.0
+                          : links <= 80  ? 0.2
+                          : links <= 160 ? 0.4
+                          : links <= 320 ? 0.6
+                          : links <= 640 ? 0.8
+                                         : 1.0;
+    return from + longer;
+}
 
 }  // namespace
 
 double SharedScaleRating(const Step& step) {
     const int links = LinksIn(step.reason);
+    if (step.technique >= Technique::kNestedForcingNets) return NestedNetScale(step, links);
     const int column = links <= 3    ? 0
                        : links <= 4  ? 1
                        : links <= 6  ? 2
@@ -130,6 +147,9 @@ double SharedScaleRating(const Step& step) {
 
 bool AssumesOneSolution(Technique technique) {
     return technique >= Technique::kUniqueRectangle1 && technique <= Technique::kBugPlusOne;
+}
+bool TriedOnlyWithOneSolution(Technique technique) {
+    return AssumesOneSolution(technique) || technique >= Technique::kNestedForcingNets;
 }
 Level LevelOf(Technique technique) { return Info(technique).level; }
 const char* LevelName(Level level) { return kLevelNames[static_cast<int>(level)]; }

@@ -40,8 +40,10 @@ enum class Technique {
     kForcingChains,
     kForcingNets,
     kLockedForcingNets,
+    kNestedForcingNets,
+    kTwiceNestedForcingNets,
 };
-inline constexpr int kTechniqueCount = static_cast<int>(Technique::kLockedForcingNets) + 1;
+inline constexpr int kTechniqueCount = static_cast<int>(Technique::kTwiceNestedForcingNets) + 1;
 
 // Groups of techniques by which new puzzles are chosen; `kAids` is what the
 // window's own aids finish and is not a technique of this solver.
@@ -53,6 +55,10 @@ double TechniqueRating(Technique technique);
 // Whether the technique rests on the puzzle having one solution: the solver
 // takes such steps only once it has counted that it has.
 bool AssumesOneSolution(Technique technique);
+// Whether the solver tries the technique only on a grid it has counted one
+// solution for: the nested nets, whose search on a sparse grid with many
+// solutions would take minutes before finding nothing.
+bool TriedOnlyWithOneSolution(Technique technique);
 Level LevelOf(Technique technique);
 const char* LevelName(Level level);
 // The level named `name`, if there is one.

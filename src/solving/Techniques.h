@@ -52,6 +52,11 @@ void FindForcingChains(const Grid& grid, StepFinder& finder);
 // cell, of a digit in a unit or of a candidate agrees on is so.
 void FindForcingNets(const Grid& grid, StepFinder& finder);
 void FindLockedForcingNets(const Grid& grid, StepFinder& finder);
+// Forcing nets with locked candidates in which, once those rules are done, a
+// digit also leaves a cell when supposing it there contradicts itself by a
+// net of one nesting less: nested once, or twice.
+void FindNestedForcingNets(const Grid& grid, StepFinder& finder);
+void FindTwiceNestedForcingNets(const Grid& grid, StepFinder& finder);
 
 // The candidates of open cells as nodes (CandidateNode), with their
 // strong links: the digit's only other place in a unit, the cell's only

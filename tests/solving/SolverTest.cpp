@@ -137,6 +137,7 @@ TEST(Solver, ForcingNetsFinishPuzzlesWithoutAWrongStep) {
     std::set<Technique> used;
     CheckAgainstSolutions("forcing-nets.csv", 10, used, 10);
     EXPECT_TRUE(used.count(Technique::kForcingNets));
+    EXPECT_FALSE(used.count(Technique::kNestedForcingNets));  // the plain nets suffice
     // A step of a net says every fact and the rule it follows, and shows
     // them again as a tree.
     std::ifstream in(std::string(QUILLET_SOLVING_FIXTURE_DIR) + "/forcing-nets.csv");
@@ -169,6 +170,40 @@ TEST(Solver, ForcingNetsFinishPuzzlesWithoutAWrongStep) {
                     << Describe(step);
         }
     }
+}
+
+// Two of the forum's hardest puzzles, which the plain nets leave: every
+// nested step is right, and it shows the net inside it in its reason and
+// as a sub-tree.
+TEST(Solver, NestedForcingNetsFinishTheHardestWithoutAWrongStep) {
+    std::set<Technique> used;
+    CheckAgainstSolutions("nested-forcing-nets.csv", 2, used, 2);
+    EXPECT_TRUE(used.count(Technique::kNestedForcingNets));
+    std::ifstream in(std::string(QUILLET_SOLVING_FIXTURE_DIR) + "/nested-forcing-nets.csv");
+    std::string line;
+    std::getline(in, line);
+    Grid grid = GridFromPuzzleLine(line.substr(0, 81));
+    std::vector<Step> steps = NextSteps(grid);
+    for (; !steps.empty() && steps.front().technique < Technique::kNestedForcingNets;
+         steps = NextSteps(grid))
+        ApplyStep(steps.front(), grid);
+    ASSERT_FALSE(steps.empty());
+    const Step& nested = steps.front();
+    EXPECT_NE(nested.reason.find("(if it were in the cell: "), std::string::npos) << nested.reason;
+    EXPECT_EQ(nested.reason.find('\n'), std::string::npos);
+    EXPECT_NE(nested.tree.find(", since)\n"), std::string::npos) << nested.tree;
+    EXPECT_GE(SharedScaleRating(nested), 9.5);
+    // Nested twice, the same grid's first step is right too, and worth more.
+    const std::string solution = line.substr(82);
+    const std::vector<Step> twice = StepsOf(grid, Technique::kTwiceNestedForcingNets);
+    ASSERT_FALSE(twice.empty());
+    for (const Strike& s : twice.front().strikes)
+        EXPECT_NE(s.digit, solution[RowMajorIndex(CellOfColumnMajor(s.cell))] - '0');
+    if (twice.front().placeCell >= 0) {
+        EXPECT_EQ(twice.front().placeDigit,
+                  solution[RowMajorIndex(CellOfColumnMajor(twice.front().placeCell))] - '0');
+    }
+    EXPECT_GE(SharedScaleRating(twice.front()), 10.5);
 }
 
 // Rated puzzles that need almost locked sets before the forcing chains.
