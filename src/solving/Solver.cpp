@@ -67,6 +67,7 @@ constexpr FindFunction kFinders[kTechniqueCount] = {
     FindAlternatingChains,
     FindAlsXz,
     FindAlsXyWings,
+    FindAlsChains,
     FindForcingChains,
     FindForcingNets,
     FindLockedForcingNets,
@@ -145,7 +146,8 @@ double ScaleFloor(Technique technique) {
         case Technique::kXYChain: return 4.2;
         case Technique::kAlternatingChain: return 7.0;
         case Technique::kAlsXz: return 4.4;
-        case Technique::kAlsXyWing: return 10.0;
+        case Technique::kAlsXyWing:
+        case Technique::kAlsChain: return 10.0;
         case Technique::kForcingChains:
         case Technique::kForcingNets: return 7.5;
         case Technique::kLockedForcingNets: return 9.0;

@@ -44,6 +44,7 @@ const TechniqueInfo& Info(Technique technique) {
         {"alternating inference chain", 7.0, Level::kChains},
         {"ALS-XZ", 7.2, Level::kChains},
         {"ALS-XY-wing", 7.5, Level::kChains},
+        {"ALS chain", 7.8, Level::kChains},
         {"forcing chains", 8.0, Level::kChains},
         {"forcing net", 8.5, Level::kChains},
         {"forcing net with locked candidates", 9.0, Level::kChains},
@@ -177,7 +178,8 @@ double SharedScaleRating(const Step& step) {
             if (step.placeCell >= 0) return 7.0 + LengthBonus(links + 1);
             return 7.0 + LengthBonus(links + 3);
         case Technique::kAlsXz: return AlsXzValue(reason);
-        case Technique::kAlsXyWing: return 10.0;  // as other pairs of sets
+        case Technique::kAlsXyWing:
+        case Technique::kAlsChain: return 10.0;  // as other pairs of sets
         case Technique::kForcingChains:
         case Technique::kForcingNets:
         case Technique::kLockedForcingNets: {

@@ -37,6 +37,7 @@ enum class Technique {
     kAlternatingChain,
     kAlsXz,
     kAlsXyWing,
+    kAlsChain,
     kForcingChains,
     kForcingNets,
     kLockedForcingNets,

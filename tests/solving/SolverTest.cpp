@@ -214,6 +214,14 @@ TEST(Solver, SharedScaleTakesTheRatersEasiestSteps) {
     EXPECT_NEAR(cellCases(6), 8.3, 0.01);  // 12
 }
 
+// Rated puzzles (calibration half of the rated bank) that need a chain of
+// almost locked sets before the forcing chains.
+TEST(Solver, AlsChainsStrikeOnlyWrongDigits) {
+    std::set<Technique> used;
+    CheckAgainstSolutions("als-chains.csv", 10, used, 10, {Technique::kAlsChain});
+    EXPECT_TRUE(used.count(Technique::kAlsChain));
+}
+
 TEST(Solver, SolutionsAreCountedToTwo) {
     Grid puzzle = GridFromPuzzleLine(
         "......6....82...392.73......5......46....8.....4...273..39......7....4.55....2...");
