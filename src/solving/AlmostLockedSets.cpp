@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 
 #include "solving/Techniques.h"
 
@@ -214,6 +215,19 @@ std::string AlsChainReason(const std::vector<AlmostLockedSet>& sets, const std::
            ", which that cell sees; so no such cell holds " + digit + ".";
 }
 
+// Whether a digit of both ends, neither link's at the ends, has a cell
+// outside both that sees all its places in them: a quick look before the
+// chain is followed back.
+bool MayStrike(const std::array<CellSet, 10>& holding, const AlmostLockedSet& a,
+               const AlmostLockedSet& b, int firstLink, int lastLink) {
+    const Mask zs = a.digits & b.digits & static_cast<Mask>(~Bit(firstLink) & ~Bit(lastLink));
+    for (Mask m = zs; m; m &= static_cast<Mask>(m - 1)) {
+        const int z = LowestDigit(m);
+        if ((holding[z] & a.seenByAll[z] & b.seenByAll[z] & ~a.cells & ~b.cells).any()) return true;
+    }
+    return false;
+}
+
 // The chain from `first` to `state` and its strikes, if it strikes any.
 void AddChainTo(const Grid& grid, const std::vector<AlmostLockedSet>& sets, int first, int state,
                 const std::vector<int>& parent, std::vector<Step>& found) {
@@ -255,9 +269,22 @@ void FindAlsChains(const Grid& grid, StepFinder& finder) {
     const std::vector<AlmostLockedSet> sets = AlmostLockedSets(grid, kMaxCells);
     const std::vector<std::vector<Link>> linked = LinksOf(sets);
     const int count = static_cast<int>(sets.size());
-    std::vector<int> parent(10 * count), depth(10 * count), seenBy(10 * count, -1), queue;
+    std::vector<int> parent(10 * count), depth(10 * count), firstLink(10 * count);
+    std::vector<int> seenBy(10 * count, -1), queue;
+    std::array<CellSet, 10> holding;
+    for (int d = 1; d <= 9; ++d) holding[d] = CellsHolding(grid, d);
     std::vector<Step> found;
+    // For a hint, chains no longer than the shortest found so far.
+    int longest = kMaxChainSets;
     for (int first = 0; first < count; ++first) {
+        // A first set none of whose digits some cell outside sees all of
+        // starts no chain that strikes.
+        bool seen = false;
+        for (Mask m = sets[first].digits; m && !seen; m &= static_cast<Mask>(m - 1)) {
+            const int z = LowestDigit(m);
+            seen = (holding[z] & sets[first].seenByAll[z] & ~sets[first].cells).any();
+        }
+        if (!seen) continue;
         queue.clear();
         for (const auto& [next, digits] : linked[first]) {
             for (Mask m = digits; m; m &= static_cast<Mask>(m - 1)) {
@@ -265,6 +292,7 @@ void FindAlsChains(const Grid& grid, StepFinder& finder) {
                 seenBy[state] = first;
                 parent[state] = -1;
                 depth[state] = 2;
+                firstLink[state] = state % 10;
                 queue.push_back(state);
             }
         }
@@ -273,9 +301,13 @@ void FindAlsChains(const Grid& grid, StepFinder& finder) {
             // Two sets are ALS-XZ, found before. Three are an ALS-XY-wing,
             // found before too, but kept: the search reaches each set and
             // digit once, by its shortest chain.
-            if (set != first && depth[state] >= 3)
+            if (set != first && depth[state] >= 3 &&
+                MayStrike(holding, sets[first], sets[set], firstLink[state], in)) {
+                const std::size_t before = found.size();
                 AddChainTo(grid, sets, first, state, parent, found);
-            if (depth[state] == kMaxChainSets) continue;
+                if (!finder.all && found.size() > before) longest = depth[state];
+            }
+            if (depth[state] >= longest) continue;
             for (const auto& [next, digits] : linked[set]) {
                 for (Mask m = digits & static_cast<Mask>(~Bit(in)); m;
                      m &= static_cast<Mask>(m - 1)) {
@@ -284,6 +316,7 @@ void FindAlsChains(const Grid& grid, StepFinder& finder) {
                     seenBy[nextState] = first;
                     parent[nextState] = state;
                     depth[nextState] = depth[state] + 1;
+                    firstLink[nextState] = firstLink[state];
                     queue.push_back(nextState);
                 }
             }
