@@ -18,6 +18,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <map>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -257,6 +258,17 @@ int main(int argc, char** argv) {
             near += std::abs(ours[i] - published[i]) <= 0.3001 ? 1 : 0;
         std::printf("shared scale   %.1f %% within 0.3 of the published rating, Spearman %.3f\n",
                     100.0 * near / ours.size(), RankCorrelation(ours, published));
+        // By bands of half a point of the published rating: a scale that
+        // flattens shows as bands of the same mean.
+        std::map<int, std::pair<int, double>> bands;
+        for (std::size_t i = 0; i < ours.size(); ++i) {
+            auto& [n, sum] = bands[static_cast<int>(published[i] * 2 + 1e-9)];
+            ++n;
+            sum += ours[i];
+        }
+        for (const auto& [band, entry] : bands)
+            std::printf("  published %.1f-%.1f  %5d puzzles, estimate %.2f on average\n",
+                        band / 2.0, band / 2.0 + 0.4, entry.first, entry.second / entry.first);
     }
     if (firstUnsolved >= 0)
         std::printf("first unsolved #%d %s\n", firstUnsolved + 1,

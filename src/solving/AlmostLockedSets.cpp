@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 
 #include "solving/Techniques.h"
 
@@ -94,6 +95,19 @@ Mask StrikeCommonDigits(const Grid& grid, const AlmostLockedSet& a, const Almost
     return struck;
 }
 
+// The sets each set shares restricted common digits with, and those digits.
+using Link = std::pair<int, Mask>;
+std::vector<std::vector<Link>> LinksOf(const std::vector<AlmostLockedSet>& sets) {
+    std::vector<std::vector<Link>> linked(sets.size());
+    for (std::size_t i = 0; i < sets.size(); ++i)
+        for (std::size_t j = i + 1; j < sets.size(); ++j)
+            if (const Mask r = RestrictedCommon(sets[i], sets[j]); r) {
+                linked[i].push_back({static_cast<int>(j), r});
+                linked[j].push_back({static_cast<int>(i), r});
+            }
+    return linked;
+}
+
 // The smallest sets first, so that a hint shows the simplest.
 void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder) {
     std::stable_sort(found.begin(), found.end(), [](const Step& p, const Step& q) {
@@ -139,13 +153,7 @@ void FindAlsXz(const Grid& grid, StepFinder& finder) {
 // locked; a digit z common to A and B, not x nor y, is then in one of them.
 void FindAlsXyWings(const Grid& grid, StepFinder& finder) {
     const std::vector<AlmostLockedSet> sets = AlmostLockedSets(grid, kMaxCells);
-    std::vector<std::vector<std::pair<int, Mask>>> linked(sets.size());
-    for (std::size_t i = 0; i < sets.size(); ++i)
-        for (std::size_t j = i + 1; j < sets.size(); ++j)
-            if (const Mask r = RestrictedCommon(sets[i], sets[j]); r) {
-                linked[i].push_back({static_cast<int>(j), r});
-                linked[j].push_back({static_cast<int>(i), r});
-            }
+    const std::vector<std::vector<Link>> linked = LinksOf(sets);
     std::vector<Step> found;
     for (std::size_t c = 0; c < sets.size(); ++c) {
         const auto& links = linked[c];
@@ -173,6 +181,143 @@ void FindAlsXyWings(const Grid& grid, StepFinder& finder) {
                                       " must be in one of those two.";
                         found.push_back(std::move(step));
                     }
+                }
+            }
+        }
+    }
+    AddSimplestFirst(found, finder);
+}
+
+namespace {
+
+// Chains of up to this many sets: longer ones are left to the forcing chains.
+constexpr int kMaxChainSets = 6;
+
+// A chain's set and the digit it loses to the set before it, as one number.
+int ChainState(int set, int digit) { return 10 * set + digit; }
+
+std::string AlsChainReason(const std::vector<AlmostLockedSet>& sets, const std::vector<int>& path,
+                           const std::vector<int>& lost, int z) {
+    std::string text = "ALS chain of sets that each hold one digit more than cells";
+    for (std::size_t i = 0; i < path.size(); ++i)
+        text +=
+            (i == 0 ? ": set " : "; set ") + std::to_string(i + 1) + ", " + sets[path[i]].Name();
+    const std::string digit = std::to_string(z);
+    text += ". If " + digit + " were in a cell that sees every " + digit +
+            " of the first and the last set: set 1 would lose " + digit + " and be locked";
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        const std::string x = std::to_string(lost[i]), set = std::to_string(i + 1);
+        text += " ⇒ " + x + " in set " + std::to_string(i) + " ⇒ " + x + " leaves set " + set +
+                " (its places there all see those in set " + std::to_string(i) +
+                "), which is locked";
+    }
+    return text + " ⇒ " + digit + " in set " + std::to_string(path.size()) +
+           ", which that cell sees; so no such cell holds " + digit + ".";
+}
+
+// Whether a digit of both ends, neither link's at the ends, has a cell
+// outside both that sees all its places in them: a quick look before the
+// chain is followed back.
+bool MayStrike(const std::array<CellSet, 10>& holding, const AlmostLockedSet& a,
+               const AlmostLockedSet& b, int firstLink, int lastLink) {
+    const Mask zs = a.digits & b.digits & static_cast<Mask>(~Bit(firstLink) & ~Bit(lastLink));
+    for (Mask m = zs; m; m &= static_cast<Mask>(m - 1)) {
+        const int z = LowestDigit(m);
+        if ((holding[z] & a.seenByAll[z] & b.seenByAll[z] & ~a.cells & ~b.cells).any()) return true;
+    }
+    return false;
+}
+
+// The chain from `first` to `state` and its strikes, if it strikes any.
+void AddChainTo(const Grid& grid, const std::vector<AlmostLockedSet>& sets, int first, int state,
+                const std::vector<int>& parent, std::vector<Step>& found) {
+    std::vector<int> path, lost;
+    for (int s = state; s >= 0; s = parent[s]) {
+        path.push_back(s / 10);
+        lost.push_back(s % 10);
+    }
+    path.push_back(first);
+    lost.push_back(0);
+    std::reverse(path.begin(), path.end());
+    std::reverse(lost.begin(), lost.end());
+    // A set met twice makes a chain no simpler to follow.
+    std::vector<int> sorted = path;
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) return;
+    CellSet chainCells;
+    for (const int p : path) chainCells |= sets[p].cells;
+    const AlmostLockedSet &a = sets[first], &b = sets[path.back()];
+    const Mask zs = a.digits & b.digits & static_cast<Mask>(~Bit(lost[1]) & ~Bit(lost.back()));
+    for (Mask m = zs; m; m &= static_cast<Mask>(m - 1)) {
+        const int z = LowestDigit(m);
+        Step step{Technique::kAlsChain, -1, 0, {}, {}, {}};
+        StrikeCommonDigits(grid, a, b, Bit(z), chainCells, step);
+        if (step.strikes.empty()) continue;
+        step.reason = AlsChainReason(sets, path, lost, z);
+        found.push_back(std::move(step));
+    }
+}
+
+}  // namespace
+
+// Sets joined one to the next by restricted common digits, never the same
+// digit twice in a row: were z in a cell seeing every z of the first and
+// the last set, the first would lose z and be locked, so it holds its link's
+// digit, which the second loses, so that it is locked and holds its next
+// link's digit, and so on to the last, which then holds z as well.
+void FindAlsChains(const Grid& grid, StepFinder& finder) {
+    const std::vector<AlmostLockedSet> sets = AlmostLockedSets(grid, kMaxCells);
+    const std::vector<std::vector<Link>> linked = LinksOf(sets);
+    const int count = static_cast<int>(sets.size());
+    std::vector<int> parent(10 * count), depth(10 * count), firstLink(10 * count);
+    std::vector<int> seenBy(10 * count, -1), queue;
+    std::array<CellSet, 10> holding;
+    for (int d = 1; d <= 9; ++d) holding[d] = CellsHolding(grid, d);
+    std::vector<Step> found;
+    // For a hint, chains no longer than the shortest found so far.
+    int longest = kMaxChainSets;
+    for (int first = 0; first < count; ++first) {
+        // A first set none of whose digits some cell outside sees all of
+        // starts no chain that strikes.
+        bool seen = false;
+        for (Mask m = sets[first].digits; m && !seen; m &= static_cast<Mask>(m - 1)) {
+            const int z = LowestDigit(m);
+            seen = (holding[z] & sets[first].seenByAll[z] & ~sets[first].cells).any();
+        }
+        if (!seen) continue;
+        queue.clear();
+        for (const auto& [next, digits] : linked[first]) {
+            for (Mask m = digits; m; m &= static_cast<Mask>(m - 1)) {
+                const int state = ChainState(next, LowestDigit(m));
+                seenBy[state] = first;
+                parent[state] = -1;
+                depth[state] = 2;
+                firstLink[state] = state % 10;
+                queue.push_back(state);
+            }
+        }
+        for (std::size_t i = 0; i < queue.size(); ++i) {
+            const int state = queue[i], set = state / 10, in = state % 10;
+            // Two sets are ALS-XZ, found before. Three are an ALS-XY-wing,
+            // found before too, but kept: the search reaches each set and
+            // digit once, by its shortest chain.
+            if (set != first && depth[state] >= 3 &&
+                MayStrike(holding, sets[first], sets[set], firstLink[state], in)) {
+                const std::size_t before = found.size();
+                AddChainTo(grid, sets, first, state, parent, found);
+                if (!finder.all && found.size() > before) longest = depth[state];
+            }
+            if (depth[state] >= longest) continue;
+            for (const auto& [next, digits] : linked[set]) {
+                for (Mask m = digits & static_cast<Mask>(~Bit(in)); m;
+                     m &= static_cast<Mask>(m - 1)) {
+                    const int nextState = ChainState(next, LowestDigit(m));
+                    if (next == first || seenBy[nextState] == first) continue;
+                    seenBy[nextState] = first;
+                    parent[nextState] = state;
+                    depth[nextState] = depth[state] + 1;
+                    firstLink[nextState] = firstLink[state];
+                    queue.push_back(nextState);
                 }
             }
         }

@@ -1,6 +1,7 @@
 #include "solving/Solver.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "solving/Solutions.h"
 #include "solving/Techniques.h"
@@ -66,6 +67,7 @@ constexpr FindFunction kFinders[kTechniqueCount] = {
     FindAlternatingChains,
     FindAlsXz,
     FindAlsXyWings,
+    FindAlsChains,
     FindForcingChains,
     FindForcingNets,
     FindLockedForcingNets,
@@ -136,17 +138,89 @@ std::vector<Step> Next(const Grid& grid, bool all, OneSolution& unique) {
     return {};
 }
 
-// The step's rating on the shared scale. That scale rates hidden singles
-// below naked ones, which are tried first here: a naked single taken while
-// a hidden single was open counts as the hidden single.
-double ScaleOf(const Step& step, const Grid& grid, OneSolution& unique) {
-    if (step.technique != Technique::kNakedSingle) return SharedScaleRating(step);
-    for (const Technique hidden : {Technique::kHiddenSingleBox, Technique::kHiddenSingleRow,
-                                   Technique::kHiddenSingleColumn}) {
-        const std::vector<Step> steps = Find(grid, hidden, false, unique);
-        if (!steps.empty()) return SharedScaleRating(steps.front());
+// The lowest value on the shared scale that a step of the technique can
+// have (SharedScaleRating), whatever its size.
+double ScaleFloor(Technique technique) {
+    switch (technique) {
+        case Technique::kWWing: return 7.1;
+        case Technique::kSimpleColouring:
+        case Technique::kXChain: return 4.1;
+        case Technique::kXYChain: return 4.2;
+        case Technique::kAlternatingChain: return 7.0;
+        case Technique::kAlsXz: return 4.4;
+        case Technique::kAlsXyWing:
+        case Technique::kAlsChain: return 10.0;
+        case Technique::kForcingChains:
+        case Technique::kForcingNets: return 7.5;
+        case Technique::kLockedForcingNets: return 9.0;
+        default: {
+            Step step;
+            step.technique = technique;
+            return SharedScaleRating(step);
+        }
     }
-    return SharedScaleRating(step);
+}
+
+// The techniques by their lowest value on the shared scale.
+const std::vector<Technique>& ByScaleFloor() {
+    static const std::vector<Technique> order = [] {
+        std::vector<Technique> techniques;
+        for (int t = 0; t < kTechniqueCount; ++t) techniques.push_back(static_cast<Technique>(t));
+        std::stable_sort(techniques.begin(), techniques.end(),
+                         [](Technique a, Technique b) { return ScaleFloor(a) < ScaleFloor(b); });
+        return techniques;
+    }();
+    return order;
+}
+
+// Whether the technique's steps have values on the shared scale that grow
+// with their size, so that its first step found need not be its lowest.
+bool Sized(Technique technique) {
+    return technique >= Technique::kSimpleColouring && technique <= Technique::kForcingChains;
+}
+
+// The step that the shared scale's rater would take here: it rates every
+// step it can find and takes the lowest, where this solver takes the first
+// of its simplest technique. So every technique whose steps could rate
+// lower than the best found so far is searched, all its steps when their
+// values differ. The nets, which cost more to search than the rest
+// together, only when nothing else is found.
+std::optional<Step> Easiest(const Grid& grid, OneSolution& unique, double& value) {
+    std::optional<Step> best;
+    value = 10.0;
+    for (const Technique technique : ByScaleFloor()) {
+        if (best && ScaleFloor(technique) >= value) break;
+        if (best && technique >= Technique::kForcingNets && value < 10.0) continue;
+        for (Step& step : Find(grid, technique, Sized(technique), unique)) {
+            const double rating = SharedScaleRating(step);
+            if (best && rating >= value) continue;
+            value = rating;
+            best = std::move(step);
+        }
+    }
+    return best;
+}
+
+// The puzzle's rating on the shared scale: the hardest of the steps its
+// rater takes, each the lowest rated of those open; 0 when those steps do
+// not finish it.
+double SharedScaleOf(Grid grid, OneSolution& unique) {
+    // The givens' digits struck from their peers first, as the rater
+    // starts from candidates so cleared.
+    for (int cell = 0; cell < kCellCount; ++cell)
+        if (CountOf(grid.cells[cell]) == 1)
+            ApplyStep({Technique::kNakedSingle, cell, LowestDigit(grid.cells[cell]), {}, {}, {}},
+                      grid);
+    double hardest = 0;
+    while (!grid.Solved()) {
+        if (FindContradiction(grid)) return 0;
+        double value = 0;
+        const std::optional<Step> step = Easiest(grid, unique, value);
+        if (!step) return 0;
+        hardest = std::max(hardest, value);
+        ApplyStep(*step, grid);
+    }
+    return hardest;
 }
 
 }  // namespace
@@ -181,13 +255,17 @@ SolveOutcome Solve(Grid& grid, const std::function<void(const Step&)>& onStep) {
         }
         if (grid.Solved()) {
             outcome.solved = true;
+            // The rater's own way through when it finishes, else the
+            // values of the steps taken here.
+            if (const double scale = SharedScaleOf(start, unique); scale > 0)
+                outcome.sharedScale = scale;
             return outcome;
         }
         const std::vector<Step> steps = Next(grid, false, unique);
         if (steps.empty()) return outcome;
         const Step& step = steps.front();
         if (onStep) onStep(step);
-        const double scale = ScaleOf(step, grid, unique);
+        const double scale = SharedScaleRating(step);
         ApplyStep(step, grid);
         if (ClearsAGiven(step, start)) continue;
         outcome.sharedScale = std::max(outcome.sharedScale, scale);

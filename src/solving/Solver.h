@@ -37,8 +37,10 @@ struct SolveOutcome {
     int solutions = 0;          // of the grid it started from: 0, 1 or 2 for several
     bool used[kTechniqueCount] = {};
     Technique hardest = Technique::kNakedSingle;  // of the steps taken
-    // The hardest step on the shared scale (SharedScaleRating); a naked
-    // single taken while a hidden single was open counts as that.
+    // The puzzle's rating on the shared scale (SharedScaleRating) as the
+    // scale's own rater finds it: at each point it takes the step it rates
+    // lowest, and the puzzle rates as the hardest of those steps. Its way
+    // through is its own, beside the steps taken here.
     double sharedScale = 0.0;
 
     // The difficulty: the rating of the hardest technique needed; 10 for a

@@ -44,6 +44,7 @@ const TechniqueInfo& Info(Technique technique) {
         {"alternating inference chain", 7.0, Level::kChains},
         {"ALS-XZ", 7.2, Level::kChains},
         {"ALS-XY-wing", 7.5, Level::kChains},
+        {"ALS chain", 7.8, Level::kChains},
         {"forcing chains", 8.0, Level::kChains},
         {"forcing net", 8.5, Level::kChains},
         {"forcing net with locked candidates", 9.0, Level::kChains},
@@ -72,48 +73,93 @@ int LinksIn(const std::string& reason) {
     return links;
 }
 
-// By technique: the value of a short step, then of longer ones (up to 4, 6,
-// 8, 12 and 18 links, and more). The techniques the shared scale's table
-// names take its value; W-wing, colouring, the chains and nets were fitted
-// to half of a bank of 4,000 published ratings (the other half checks it).
-struct ScaleRow {
-    Technique technique;
-    double value[7];
-};
-constexpr ScaleRow kScale[] = {
-    {Technique::kNakedSingle, {2.3, 2.3, 2.3, 2.3, 2.3, 2.3, 2.3}},
-    {Technique::kHiddenSingleBox, {1.2, 1.2, 1.2, 1.2, 1.2, 1.2, 1.2}},
-    {Technique::kHiddenSingleRow, {1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5}},
-    {Technique::kHiddenSingleColumn, {1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5}},
-    {Technique::kPointing, {2.6, 2.6, 2.6, 2.6, 2.6, 2.6, 2.6}},
-    {Technique::kClaiming, {2.8, 2.8, 2.8, 2.8, 2.8, 2.8, 2.8}},
-    {Technique::kNakedPair, {3.0, 3.0, 3.0, 3.0, 3.0, 3.0, 3.0}},
-    {Technique::kHiddenPair, {3.4, 3.4, 3.4, 3.4, 3.4, 3.4, 3.4}},
-    {Technique::kNakedTriple, {3.6, 3.6, 3.6, 3.6, 3.6, 3.6, 3.6}},
-    {Technique::kHiddenTriple, {4.0, 4.0, 4.0, 4.0, 4.0, 4.0, 4.0}},
-    {Technique::kNakedQuad, {5.0, 5.0, 5.0, 5.0, 5.0, 5.0, 5.0}},
-    {Technique::kHiddenQuad, {5.4, 5.4, 5.4, 5.4, 5.4, 5.4, 5.4}},
-    {Technique::kXWing, {3.2, 3.2, 3.2, 3.2, 3.2, 3.2, 3.2}},
-    {Technique::kSwordfish, {3.8, 3.8, 3.8, 3.8, 3.8, 3.8, 3.8}},
-    {Technique::kJellyfish, {5.2, 5.2, 5.2, 5.2, 5.2, 5.2, 5.2}},
-    {Technique::kXYWing, {4.2, 4.2, 4.2, 4.2, 4.2, 4.2, 4.2}},
-    {Technique::kXYZWing, {4.4, 4.4, 4.4, 4.4, 4.4, 4.4, 4.4}},
-    {Technique::kWWing, {5.6, 5.6, 5.6, 5.6, 5.6, 5.6, 5.6}},
-    {Technique::kUniqueRectangle1, {4.5, 4.5, 4.5, 4.5, 4.5, 4.5, 4.5}},
-    {Technique::kUniqueRectangle2, {4.5, 4.5, 4.5, 4.5, 4.5, 4.5, 4.5}},
-    {Technique::kUniqueRectangle4, {4.5, 4.5, 4.5, 4.5, 4.5, 4.5, 4.5}},
-    {Technique::kBugPlusOne, {5.6, 5.6, 5.6, 5.6, 5.6, 5.6, 5.6}},
-    {Technique::kSimpleColouring, {5.4, 5.4, 5.4, 5.4, 5.4, 5.4, 5.4}},
-    {Technique::kXChain, {5.0, 7.0, 7.0, 7.1, 7.1, 7.1, 7.1}},
-    {Technique::kXYChain, {5.5, 7.0, 7.1, 7.1, 7.1, 7.1, 7.1}},
-    {Technique::kAlternatingChain, {6.6, 6.6, 7.0, 7.1, 7.2, 7.3, 8.6}},
-    {Technique::kAlsXz, {6.1, 6.1, 6.1, 6.1, 6.1, 6.1, 6.1}},
-    {Technique::kAlsXyWing, {8.1, 8.1, 8.1, 8.1, 8.1, 8.1, 8.1}},
-    {Technique::kForcingChains, {7.5, 7.5, 7.5, 7.5, 7.5, 8.1, 8.3}},
-    {Technique::kForcingNets, {8.5, 8.5, 8.5, 8.5, 8.9, 8.9, 9.0}},
-    {Technique::kLockedForcingNets, {9.0, 9.0, 9.0, 9.0, 9.0, 9.0, 9.0}},
-};
-static_assert(std::size(kScale) == static_cast<int>(Technique::kNestedForcingNets));
+int Occurrences(const std::string& text, const std::string& what) {
+    int count = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+    return count;
+}
+
+// Whether every fact of a chain or net ("4 in ...", "4 leaves ...") is of
+// one digit: the scale rates a supposition followed along one digit lower.
+bool OneDigit(const std::string& reason) {
+    char digit = 0;
+    for (auto at = reason.find(" ⇒ "); at != std::string::npos; at = reason.find(" ⇒ ", at + 1)) {
+        const char next = reason[at + std::string(" ⇒ ").size()];
+        if (next < '1' || next > '9') continue;
+        if (digit == 0) digit = next;
+        if (next != digit) return false;
+    }
+    return digit != 0;
+}
+
+// The scale's extra for a chain of `nodes` candidates (its supposition and
+// the end it reaches counted): nothing while the implications between them
+// number 4 or fewer, then a tenth more each time they pass 4, 6, 8, 12, 16,
+// 24, 32, 48 and so on.
+double LengthBonus(int nodes) {
+    double added = 0;
+    int ceiling = 4;
+    bool half = true;
+    for (int length = nodes - 2; length > ceiling; half = !half) {
+        added += 0.1;
+        ceiling = half ? ceiling * 3 / 2 : ceiling * 4 / 3;
+    }
+    return added;
+}
+
+// The techniques whose value the scale's table gives whatever their size.
+double TableValue(Technique technique) {
+    switch (technique) {
+        case Technique::kNakedSingle: return 2.3;
+        case Technique::kHiddenSingleBox: return 1.2;
+        case Technique::kHiddenSingleRow:
+        case Technique::kHiddenSingleColumn: return 1.5;
+        case Technique::kPointing: return 2.6;
+        case Technique::kClaiming: return 2.8;
+        case Technique::kNakedPair: return 3.0;
+        case Technique::kHiddenPair: return 3.4;
+        case Technique::kNakedTriple: return 3.6;
+        case Technique::kHiddenTriple: return 4.0;
+        case Technique::kNakedQuad: return 5.0;
+        case Technique::kHiddenQuad: return 5.4;
+        case Technique::kXWing: return 3.2;
+        case Technique::kSwordfish: return 3.8;
+        case Technique::kJellyfish: return 5.2;
+        case Technique::kXYWing: return 4.2;
+        case Technique::kXYZWing: return 4.4;
+        case Technique::kUniqueRectangle1:
+        case Technique::kUniqueRectangle2:
+        case Technique::kUniqueRectangle4: return 4.5;
+        case Technique::kBugPlusOne: return 5.6;
+        default: return 0;
+    }
+}
+
+// A digit's chain of conjugate pairs: the scale's raters count its strong
+// links (2 is a skyscraper or a kite, rated in the table); from 5 on it is
+// their forcing chain of one digit, the struck cell at both ends.
+double XChainValue(int cells) {
+    const int strong = cells / 2;
+    if (strong <= 2) return 4.1;
+    if (strong == 3) return 5.5;
+    if (strong == 4) return 5.9;
+    return 6.6 + LengthBonus(cells + 2);
+}
+
+// Two almost locked sets, one a single cell of two digits: the wings of
+// 3 to 7 cells the scale's raters name (XYZ- to TUVWXYZ-wing). Other pairs
+// of sets they do not name: the value is left to the forcing chains they
+// would take instead (10 here, so that any other step open rates lower).
+double AlsXzValue(const std::string& reason) {
+    const auto second = reason.find(") and ");
+    if (second == std::string::npos) return 10.0;
+    const int first = Occurrences(reason.substr(0, second), ", row ");  // one a cell
+    const int other = Occurrences(reason.substr(second), ", row ");
+    const int cells = first + other;
+    if (std::min(first, other) != 1 || cells < 3) return 10.0;
+    constexpr double kWings[] = {4.4, 5.5, 6.3, 6.6, 7.5};
+    return cells - 3 < static_cast<int>(std::size(kWings)) ? kWings[cells - 3] : 10.0;
+}
 
 // Nested forcing nets, apart from the table: the shared scale puts nets
 // nested once from 9.5 and twice from 10.5, each growing with the length of
@@ -132,17 +178,45 @@ double NestedNetScale(const Step& step, int links) {
 }  // namespace
 
 double SharedScaleRating(const Step& step) {
-    const int links = LinksIn(step.reason);
-    if (step.technique >= Technique::kNestedForcingNets) return NestedNetScale(step, links);
-    const int column = links <= 3    ? 0
-                       : links <= 4  ? 1
-                       : links <= 6  ? 2
-                       : links <= 8  ? 3
-                       : links <= 12 ? 4
-                       : links <= 18 ? 5
-                                     : 6;
-    const ScaleRow& row = kScale[static_cast<int>(step.technique)];
-    return row.technique == step.technique ? row.value[column] : 10.0;
+    if (const double table = TableValue(step.technique); table > 0) return table;
+    const std::string& reason = step.reason;
+    const int links = LinksIn(reason);
+    switch (step.technique) {
+        case Technique::kXChain: return XChainValue(links + 1);
+        case Technique::kSimpleColouring:
+            // The cells of both colours: a chain through them needs about as many.
+            return XChainValue(Occurrences(reason.substr(0, reason.find(" do")), ", row "));
+        case Technique::kXYChain:
+            // Each cell of two digits is two candidates of the chain.
+            return links + 1 <= 3 ? 4.2 : 7.0 + LengthBonus(2 * (links + 1) + 2);
+        case Technique::kWWing: return 7.0 + LengthBonus(8);
+        case Technique::kAlternatingChain:
+            if (step.placeCell >= 0) return 7.0 + LengthBonus(links + 1);
+            return 7.0 + LengthBonus(links + 3);
+        case Technique::kAlsXz: return AlsXzValue(reason);
+        case Technique::kAlsXyWing:
+        case Technique::kAlsChain: return 10.0;  // as other pairs of sets
+        case Technique::kNestedForcingNets:
+        case Technique::kTwiceNestedForcingNets: return NestedNetScale(step, links);
+        case Technique::kForcingChains:
+        case Technique::kForcingNets:
+        case Technique::kLockedForcingNets: {
+            // A supposition that contradicts itself, or the cases of a cell or
+            // a unit that agree: each case's chain counted to its end.
+            const int cases = std::max(1, Occurrences(reason, "Case "));
+            const int nodes = links + cases + (cases == 1 ? 1 : 0);
+            const bool contradiction = cases == 1;
+            double base = step.technique == Technique::kLockedForcingNets ? 9.0
+                          : step.technique == Technique::kForcingNets     ? 8.5
+                                                                          : 8.0;
+            if (contradiction && OneDigit(reason))
+                base = 7.5;
+            else if (contradiction && step.technique == Technique::kForcingChains)
+                base = 8.5;
+            return base + LengthBonus(nodes);
+        }
+        default: return 10.0;
+    }
 }
 
 bool AssumesOneSolution(Technique technique) {

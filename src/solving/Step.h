@@ -37,6 +37,7 @@ enum class Technique {
     kAlternatingChain,
     kAlsXz,
     kAlsXyWing,
+    kAlsChain,
     kForcingChains,
     kForcingNets,
     kLockedForcingNets,
@@ -84,9 +85,13 @@ struct Step {
 
 // The step's place on the scale that solving forums publish their ratings in
 // (Sudoku Explainer's, 1.2 for a hidden single in a box to about 12): the
-// technique's value from that scale's table, or for the chains and nets a
-// value that grows with the links of the step's explanation, fitted to
-// published ratings.
+// technique's value from that scale's table, the wings of almost locked sets
+// and the chains of conjugate pairs by their size as its raters count them,
+// the other chains and nets by that scale's own rule: a value by kind (7.0
+// for a chain of both kinds of link, 7.5 for a supposition of one digit that
+// contradicts itself, 8.0 for the cases of a cell or a unit, 8.5 for nets,
+// 9.0 with locked candidates) and a tenth more at each step of a ladder of
+// their length. 10 for steps the scale has no name for.
 double SharedScaleRating(const Step& step);
 
 // The reason followed by what the step does, as one paragraph.

@@ -45,6 +45,7 @@ void FindAlternatingChains(const Grid& grid, StepFinder& finder);
 // there are cells, joined by digits that cannot be in both.
 void FindAlsXz(const Grid& grid, StepFinder& finder);
 void FindAlsXyWings(const Grid& grid, StepFinder& finder);
+void FindAlsChains(const Grid& grid, StepFinder& finder);
 void FindForcingChains(const Grid& grid, StepFinder& finder);
 // Suppose a candidate true, or false, and follow what it implies on the
 // candidates as they change (singles; with locked candidates too): a

@@ -215,6 +215,48 @@ TEST(Solver, AlmostLockedSetsStrikeOnlyWrongDigits) {
     EXPECT_TRUE(used.count(Technique::kAlsXyWing));
 }
 
+// Published ratings (of the calibration half of a rated bank) that the
+// estimate meets only by taking, as their rater does, the lowest rated step
+// open at each point: a wing of almost locked sets its table names, chains
+// rated by their length, a forcing chain from the cases of a cell.
+TEST(Solver, SharedScaleTakesTheRatersEasiestSteps) {
+    const std::pair<const char*, double> rated[] = {
+        {"59......7..12.7..6....9..1..2.3.9.8...5...4...6.5.8.3..3..7....6..4.19..7......58", 5.5},
+        {"5.2..8..4.....2.....4.5.9.395.........6.7.3.........684.8.6.5.....3.....7..1..6.2", 6.3},
+        {"5.9..7....4..5.3..8.7.....5..8..94...7.8.1.6...43..7..4.....6.2..1.6..5....2..1.4", 7.1},
+        {".91.6.....4...896....9..7.....41...9.6.7.9.1.1...83.....4..5....261...5.....7.43.", 8.3},
+        {".86.7.35.4..3.1..6.7..5..1..65...43.3.......8............6.5......9.7....97...58.", 5.0},
+    };
+    for (const auto& [puzzle, published] : rated) {
+        Grid grid = GridFromPuzzleLine(puzzle);
+        const SolveOutcome outcome = Solve(grid);
+        ASSERT_TRUE(outcome.solved) << puzzle;
+        EXPECT_NEAR(outcome.sharedScale, published, 0.01) << puzzle;
+    }
+    // The length ladder: a tenth more once the implications between the
+    // ends pass 4, 6 and 8.
+    auto cellCases = [](int facts) {
+        std::string reason = "Forcing chains: column 1, row 1 holds one of its digits.";
+        for (int c = 1; c <= 2; ++c) {
+            reason += " Case " + std::to_string(c) + ": 1 in column 1, row 1";
+            for (int f = 1; f < facts; ++f) reason += " ⇒ 2 leaves column 2, row 1";
+        }
+        return SharedScaleRating({Technique::kForcingChains, -1, 0, {{0, 3}}, reason, {}});
+    };
+    EXPECT_NEAR(cellCases(3), 8.0, 0.01);  // 6 facts
+    EXPECT_NEAR(cellCases(4), 8.1, 0.01);  // 8
+    EXPECT_NEAR(cellCases(5), 8.2, 0.01);  // 10
+    EXPECT_NEAR(cellCases(6), 8.3, 0.01);  // 12
+}
+
+// Rated puzzles (calibration half of the rated bank) that need a chain of
+// almost locked sets before the forcing chains.
+TEST(Solver, AlsChainsStrikeOnlyWrongDigits) {
+    std::set<Technique> used;
+    CheckAgainstSolutions("als-chains.csv", 10, used, 10, {Technique::kAlsChain});
+    EXPECT_TRUE(used.count(Technique::kAlsChain));
+}
+
 TEST(Solver, SolutionsAreCountedToTwo) {
     Grid puzzle = GridFromPuzzleLine(
         "......6....82...392.73......5......46....8.....4...273..39......7....4.55....2...");

@@ -248,5 +248,26 @@ TEST(Techniques, AlsXzNeedsARestrictedCommonDigit) {
     EXPECT_TRUE(StepsOf(apart, Technique::kAlsXz, true).empty());
 }
 
+TEST(Techniques, AlsChainNeedsANewDigitAtEachLink) {
+    // Four cells of two digits, each seeing the next: 2, 3 and 4 join them,
+    // and 1 is in the first or the last, so the cells seeing both lose it.
+    Grid grid = FullGrid();
+    Set(grid, 1, 1, "12");
+    Set(grid, 1, 5, "23");
+    Set(grid, 5, 5, "34");
+    Set(grid, 5, 9, "41");
+    bool struck = false;
+    for (const Step& step : StepsOf(grid, Technique::kAlsChain, true))
+        struck = struck || (Strikes(step, At(5, 1), 1) && Strikes(step, At(1, 9), 1));
+    EXPECT_TRUE(struck);
+    // With the last link by 3 again, the third cell need not lose 3 and the
+    // last cell may hold 1 or 3: nothing follows.
+    Set(grid, 5, 9, "31");
+    for (const Step& step : StepsOf(grid, Technique::kAlsChain, true)) {
+        EXPECT_FALSE(Strikes(step, At(5, 1), 1)) << Describe(step);
+        EXPECT_FALSE(Strikes(step, At(1, 9), 1)) << Describe(step);
+    }
+}
+
 }  // namespace
 }  // namespace quillet::solving
