@@ -248,40 +248,45 @@ std::string JapaneseUnitName(int unit) {
 }
 
 std::string JapaneseTechniqueName(Technique technique) {
-    static const char* const kNames[solving::kTechniqueCount] = {
-        "候補が一つのマス",
-        "ブロックで一か所",
-        "行で一か所",
-        "列で一か所",
-        "ブロックから行・列へのしぼり込み",
-        "行・列からブロックへのしぼり込み",
-        "ネイキッドペア",
-        "ヒドゥンペア",
-        "ネイキッドトリプル",
-        "ヒドゥントリプル",
-        "ネイキッドクアッド",
-        "ヒドゥンクアッド",
-        "X ウイング",
-        "ソードフィッシュ",
-        "ジェリーフィッシュ",
-        "XY ウイング",
-        "XYZ ウイング",
-        "W ウイング",
-        "ユニーク長方形（型 1）",
-        "ユニーク長方形（型 2）",
-        "ユニーク長方形（型 4）",
-        "BUG+1",
-        "二色の塗り分け",
-        "X チェーン",
-        "XY チェーン",
-        "交互の鎖",
-        "ALS-XZ",
-        "ALS-XY ウイング",
-        "強制の鎖",
-        "強制の網",
-        "しぼり込みを含む強制の網",
-    };
-    return kNames[static_cast<int>(technique)];
+    // A switch without a default: a technique added to the solver and not
+    // named here fails the build.
+    switch (technique) {
+        case Technique::kNakedSingle: return "候補が一つのマス";
+        case Technique::kHiddenSingleBox: return "ブロックで一か所";
+        case Technique::kHiddenSingleRow: return "行で一か所";
+        case Technique::kHiddenSingleColumn: return "列で一か所";
+        case Technique::kPointing: return "ブロックから行・列へのしぼり込み";
+        case Technique::kClaiming: return "行・列からブロックへのしぼり込み";
+        case Technique::kNakedPair: return "ネイキッドペア";
+        case Technique::kHiddenPair: return "ヒドゥンペア";
+        case Technique::kNakedTriple: return "ネイキッドトリプル";
+        case Technique::kHiddenTriple: return "ヒドゥントリプル";
+        case Technique::kNakedQuad: return "ネイキッドクアッド";
+        case Technique::kHiddenQuad: return "ヒドゥンクアッド";
+        case Technique::kXWing: return "X ウイング";
+        case Technique::kSwordfish: return "ソードフィッシュ";
+        case Technique::kJellyfish: return "ジェリーフィッシュ";
+        case Technique::kXYWing: return "XY ウイング";
+        case Technique::kXYZWing: return "XYZ ウイング";
+        case Technique::kWWing: return "W ウイング";
+        case Technique::kUniqueRectangle1: return "ユニーク長方形（型 1）";
+        case Technique::kUniqueRectangle2: return "ユニーク長方形（型 2）";
+        case Technique::kUniqueRectangle4: return "ユニーク長方形（型 4）";
+        case Technique::kBugPlusOne: return "BUG+1";
+        case Technique::kSimpleColouring: return "二色の塗り分け";
+        case Technique::kXChain: return "X チェーン";
+        case Technique::kXYChain: return "XY チェーン";
+        case Technique::kAlternatingChain: return "交互の鎖";
+        case Technique::kAlsXz: return "ALS-XZ";
+        case Technique::kAlsXyWing: return "ALS-XY ウイング";
+        case Technique::kAlsChain: return "ALS の鎖";
+        case Technique::kForcingChains: return "強制の鎖";
+        case Technique::kForcingNets: return "強制の網";
+        case Technique::kLockedForcingNets: return "しぼり込みを含む強制の網";
+        case Technique::kNestedForcingNets: return "入れ子の強制の網";
+        case Technique::kTwiceNestedForcingNets: return "二重の入れ子の強制の網";
+    }
+    return {};
 }
 
 std::string ExplainStep(const Step& step, const StepDrawing& drawing, const Grid& grid) {
