@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <unordered_set>
 
 #include "solving/Techniques.h"
 
@@ -25,7 +26,9 @@ struct AlmostLockedSet {
 // Every almost locked set of up to `maxCells` cells, each set of cells once.
 std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
     std::vector<AlmostLockedSet> sets;
-    std::vector<CellSet> seen;
+    // Hashed: a hard grid has thousands of sets, and a list searched for
+    // each costs the square of their number.
+    std::unordered_set<CellSet> seen;
     for (int unit = 0; unit < kUnitCount; ++unit) {
         std::vector<int> open;
         for (const int cell : UnitCells(unit))
@@ -34,17 +37,20 @@ std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
         for (unsigned subset = 1; subset < (1u << n); ++subset) {
             const int size = CountOf(subset);
             if (size > maxCells || size >= n) continue;
+            // The digits before the set is built: most subsets are not one.
+            Mask digits = 0;
+            for (int i = 0; i < n; ++i)
+                if (subset & (1u << i)) digits |= grid.cells[open[i]];
+            if (CountOf(digits) != size + 1) continue;
             AlmostLockedSet set;
             set.unit = unit;
+            set.digits = digits;
             for (int i = 0; i < n; ++i) {
                 if (!(subset & (1u << i))) continue;
                 set.cells.set(open[i]);
                 set.list.push_back(open[i]);
-                set.digits |= grid.cells[open[i]];
             }
-            if (CountOf(set.digits) != size + 1) continue;
-            if (std::find(seen.begin(), seen.end(), set.cells) != seen.end()) continue;
-            seen.push_back(set.cells);
+            if (!seen.insert(set.cells).second) continue;
             std::sort(set.list.begin(), set.list.end());
             for (int d = 1; d <= 9; ++d) {
                 if (!Holds(set.digits, d)) continue;
@@ -64,9 +70,11 @@ std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
 // The digits that a and b restrict: each of their places in one set sees
 // each in the other, so not both sets can hold it.
 Mask RestrictedCommon(const AlmostLockedSet& a, const AlmostLockedSet& b) {
-    if ((a.cells & b.cells).any()) return 0;
+    // The digits first: they cost less to compare than the cells.
+    const Mask common = a.digits & b.digits;
+    if (!common || (a.cells & b.cells).any()) return 0;
     Mask restricted = 0;
-    for (Mask m = a.digits & b.digits; m; m &= static_cast<Mask>(m - 1)) {
+    for (Mask m = common; m; m &= static_cast<Mask>(m - 1)) {
         const int d = LowestDigit(m);
         if ((b.holding[d] & ~a.seenByAll[d]).none()) restricted |= Bit(d);
     }

@@ -1,3 +1,4 @@
+#include <array>
 #include <bitset>
 #include <memory>
 
@@ -85,9 +86,36 @@ struct Consequences {
     }
 };
 
+// Whether some cell would lose every candidate or some digit every place in
+// a unit: the cells' candidates left as masks, so that most suppositions,
+// which have no impossibility, are passed over without a search by units.
+bool LosesAll(const Grid& grid, const NodeSet& off) {
+    std::array<Mask, kCellCount> left{};
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const Mask m = grid.cells[cell];
+        if (CountOf(m) < 2) {
+            left[cell] = m;  // a solved cell keeps its digit
+            continue;
+        }
+        for (int d = 1; d <= 9; ++d)
+            if (Holds(m, d) && !off[CandidateNode(cell, d)]) left[cell] |= Bit(d);
+        if (left[cell] == 0) return true;
+    }
+    for (int unit = 0; unit < kUnitCount; ++unit) {
+        Mask open = 0, kept = 0;
+        for (const int cell : UnitCells(unit)) {
+            if (CountOf(grid.cells[cell]) > 1) open |= grid.cells[cell];
+            kept |= left[cell];
+        }
+        if (open & ~kept) return true;
+    }
+    return false;
+}
+
 // Why the supposition cannot hold, with the chains that show it, or the empty
 // text when nothing shows.
 std::string Impossibility(const Grid& grid, const Consequences& c, std::string& chains) {
+    if ((c.on & c.off).none() && !LosesAll(grid, c.off)) return {};
     auto chainsTo = [&](const std::vector<int>& states) {
         chains.clear();
         for (const int s : states) chains += (chains.empty() ? "" : "; ") + c.ChainTo(s);
@@ -140,14 +168,23 @@ std::string Impossibility(const Grid& grid, const Consequences& c, std::string& 
 // The candidates that every one of `premises`, supposed true, makes false,
 // or true: the premises are all the possibilities of a cell or of a digit
 // in a unit, so one of them holds.
+// `what` spells the premises out, only when they agree on something.
+template <typename What>
 void Agreement(const Grid& grid, const std::vector<int>& premises,
-               const std::vector<Consequences>& all, const std::string& what, StepFinder& finder) {
+               const std::vector<Consequences>& all, const What& what, StepFinder& finder) {
     NodeSet on, off;
     on.set();
     off.set();
     for (const int p : premises) {
         on &= all[p].on;
         off &= all[p].off;
+    }
+    // Most premises agree on nothing: their text is not spelt for them.
+    if (off.none()) {
+        bool placed = false;
+        for (int n = 0; n < kCandidateCount && !placed; ++n)
+            placed = on[n] && CountOf(grid.cells[CellOfCandidate(n)]) > 1;
+        if (!placed) return;
     }
     std::string cases;
     for (std::size_t i = 0; i < premises.size(); ++i) {
@@ -167,7 +204,7 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
                         CellOfCandidate(n),
                         DigitOfCandidate(n),
                         {},
-                        "Forcing chains: " + what + " (" + cases + ")." + chains(2 * n + 1) +
+                        "Forcing chains: " + what() + " (" + cases + ")." + chains(2 * n + 1) +
                             " Each makes " + CandidateName(n) + " true.",
                         {}});
             return;
@@ -179,7 +216,7 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
     if (step.strikes.empty()) return;
     // The chains of the first strike; the others follow alike.
     const Strike& first = step.strikes.front();
-    step.reason = "Forcing chains: " + what + " (" + cases + ")." +
+    step.reason = "Forcing chains: " + what() + " (" + cases + ")." +
                   chains(2 * CandidateNode(first.cell, first.digit)) +
                   " Each makes the candidates struck here false" +
                   (step.strikes.size() > 1 ? " (shown for the first)." : ".");
@@ -227,7 +264,9 @@ void FindForcingChains(const Grid& grid, StepFinder& finder) {
         std::vector<int> premises;
         for (int d = 1; d <= 9; ++d)
             if (Holds(m, d)) premises.push_back(CandidateNode(cell, d));
-        Agreement(grid, premises, all, CellName(cell) + " holds one of its digits", finder);
+        Agreement(
+            grid, premises, all, [&] { return CellName(cell) + " holds one of its digits"; },
+            finder);
     }
     for (int unit = 0; unit < kUnitCount && !finder.Done(); ++unit) {
         for (int d = 1; d <= 9 && !finder.Done(); ++d) {
@@ -235,9 +274,12 @@ void FindForcingChains(const Grid& grid, StepFinder& finder) {
             for (const int cell : UnitCells(unit))
                 if (Holds(grid.cells[cell], d)) premises.push_back(CandidateNode(cell, d));
             if (premises.size() < 2) continue;
-            Agreement(grid, premises, all,
-                      std::to_string(d) + " goes in one of its places in " + UnitName(unit),
-                      finder);
+            Agreement(
+                grid, premises, all,
+                [&] {
+                    return std::to_string(d) + " goes in one of its places in " + UnitName(unit);
+                },
+                finder);
         }
     }
 }
