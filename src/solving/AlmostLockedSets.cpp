@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <unordered_set>
 
 #include "solving/Techniques.h"
@@ -67,52 +69,93 @@ std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
     return sets;
 }
 
-// The digits that a and b restrict: each of their places in one set sees
-// each in the other, so not both sets can hold it.
-Mask RestrictedCommon(const AlmostLockedSet& a, const AlmostLockedSet& b) {
-    // The digits first: they cost less to compare than the cells.
-    const Mask common = a.digits & b.digits;
-    if (!common || (a.cells & b.cells).any()) return 0;
-    Mask restricted = 0;
-    for (Mask m = common; m; m &= static_cast<Mask>(m - 1)) {
-        const int d = LowestDigit(m);
-        if ((b.holding[d] & ~a.seenByAll[d]).none()) restricted |= Bit(d);
-    }
-    return restricted;
+// The cells that hold each digit, found once for a search rather than for
+// each pair of sets.
+using Holding = std::array<CellSet, 10>;
+Holding HoldingOf(const Grid& grid) {
+    Holding holding;
+    for (int d = 1; d <= 9; ++d) holding[d] = CellsHolding(grid, d);
+    return holding;
 }
 
 // The cells outside both sets that hold z and see every z of both.
-CellSet Targets(const Grid& grid, const AlmostLockedSet& a, const AlmostLockedSet& b, int z) {
-    return CellsHolding(grid, z) & a.seenByAll[z] & b.seenByAll[z] & ~a.cells & ~b.cells;
+CellSet Targets(const Holding& holding, const AlmostLockedSet& a, const AlmostLockedSet& b, int z) {
+    return holding[z] & a.seenByAll[z] & b.seenByAll[z] & ~a.cells & ~b.cells;
 }
 
 constexpr int kMaxCells = 5;
 
 // Strikes each digit of `digits` from the cells outside a, b and `spared`
 // that see all its places in both; returns the digits that struck anything.
-Mask StrikeCommonDigits(const Grid& grid, const AlmostLockedSet& a, const AlmostLockedSet& b,
+Mask StrikeCommonDigits(const Holding& holding, const AlmostLockedSet& a, const AlmostLockedSet& b,
                         Mask digits, const CellSet& spared, Step& step) {
     Mask struck = 0;
     for (Mask m = digits; m; m &= static_cast<Mask>(m - 1)) {
         const int z = LowestDigit(m);
-        const std::vector<Strike> strikes = StrikesOf(Targets(grid, a, b, z) & ~spared, z);
-        if (strikes.empty()) continue;
+        const CellSet targets = Targets(holding, a, b, z) & ~spared;
+        if (targets.none()) continue;  // the common case, without a list made
+        const std::vector<Strike> strikes = StrikesOf(targets, z);
         struck |= Bit(z);
         step.strikes.insert(step.strikes.end(), strikes.begin(), strikes.end());
     }
     return struck;
 }
 
-// The sets each set shares restricted common digits with, and those digits.
+// Calls visit(cell) for each of the cells, in the board's order.
+template <typename Visit>
+void ForEachCellIn(const CellSet& cells, Visit visit) {
+    const std::uint64_t low = (cells & CellSet(~std::uint64_t{0})).to_ullong();
+    const std::uint64_t high = (cells >> 64).to_ullong();
+    for (std::uint64_t w = low; w; w &= w - 1) visit(std::countr_zero(w));
+    for (std::uint64_t w = high; w; w &= w - 1) visit(64 + std::countr_zero(w));
+}
+
+// The sets each set shares restricted common digits with, and those digits,
+// by the other set's number: a digit whose places in one set all see those
+// in the other, which shares no cell with it, so not both sets can hold it.
+// That is so both ways, as seeing is. Such a set's places of the digit all
+// lie among the cells that see every place of it in the first, so only the
+// sets whose first place of the digit is one of those are compared, not
+// every pair: hard grids have thousands of sets.
 using Link = std::pair<int, Mask>;
-std::vector<std::vector<Link>> LinksOf(const std::vector<AlmostLockedSet>& sets) {
-    std::vector<std::vector<Link>> linked(sets.size());
-    for (std::size_t i = 0; i < sets.size(); ++i)
-        for (std::size_t j = i + 1; j < sets.size(); ++j)
-            if (const Mask r = RestrictedCommon(sets[i], sets[j]); r) {
-                linked[i].push_back({static_cast<int>(j), r});
-                linked[j].push_back({static_cast<int>(i), r});
+std::vector<std::vector<Link>> LinksOf(const std::vector<AlmostLockedSet>& sets,
+                                       const Holding& holding) {
+    const int count = static_cast<int>(sets.size());
+    std::vector<std::vector<int>> byFirstPlace(10 * kCellCount);
+    for (int j = 0; j < count; ++j) {
+        for (Mask m = sets[j].digits; m; m &= static_cast<Mask>(m - 1)) {
+            const int d = LowestDigit(m);
+            for (const int cell : sets[j].list) {
+                if (!sets[j].holding[d][cell]) continue;
+                byFirstPlace[d * kCellCount + cell].push_back(j);
+                break;
             }
+        }
+    }
+    std::vector<std::vector<Link>> linked(count);
+    std::vector<Mask> restricted(count, 0);
+    std::vector<int> partners;
+    for (int i = 0; i < count; ++i) {
+        const AlmostLockedSet& a = sets[i];
+        partners.clear();
+        for (Mask m = a.digits; m; m &= static_cast<Mask>(m - 1)) {
+            const int d = LowestDigit(m);
+            ForEachCellIn(a.seenByAll[d] & holding[d], [&](int cell) {
+                for (const int j : byFirstPlace[d * kCellCount + cell]) {
+                    const AlmostLockedSet& b = sets[j];
+                    if ((b.holding[d] & ~a.seenByAll[d]).any() || (a.cells & b.cells).any())
+                        continue;
+                    if (!restricted[j]) partners.push_back(j);
+                    restricted[j] |= Bit(d);
+                }
+            });
+        }
+        std::sort(partners.begin(), partners.end());
+        for (const int j : partners) {
+            linked[i].push_back({j, restricted[j]});
+            restricted[j] = 0;
+        }
+    }
     return linked;
 }
 
@@ -134,16 +177,17 @@ void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder) {
 // leaves every cell that sees all its places in both.
 void FindAlsXz(const Grid& grid, StepFinder& finder) {
     const std::vector<AlmostLockedSet> sets = AlmostLockedSets(grid, kMaxCells);
+    const Holding holding = HoldingOf(grid);
+    const std::vector<std::vector<Link>> linked = LinksOf(sets, holding);
     std::vector<Step> found;
     for (std::size_t i = 0; i < sets.size(); ++i) {
-        for (std::size_t j = i + 1; j < sets.size(); ++j) {
+        for (const auto& [j, restricted] : linked[i]) {
+            if (j < static_cast<int>(i)) continue;  // each pair once, as (i, j)
             const AlmostLockedSet &a = sets[i], &b = sets[j];
-            const Mask restricted = RestrictedCommon(a, b);
-            if (!restricted) continue;
             const int x = LowestDigit(restricted);
             Step step{Technique::kAlsXz, -1, 0, {}, {}, {}};
             const Mask zs = StrikeCommonDigits(
-                grid, a, b, a.digits & b.digits & static_cast<Mask>(~Bit(x)), CellSet{}, step);
+                holding, a, b, a.digits & b.digits & static_cast<Mask>(~Bit(x)), CellSet{}, step);
             if (step.strikes.empty()) continue;
             step.reason = "ALS-XZ: " + a.Name() + " and " + b.Name() +
                           " each hold one digit more " + "than cells; " + std::to_string(x) +
@@ -161,7 +205,8 @@ void FindAlsXz(const Grid& grid, StepFinder& finder) {
 // locked; a digit z common to A and B, not x nor y, is then in one of them.
 void FindAlsXyWings(const Grid& grid, StepFinder& finder) {
     const std::vector<AlmostLockedSet> sets = AlmostLockedSets(grid, kMaxCells);
-    const std::vector<std::vector<Link>> linked = LinksOf(sets);
+    const Holding holding = HoldingOf(grid);
+    const std::vector<std::vector<Link>> linked = LinksOf(sets, holding);
     std::vector<Step> found;
     for (std::size_t c = 0; c < sets.size(); ++c) {
         const auto& links = linked[c];
@@ -175,7 +220,8 @@ void FindAlsXyWings(const Grid& grid, StepFinder& finder) {
                         if (x == y) continue;
                         Step step{Technique::kAlsXyWing, -1, 0, {}, {}, {}};
                         const Mask zs = StrikeCommonDigits(
-                            grid, a, b, a.digits & b.digits & static_cast<Mask>(~Bit(x) & ~Bit(y)),
+                            holding, a, b,
+                            a.digits & b.digits & static_cast<Mask>(~Bit(x) & ~Bit(y)),
                             sets[c].cells, step);
                         if (step.strikes.empty()) continue;
                         step.reason = "ALS-XY-wing: " + sets[c].Name() + " shares " +
@@ -226,8 +272,8 @@ std::string AlsChainReason(const std::vector<AlmostLockedSet>& sets, const std::
 // Whether a digit of both ends, neither link's at the ends, has a cell
 // outside both that sees all its places in them: a quick look before the
 // chain is followed back.
-bool MayStrike(const std::array<CellSet, 10>& holding, const AlmostLockedSet& a,
-               const AlmostLockedSet& b, int firstLink, int lastLink) {
+bool MayStrike(const Holding& holding, const AlmostLockedSet& a, const AlmostLockedSet& b,
+               int firstLink, int lastLink) {
     const Mask zs = a.digits & b.digits & static_cast<Mask>(~Bit(firstLink) & ~Bit(lastLink));
     for (Mask m = zs; m; m &= static_cast<Mask>(m - 1)) {
         const int z = LowestDigit(m);
@@ -237,8 +283,8 @@ bool MayStrike(const std::array<CellSet, 10>& holding, const AlmostLockedSet& a,
 }
 
 // The chain from `first` to `state` and its strikes, if it strikes any.
-void AddChainTo(const Grid& grid, const std::vector<AlmostLockedSet>& sets, int first, int state,
-                const std::vector<int>& parent, std::vector<Step>& found) {
+void AddChainTo(const Holding& holding, const std::vector<AlmostLockedSet>& sets, int first,
+                int state, const std::vector<int>& parent, std::vector<Step>& found) {
     std::vector<int> path, lost;
     for (int s = state; s >= 0; s = parent[s]) {
         path.push_back(s / 10);
@@ -259,7 +305,7 @@ void AddChainTo(const Grid& grid, const std::vector<AlmostLockedSet>& sets, int 
     for (Mask m = zs; m; m &= static_cast<Mask>(m - 1)) {
         const int z = LowestDigit(m);
         Step step{Technique::kAlsChain, -1, 0, {}, {}, {}};
-        StrikeCommonDigits(grid, a, b, Bit(z), chainCells, step);
+        StrikeCommonDigits(holding, a, b, Bit(z), chainCells, step);
         if (step.strikes.empty()) continue;
         step.reason = AlsChainReason(sets, path, lost, z);
         found.push_back(std::move(step));
@@ -275,12 +321,11 @@ void AddChainTo(const Grid& grid, const std::vector<AlmostLockedSet>& sets, int 
 // link's digit, and so on to the last, which then holds z as well.
 void FindAlsChains(const Grid& grid, StepFinder& finder) {
     const std::vector<AlmostLockedSet> sets = AlmostLockedSets(grid, kMaxCells);
-    const std::vector<std::vector<Link>> linked = LinksOf(sets);
+    const Holding holding = HoldingOf(grid);
+    const std::vector<std::vector<Link>> linked = LinksOf(sets, holding);
     const int count = static_cast<int>(sets.size());
     std::vector<int> parent(10 * count), depth(10 * count), firstLink(10 * count);
     std::vector<int> seenBy(10 * count, -1), queue;
-    std::array<CellSet, 10> holding;
-    for (int d = 1; d <= 9; ++d) holding[d] = CellsHolding(grid, d);
     std::vector<Step> found;
     // For a hint, chains no longer than the shortest found so far.
     int longest = kMaxChainSets;
@@ -312,7 +357,7 @@ void FindAlsChains(const Grid& grid, StepFinder& finder) {
             if (set != first && depth[state] >= 3 &&
                 MayStrike(holding, sets[first], sets[set], firstLink[state], in)) {
                 const std::size_t before = found.size();
-                AddChainTo(grid, sets, first, state, parent, found);
+                AddChainTo(holding, sets, first, state, parent, found);
                 if (!finder.all && found.size() > before) longest = depth[state];
             }
             if (depth[state] >= longest) continue;
