@@ -16,6 +16,9 @@ using NodeSet = std::bitset<kCandidateCount>;
 // for a true node, 2 * node for a false one), so that its chain can be shown.
 struct Consequences {
     NodeSet on, off;
+    // `off` again, by cell: the digits each cell loses, to look for an
+    // impossibility without testing every candidate.
+    std::array<Mask, kCellCount> offDigits{};
     // By state, set only for the states reached (on and off say which): -1
     // for the supposition. Left unset otherwise, as most states are not.
     std::unique_ptr<int[]> from;
@@ -44,6 +47,7 @@ struct Consequences {
             auto falsify = [&](int next) {
                 if (off[next]) return;
                 off.set(next);
+                offDigits[CellOfCandidate(next)] |= Bit(DigitOfCandidate(next));
                 from[2 * next] = state;
                 queue.push_back(2 * next);
             };
@@ -89,7 +93,7 @@ struct Consequences {
 // Whether some cell would lose every candidate or some digit every place in
 // a unit: the cells' candidates left as masks, so that most suppositions,
 // which have no impossibility, are passed over without a search by units.
-bool LosesAll(const Grid& grid, const NodeSet& off) {
+bool LosesAll(const Grid& grid, const Consequences& c) {
     std::array<Mask, kCellCount> left{};
     for (int cell = 0; cell < kCellCount; ++cell) {
         const Mask m = grid.cells[cell];
@@ -97,8 +101,7 @@ bool LosesAll(const Grid& grid, const NodeSet& off) {
             left[cell] = m;  // a solved cell keeps its digit
             continue;
         }
-        for (int d = 1; d <= 9; ++d)
-            if (Holds(m, d) && !off[CandidateNode(cell, d)]) left[cell] |= Bit(d);
+        left[cell] = m & static_cast<Mask>(~c.offDigits[cell]);
         if (left[cell] == 0) return true;
     }
     for (int unit = 0; unit < kUnitCount; ++unit) {
@@ -115,7 +118,7 @@ bool LosesAll(const Grid& grid, const NodeSet& off) {
 // Why the supposition cannot hold, with the chains that show it, or the empty
 // text when nothing shows.
 std::string Impossibility(const Grid& grid, const Consequences& c, std::string& chains) {
-    if ((c.on & c.off).none() && !LosesAll(grid, c.off)) return {};
+    if ((c.on & c.off).none() && !LosesAll(grid, c)) return {};
     auto chainsTo = [&](const std::vector<int>& states) {
         chains.clear();
         for (const int s : states) chains += (chains.empty() ? "" : "; ") + c.ChainTo(s);

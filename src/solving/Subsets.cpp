@@ -32,10 +32,12 @@ void FindNakedSubsets(const Grid& grid, int size, StepFinder& finder) {
         for (const unsigned chosen : SubsetsOfSize(size)) {
             if (finder.Done()) return;
             if ((chosen & ~open) != 0) continue;
-            Mask digits = 0;
+            Mask digits = 0, others = 0;
             for (int i = 0; i < 9; ++i)
-                if (chosen & (1u << i)) digits |= grid.cells[cells[i]];
-            if (CountOf(digits) != size) continue;
+                (chosen & (1u << i) ? digits : others) |= grid.cells[cells[i]];
+            // Most subsets found were taken before and strike nothing more:
+            // passed over before their step is built.
+            if (CountOf(digits) != size || !(others & digits)) continue;
             Step step{NakedTechnique(size), -1, 0, {}, {}, {}};
             std::vector<int> members;
             for (int i = 0; i < 9; ++i) {
@@ -78,6 +80,11 @@ void FindHiddenSubsets(const Grid& grid, int size, StepFinder& finder) {
             for (int d = 1; d <= 9; ++d)
                 if (Holds(digits, d)) where |= places[d];
             if (CountOf(where) != size) continue;
+            // As for naked subsets: struck before, passed over unbuilt.
+            Mask held = 0;
+            for (int i = 0; i < 9; ++i)
+                if (where & (1u << i)) held |= grid.cells[cells[i]];
+            if (!(held & static_cast<Mask>(~digits))) continue;
             Step step{HiddenTechnique(size), -1, 0, {}, {}, {}};
             std::vector<int> members;
             for (int i = 0; i < 9; ++i) {
