@@ -36,13 +36,15 @@ std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
         for (const int cell : UnitCells(unit))
             if (CountOf(grid.cells[cell]) > 1) open.push_back(cell);
         const int n = static_cast<int>(open.size());
+        // The digits of each subset from those of the subset less its
+        // lowest cell, before the set is built: most subsets are not one.
+        std::array<Mask, 512> digitsOf{};
         for (unsigned subset = 1; subset < (1u << n); ++subset) {
+            digitsOf[subset] =
+                digitsOf[subset & (subset - 1)] | grid.cells[open[std::countr_zero(subset)]];
             const int size = CountOf(subset);
             if (size > maxCells || size >= n) continue;
-            // The digits before the set is built: most subsets are not one.
-            Mask digits = 0;
-            for (int i = 0; i < n; ++i)
-                if (subset & (1u << i)) digits |= grid.cells[open[i]];
+            const Mask digits = digitsOf[subset];
             if (CountOf(digits) != size + 1) continue;
             AlmostLockedSet set;
             set.unit = unit;

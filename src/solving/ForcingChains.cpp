@@ -183,12 +183,7 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
         off &= all[p].off;
     }
     // Most premises agree on nothing: their text is not spelt for them.
-    if (off.none()) {
-        bool placed = false;
-        for (int n = 0; n < kCandidateCount && !placed; ++n)
-            placed = on[n] && CountOf(grid.cells[CellOfCandidate(n)]) > 1;
-        if (!placed) return;
-    }
+    if (on.none() && off.none()) return;
     std::string cases;
     for (std::size_t i = 0; i < premises.size(); ++i) {
         const char* joint = i == 0 ? "" : i + 1 == premises.size() ? " or " : ", ";

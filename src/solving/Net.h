@@ -200,7 +200,12 @@ private:
     }
 
     void Follow(int index) {
-        const Fact f = facts_[index];
+        // Its place only, not a copy of the whole fact with its parents and
+        // nested net; a reference would not outlive the facts this one adds.
+        struct {
+            bool placed;
+            int cell, digit;
+        } const f{facts_[index].placed, facts_[index].cell, facts_[index].digit};
         if (f.placed) {
             for (int d = 1; d <= 9; ++d)
                 if (d != f.digit) Strike(f.cell, d, Rule::kCellTaken, -1, {index});
