@@ -18,6 +18,25 @@ Technique HiddenTechnique(int size) {
                        : Technique::kHiddenQuad;
 }
 
+// Calls visit(subset) for each subset of `size` of the bits of `set`, in
+// increasing order, as long as it returns true: only those subsets, where
+// trying each of the nine bits' and testing it against `set` cost more.
+template <typename Visit>
+void ForEachSubsetOf(unsigned set, int size, Visit visit) {
+    int bits[9];
+    int count = 0;
+    for (unsigned w = set; w; w &= w - 1) bits[count++] = std::countr_zero(w);
+    // The subsets of `count` things by the next larger number with as many
+    // bits; spread onto the set's bits, their order stays.
+    for (unsigned c = (1u << size) - 1; c < (1u << count);) {
+        unsigned subset = 0;
+        for (unsigned w = c; w; w &= w - 1) subset |= 1u << bits[std::countr_zero(w)];
+        if (!visit(subset)) return;
+        const unsigned t = c | (c - 1);
+        c = (t + 1) | (((~t & (t + 1)) - 1) >> (std::countr_zero(c) + 1));
+    }
+}
+
 }  // namespace
 
 // `size` open cells of a unit that hold `size` digits between them: those
@@ -29,15 +48,18 @@ void FindNakedSubsets(const Grid& grid, int size, StepFinder& finder) {
         for (int i = 0; i < 9; ++i)
             if (CountOf(grid.cells[cells[i]]) > 1) open |= 1u << i;
         if (CountOf(open) <= size) continue;  // no other cell to strike from
-        for (const unsigned chosen : SubsetsOfSize(size)) {
-            if (finder.Done()) return;
-            if ((chosen & ~open) != 0) continue;
-            Mask digits = 0, others = 0;
-            for (int i = 0; i < 9; ++i)
-                (chosen & (1u << i) ? digits : others) |= grid.cells[cells[i]];
+        ForEachSubsetOf(open, size, [&](unsigned chosen) {
+            if (finder.Done()) return false;
+            Mask digits = 0;
+            for (unsigned w = chosen; w; w &= w - 1)
+                digits |= grid.cells[cells[std::countr_zero(w)]];
+            if (CountOf(digits) != size) return true;
             // Most subsets found were taken before and strike nothing more:
             // passed over before their step is built.
-            if (CountOf(digits) != size || !(others & digits)) continue;
+            Mask others = 0;
+            for (int i = 0; i < 9; ++i)
+                if (!(chosen & (1u << i))) others |= grid.cells[cells[i]];
+            if (!(others & digits)) return true;
             Step step{NakedTechnique(size), -1, 0, {}, {}, {}};
             std::vector<int> members;
             for (int i = 0; i < 9; ++i) {
@@ -49,12 +71,14 @@ void FindNakedSubsets(const Grid& grid, int size, StepFinder& finder) {
                 for (int d = 1; d <= 9; ++d)
                     if (Holds(common, d)) step.strikes.push_back({cells[i], d});
             }
-            if (step.strikes.empty()) continue;
+            if (step.strikes.empty()) return true;
             step.reason = std::string("Naked ") + SubsetWord(size) + " in " + UnitName(unit) +
                           ": " + CellList(members) + " hold only " + DigitList(digits) +
                           " between them, so those digits go there.";
             finder.Add(std::move(step));
-        }
+            return true;
+        });
+        if (finder.Done()) return;
     }
 }
 
@@ -72,19 +96,17 @@ void FindHiddenSubsets(const Grid& grid, int size, StepFinder& finder) {
             if (places[d] != 0 && !solved) open |= Bit(d);
         }
         if (CountOf(open) <= size) continue;  // no other digit to strike
-        for (const unsigned chosen : SubsetsOfSize(size)) {
-            if (finder.Done()) return;
+        ForEachSubsetOf(open, size, [&](unsigned chosen) {
+            if (finder.Done()) return false;
             const Mask digits = static_cast<Mask>(chosen);
-            if ((digits & ~open) != 0) continue;
             unsigned where = 0;
-            for (int d = 1; d <= 9; ++d)
-                if (Holds(digits, d)) where |= places[d];
-            if (CountOf(where) != size) continue;
+            for (unsigned w = chosen; w; w &= w - 1) where |= places[std::countr_zero(w) + 1];
+            if (CountOf(where) != size) return true;
             // As for naked subsets: struck before, passed over unbuilt.
             Mask held = 0;
             for (int i = 0; i < 9; ++i)
                 if (where & (1u << i)) held |= grid.cells[cells[i]];
-            if (!(held & static_cast<Mask>(~digits))) continue;
+            if (!(held & static_cast<Mask>(~digits))) return true;
             Step step{HiddenTechnique(size), -1, 0, {}, {}, {}};
             std::vector<int> members;
             for (int i = 0; i < 9; ++i) {
@@ -94,12 +116,14 @@ void FindHiddenSubsets(const Grid& grid, int size, StepFinder& finder) {
                 for (int d = 1; d <= 9; ++d)
                     if (Holds(others, d)) step.strikes.push_back({cells[i], d});
             }
-            if (step.strikes.empty()) continue;
+            if (step.strikes.empty()) return true;
             step.reason = std::string("Hidden ") + SubsetWord(size) + " in " + UnitName(unit) +
                           ": " + DigitList(digits) + " fit only " + CellList(members) +
                           ", so those cells hold nothing else.";
             finder.Add(std::move(step));
-        }
+            return true;
+        });
+        if (finder.Done()) return;
     }
 }
 
