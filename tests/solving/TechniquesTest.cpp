@@ -103,6 +103,20 @@ TEST(Techniques, NakedAndHiddenSubsets) {
     KeepOnly(quad, Row(9), 4, {2, 5});
     EXPECT_EQ(NextSteps(quad).front().technique, Technique::kHiddenQuad);
 
+    // Every subset of a unit's open cells is tried, in the cells' order, up
+    // to its last two, with solved cells between them passed over.
+    Grid ends = FullGrid();
+    Set(ends, 1, 5, "12");
+    Set(ends, 2, 5, "12");
+    Set(ends, 5, 5, "5");
+    Set(ends, 8, 5, "34");
+    Set(ends, 9, 5, "34");
+    std::vector<Step> pairs;
+    for (const Step& s : StepsOf(ends, Technique::kNakedPair, true))
+        if (Strikes(s, At(4, 5), 1) || Strikes(s, At(4, 5), 3)) pairs.push_back(s);
+    ASSERT_EQ(pairs.size(), 2u);
+    EXPECT_TRUE(Strikes(pairs[0], At(4, 5), 1) && Strikes(pairs[1], At(4, 5), 3));
+
     // Two cells of 1 and 2 whose row has no other 1 or 2: nothing to strike.
     Grid none = FullGrid();
     Set(none, 1, 1, "12");
