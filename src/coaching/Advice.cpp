@@ -1,15 +1,41 @@
 #include "coaching/Advice.h"
 
 #include "board/CandidateBoard.h"
+#include "board/Placement.h"
+#include "board/Strike.h"
 #include "coaching/JapaneseText.h"
 #include "solving/Solver.h"
 
 namespace quillet::coaching {
 
-Advice Advise(const CellTexts& cells, int following) {
-    Advice advice;
+namespace {
+
+CandidateBoard BoardOf(const CellTexts& cells) {
     CandidateBoard board;
     for (int k = 0; k < kCellCount; ++k) board.SetCell(CellOfColumnMajor(k), cells[k]);
+    return board;
+}
+
+}  // namespace
+
+CellTexts CellsAfter(const CellTexts& cells, const solving::Step& step) {
+    CandidateBoard board = BoardOf(cells);
+    if (step.placeCell >= 0) {
+        PlaceDigitOnBoard(board, CellOfColumnMajor(step.placeCell), step.placeDigit);
+    } else {
+        std::vector<CellDigit> strikes;
+        for (const solving::Strike& strike : step.strikes)
+            strikes.push_back({CellOfColumnMajor(strike.cell), strike.digit});
+        StrikeCandidatesOnBoard(board, strikes);
+    }
+    CellTexts after;
+    for (int k = 0; k < kCellCount; ++k) after[k] = board.Cells()[k];
+    return after;
+}
+
+Advice Advise(const CellTexts& cells, int following) {
+    Advice advice;
+    CandidateBoard board = BoardOf(cells);
     int bad = -1;
     const std::optional<solving::Grid> grid = solving::GridFromBoard(board, &bad);
     if (!grid) {

@@ -42,4 +42,9 @@ struct Advice {
 // the last).
 Advice Advise(const CellTexts& cells, int following = 0);
 
+// The texts the main window holds once it has taken the step as the coach's
+// "適用" sends it: the placement as its pop-up digit makes it, or the strikes
+// as one step. The coach thinks about that board while this one is read.
+CellTexts CellsAfter(const CellTexts& cells, const solving::Step& step);
+
 }  // namespace quillet::coaching

@@ -162,14 +162,21 @@ void CoachWindow::BoardRead(const QList<QByteArray>& cells, int selectedColumn, 
 
 void CoachWindow::Think() {
     const quint64 thought = ++thoughts_;
-    thinker_.clear();  // a thought not yet begun is for an older board
+    QFuture<Advice> future;
+    if (haveAhead_ && following_ == 0 && cells_ == aheadCells_) {
+        future = ahead_;  // thought of already, or being thought of
+    } else {
+        thinker_.clear();  // a thought not yet begun is for an older board
+        future = QtConcurrent::run(&thinker_, coaching::Advise, cells_, following_);
+    }
+    haveAhead_ = false;
     auto* watcher = new QFutureWatcher<Advice>(this);
     connect(watcher, &QFutureWatcher<Advice>::finished, this, [this, watcher, thought] {
         watcher->deleteLater();
         if (watcher->future().isValid() && watcher->future().resultCount() > 0)
             ShowAdvice(std::make_shared<const Advice>(watcher->result()), thought);
     });
-    watcher->setFuture(QtConcurrent::run(&thinker_, coaching::Advise, cells_, following_));
+    watcher->setFuture(future);
     QTimer::singleShot(kThinkingShownAfterMs, this, [this, thought] {
         if (thought != thoughts_ || (shown_ && thought == shownThought_)) return;
         title_->setText(QStringLiteral("考え中…"));
@@ -192,6 +199,14 @@ void CoachWindow::ShowAdvice(std::shared_ptr<const Advice> advice, quint64 thoug
     board_->ShowAdvice(shown_);
     UpdateButtons();
     emit AdviceShown();
+    ThinkAhead();
+}
+
+void CoachWindow::ThinkAhead() {
+    if (!shown_->step) return;
+    aheadCells_ = coaching::CellsAfter(cells_, *shown_->step);
+    ahead_ = QtConcurrent::run(&thinker_, coaching::Advise, aheadCells_, 0);
+    haveAhead_ = true;
 }
 
 void CoachWindow::UpdateButtons() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QFuture>
 #include <QThreadPool>
 #include <QWidget>
 #include <memory>
@@ -40,6 +41,7 @@ private:
     void WindowFound(bool found);
     void BoardRead(const QList<QByteArray>& cells, int selectedColumn, int selectedRow);
     void Think();
+    void ThinkAhead();
     void ShowAdvice(std::shared_ptr<const coaching::Advice> advice, quint64 thought);
     void Answered(bool taken, const QString& problem);
     void ApplyShown();
@@ -67,6 +69,12 @@ private:
     bool applying_ = false;
     bool starting_ = false;
     std::shared_ptr<const coaching::Advice> shown_;
+    // The advice on the board that "適用" of the shown step leads to, begun
+    // as soon as the step is shown, so that applying steps one after the
+    // other does not wait for the solver.
+    coaching::CellTexts aheadCells_;
+    QFuture<coaching::Advice> ahead_;
+    bool haveAhead_ = false;
 };
 
 }  // namespace quillet::coach

@@ -118,6 +118,12 @@ private slots:
             {QStringLiteral("hint"), QStringLiteral("--apply"), byTool});
         const Cells expected = FileCells(byTool);
         QVERIFY(expected != before);
+        // The board the coach thinks ahead about is the one the window reaches.
+        coaching::CellTexts foreseen;
+        for (int k = 0; k < kCellCount; ++k) foreseen[k] = before[k].toStdString();
+        foreseen = coaching::CellsAfter(foreseen, first);
+        for (int k = 0; k < kCellCount; ++k)
+            QCOMPARE(QByteArray::fromStdString(foreseen[k]), expected[k]);
         QTest::mouseClick(coach->findChild<QPushButton*>(QStringLiteral("apply")), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(WindowCells(), expected, kEventDeadlineMs);
         // The coach has followed: its advice is for the new board.
