@@ -1,24 +1,17 @@
 #pragma once
 
 #include <optional>
-#include <string>
-#include <vector>
 
-#include "solving/Grid.h"
+#include "solving/Solver.h"
 
 namespace quillet::coaching {
 
-// Why a board cannot be solved, as the coach draws and names it: a cell
-// without candidates, a digit solved twice in a unit, or a unit with no place
-// left for a digit. The first found, in that order, as the solver looks.
-struct Contradiction {
-    enum class Kind { kEmptyCell, kSolvedTwice, kNoPlace };
-    Kind kind = Kind::kEmptyCell;
-    std::vector<int> cells;  // the empty cell, or the two holding the digit
-    int unit = -1;
-    int digit = 0;
-};
+// Why a board cannot be solved, as the coach draws and names it: the
+// solver's own finding, with its cells, unit and digit.
+using solving::Contradiction;
 
-std::optional<Contradiction> ContradictionOf(const solving::Grid& grid);
+inline std::optional<Contradiction> ContradictionOf(const solving::Grid& grid) {
+    return solving::ContradictionIn(grid);
+}
 
 }  // namespace quillet::coaching

@@ -75,16 +75,11 @@ constexpr FindFunction kFinders[kTechniqueCount] = {
     FindTwiceNestedForcingNets,
 };
 
-std::string SolvedTwice(int digit, int unit, int a, int b) {
-    return std::to_string(digit) + " is solved twice in " + UnitName(unit) + ": at " + CellName(a) +
-           " and at " + CellName(b);
-}
-
 }  // namespace
 
-std::optional<std::string> FindContradiction(const Grid& grid) {
+std::optional<Contradiction> ContradictionIn(const Grid& grid) {
     for (int cell = 0; cell < kCellCount; ++cell)
-        if (grid.cells[cell] == 0) return CellName(cell) + " has no candidate left";
+        if (grid.cells[cell] == 0) return Contradiction{Contradiction::Kind::kEmptyCell, {cell}};
     // Rows, columns, then boxes; digits in order.
     for (int unit = 0; unit < kUnitCount; ++unit) {
         int solvedAt[10] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
@@ -94,14 +89,34 @@ std::optional<std::string> FindContradiction(const Grid& grid) {
             seen |= m;
             if (CountOf(m) != 1) continue;
             const int digit = LowestDigit(m);
-            if (solvedAt[digit] >= 0) return SolvedTwice(digit, unit, solvedAt[digit], cell);
+            if (solvedAt[digit] >= 0)
+                return Contradiction{
+                    Contradiction::Kind::kSolvedTwice, {solvedAt[digit], cell}, unit, digit};
             solvedAt[digit] = cell;
         }
-        if (seen != kAllDigits) {
-            const int digit = LowestDigit(static_cast<Mask>(kAllDigits & ~seen));
-            std::string name = UnitName(unit);
-            if (IsBox(unit)) name[0] = 'T';  // "The top-left box ..."
-            return name + " has no place left for " + std::to_string(digit);
+        if (seen != kAllDigits)
+            return Contradiction{Contradiction::Kind::kNoPlace,
+                                 {},
+                                 unit,
+                                 LowestDigit(static_cast<Mask>(kAllDigits & ~seen))};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> FindContradiction(const Grid& grid) {
+    const std::optional<Contradiction> found = ContradictionIn(grid);
+    if (!found) return std::nullopt;
+    const Contradiction& c = *found;
+    switch (c.kind) {
+        case Contradiction::Kind::kEmptyCell:
+            return CellName(c.cells.front()) + " has no candidate left";
+        case Contradiction::Kind::kSolvedTwice:
+            return std::to_string(c.digit) + " is solved twice in " + UnitName(c.unit) + ": at " +
+                   CellName(c.cells[0]) + " and at " + CellName(c.cells[1]);
+        case Contradiction::Kind::kNoPlace: {
+            std::string name = UnitName(c.unit);
+            if (IsBox(c.unit)) name[0] = 'T';  // "The top-left box ..."
+            return name + " has no place left for " + std::to_string(c.digit);
         }
     }
     return std::nullopt;

@@ -9,9 +9,20 @@
 
 namespace quillet::solving {
 
-// What makes the board impossible, in words ("column 4 has no place left for
-// 7"), or nothing when no such fault shows: a cell without candidates, a
-// solved digit twice in a unit, a digit with no place left in a unit.
+// What makes the board impossible: a cell without candidates, a solved digit
+// twice in a unit, or a unit with no place left for a digit. The first found,
+// cells first, then rows, columns and boxes, digits in order.
+struct Contradiction {
+    enum class Kind { kEmptyCell, kSolvedTwice, kNoPlace };
+    Kind kind = Kind::kEmptyCell;
+    std::vector<int> cells;  // the empty cell, or the two holding the digit
+    int unit = -1;
+    int digit = 0;
+};
+std::optional<Contradiction> ContradictionIn(const Grid& grid);
+
+// The same in words ("column 4 has no place left for 7"), or nothing when no
+// such fault shows.
 std::optional<std::string> FindContradiction(const Grid& grid);
 
 // The steps of the simplest technique that finds any, in the order tried:
