@@ -93,12 +93,14 @@ boards out. Puzzle texts run row by row, board files column by column.
   solve [--steps] [-o OUT.cgd] FILE.cgd | --window
       Takes steps until the board is solved (exit 0) or stuck (exit 1, with
       the board so far); --steps prints each. -o writes the board reached.
-  rate [FILE|-]
+  rate [--jobs N] [FILE|-]
       For each puzzle of the text (or the board file FILE.cgd), one line:
       number, difficulty (1.0 to 9.0; 10.0 when stuck), level and the
       hardest technique needed, and the rating on the scale that solving
       forums share (Sudoku Explainer's); "-" and "no solution" or "several
-      solutions" for a puzzle that has not exactly one.
+      solutions" for a puzzle that has not exactly one. The puzzles of a
+      text are rated on N threads at once (default: one for each processor),
+      the lines still in the text's order.
 
   --window    export, show, check, hint and solve read the board of the
               open Quillet window (the one activated last) instead of
@@ -297,7 +299,7 @@ const std::vector<Command>& Commands() {
         {"check", {{}, {"--window"}, 1}, true, Check},
         {"hint", {{"-o"}, {"--apply", "--all", "--window"}, 1}, true, Hint},
         {"solve", {{"-o"}, {"--steps", "--window"}, 1}, true, Solve},
-        {"rate", {{}, {}, 1}, false, Rate},
+        {"rate", {{"--jobs"}, {}, 1}, false, Rate},
     };
     return commands;
 }

@@ -7,6 +7,7 @@
 #include "BoardCells.h"
 #include "BoardSteps.h"
 #include "GridText.h"
+#include "InOrderWorkers.h"
 #include "ToolInput.h"
 #include "files/BoardFileName.h"
 #include "files/Escaped.h"
@@ -176,14 +177,26 @@ int Rate(const CommandLine& line, ToolStreams& io) {
         return 0;
     }
     const std::string name = operand == "-" ? "standard input" : operand;
+    const auto threads = static_cast<unsigned>(line.Number("--jobs", UsableProcessors(), 1, 256));
     int count = 0;
-    Named(name, [&] {
-        ReadInputPuzzles(operand, io.in, [&](TextPuzzle&& puzzle) {
-            CandidateBoard board;
-            PutCells(puzzle.cells, board);
-            io.out << RateLine(std::to_string(++count), board) << std::endl;
+    InOrderWorkers workers(threads, [&io](const std::string& text) { io.out << text << std::endl; });
+    try {
+        Named(name, [&] {
+            ReadInputPuzzles(operand, io.in, [&](TextPuzzle&& puzzle) {
+                CandidateBoard board;
+                PutCells(puzzle.cells, board);
+                workers.Add([number = ++count, board = std::move(board)] {
+                    return RateLine(std::to_string(number), board);
+                });
+            });
         });
-    });
+    } catch (const InputError&) {
+        // The puzzles before a fault in the text are rated all the same,
+        // their lines before its message.
+        workers.Finish();
+        throw;
+    }
+    workers.Finish();
     if (count == 0) throw InputError(name + ": no puzzle in the text");
     return 0;
 }
