@@ -179,7 +179,8 @@ int Rate(const CommandLine& line, ToolStreams& io) {
     const std::string name = operand == "-" ? "standard input" : operand;
     const auto threads = static_cast<unsigned>(line.Number("--jobs", UsableProcessors(), 1, 256));
     int count = 0;
-    InOrderWorkers workers(threads, [&io](const std::string& text) { io.out << text << std::endl; });
+    InOrderWorkers workers(threads,
+                           [&io](const std::string& text) { io.out << text << std::endl; });
     try {
         Named(name, [&] {
             ReadInputPuzzles(operand, io.in, [&](TextPuzzle&& puzzle) {
