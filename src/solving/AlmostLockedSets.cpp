@@ -161,6 +161,29 @@ std::vector<std::vector<Link>> LinksOf(const std::vector<AlmostLockedSet>& sets,
     return linked;
 }
 
+}  // namespace
+
+// The sets of up to five cells, where each digit is, and how the sets link.
+struct AlsNetwork {
+    std::vector<AlmostLockedSet> sets;
+    Holding holding;
+    std::vector<std::vector<Link>> linked;
+};
+
+namespace {
+
+// The grid's network: the one its scratch keeps, else made now (and kept
+// there when there is a scratch).
+std::shared_ptr<const AlsNetwork> NetworkOf(const Grid& grid, StepFinder& finder) {
+    if (finder.scratch && finder.scratch->als) return finder.scratch->als;
+    auto network = std::make_shared<AlsNetwork>();
+    network->sets = AlmostLockedSets(grid, kMaxCells);
+    network->holding = HoldingOf(grid);
+    network->linked = LinksOf(network->sets, network->holding);
+    if (finder.scratch) finder.scratch->als = network;
+    return network;
+}
+
 // The smallest sets first, so that a hint shows the simplest.
 void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder) {
     std::stable_sort(found.begin(), found.end(), [](const Step& p, const Step& q) {
@@ -178,9 +201,8 @@ void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder) {
 // x and is locked, so another digit z common to both is in one of them and
 // leaves every cell that sees all its places in both.
 void FindAlsXz(const Grid& grid, StepFinder& finder) {
-    const std::vector<AlmostLockedSet> sets = AlmostLockedSets(grid, kMaxCells);
-    const Holding holding = HoldingOf(grid);
-    const std::vector<std::vector<Link>> linked = LinksOf(sets, holding);
+    const std::shared_ptr<const AlsNetwork> network = NetworkOf(grid, finder);
+    const auto& [sets, holding, linked] = *network;
     std::vector<Step> found;
     for (std::size_t i = 0; i < sets.size(); ++i) {
         for (const auto& [j, restricted] : linked[i]) {
@@ -206,9 +228,8 @@ void FindAlsXz(const Grid& grid, StepFinder& finder) {
 // with A and y with B: C cannot lose both, so A loses x or B loses y and is
 // locked; a digit z common to A and B, not x nor y, is then in one of them.
 void FindAlsXyWings(const Grid& grid, StepFinder& finder) {
-    const std::vector<AlmostLockedSet> sets = AlmostLockedSets(grid, kMaxCells);
-    const Holding holding = HoldingOf(grid);
-    const std::vector<std::vector<Link>> linked = LinksOf(sets, holding);
+    const std::shared_ptr<const AlsNetwork> network = NetworkOf(grid, finder);
+    const auto& [sets, holding, linked] = *network;
     std::vector<Step> found;
     for (std::size_t c = 0; c < sets.size(); ++c) {
         const auto& links = linked[c];
@@ -322,9 +343,8 @@ void AddChainTo(const Holding& holding, const std::vector<AlmostLockedSet>& sets
 // digit, which the second loses, so that it is locked and holds its next
 // link's digit, and so on to the last, which then holds z as well.
 void FindAlsChains(const Grid& grid, StepFinder& finder) {
-    const std::vector<AlmostLockedSet> sets = AlmostLockedSets(grid, kMaxCells);
-    const Holding holding = HoldingOf(grid);
-    const std::vector<std::vector<Link>> linked = LinksOf(sets, holding);
+    const std::shared_ptr<const AlsNetwork> network = NetworkOf(grid, finder);
+    const auto& [sets, holding, linked] = *network;
     const int count = static_cast<int>(sets.size());
     std::vector<int> parent(10 * count), depth(10 * count), firstLink(10 * count);
     std::vector<int> seenBy(10 * count, -1), queue;

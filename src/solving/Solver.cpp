@@ -1,7 +1,11 @@
 #include "solving/Solver.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "solving/Solutions.h"
 #include "solving/Techniques.h"
@@ -138,16 +142,56 @@ private:
     int count_;
 };
 
-std::vector<Step> Find(const Grid& grid, Technique technique, bool all, OneSolution& unique) {
+// What the searches found on each grid met in one solving. Its own way and
+// the rater's way through often meet the same grid, and on each grid that
+// needs a hard step every technique below it is searched in vain: a search
+// is made once per grid. The singles, cheaper than keeping them, are not
+// kept.
+class FoundOnGrids {
+public:
+    struct Found {
+        // By technique, the first step or all of them; the steps kept only
+        // while few, as a long list costs more to keep than to find again.
+        std::array<std::optional<std::vector<Step>>, 2 * kTechniqueCount> steps;
+        GridScratch scratch;
+    };
+
+    Found& On(const Grid& grid) {
+        const std::string_view bytes(reinterpret_cast<const char*>(grid.cells.data()),
+                                     sizeof grid.cells);
+        return grids_[std::string(bytes)];
+    }
+
+private:
+    std::unordered_map<std::string, Found> grids_;  // by the grid's candidates
+};
+
+constexpr std::size_t kMostStepsKept = 16;
+
+std::vector<Step> Find(const Grid& grid, Technique technique, bool all, OneSolution& unique,
+                       FoundOnGrids::Found* found = nullptr) {
     if (TriedOnlyWithOneSolution(technique) && !unique()) return {};
-    StepFinder finder{all, {}};
-    kFinders[static_cast<int>(technique)](grid, finder);
+    const int t = static_cast<int>(technique);
+    const bool kept = found && technique > Technique::kHiddenSingleColumn;
+    if (kept) {
+        if (const auto& same = found->steps[2 * t + (all ? 1 : 0)]) return *same;
+        // Nothing found either way: a search for the first step that finds
+        // none has searched them all.
+        if (const auto& other = found->steps[2 * t + (all ? 0 : 1)]; other && other->empty())
+            return {};
+    }
+    StepFinder finder{all, {}, found ? &found->scratch : nullptr};
+    kFinders[t](grid, finder);
+    if (kept && finder.steps.size() <= kMostStepsKept)
+        found->steps[2 * t + (all ? 1 : 0)] = finder.steps;
     return std::move(finder.steps);
 }
 
-std::vector<Step> Next(const Grid& grid, bool all, OneSolution& unique) {
+std::vector<Step> Next(const Grid& grid, bool all, OneSolution& unique,
+                       FoundOnGrids* memo = nullptr) {
+    FoundOnGrids::Found* found = memo ? &memo->On(grid) : nullptr;
     for (int t = 0; t < kTechniqueCount; ++t) {
-        std::vector<Step> steps = Find(grid, static_cast<Technique>(t), all, unique);
+        std::vector<Step> steps = Find(grid, static_cast<Technique>(t), all, unique, found);
         if (!steps.empty()) return steps;
     }
     return {};
@@ -200,13 +244,15 @@ bool Sized(Technique technique) {
 // lower than the best found so far is searched, all its steps when their
 // values differ. The nets, which cost more to search than the rest
 // together, only when nothing else is found.
-std::optional<Step> Easiest(const Grid& grid, OneSolution& unique, double& value) {
+std::optional<Step> Easiest(const Grid& grid, OneSolution& unique, FoundOnGrids& memo,
+                            double& value) {
     std::optional<Step> best;
     value = 10.0;
+    FoundOnGrids::Found& found = memo.On(grid);
     for (const Technique technique : ByScaleFloor()) {
         if (best && ScaleFloor(technique) >= value) break;
         if (best && technique >= Technique::kForcingNets && value < 10.0) continue;
-        for (Step& step : Find(grid, technique, Sized(technique), unique)) {
+        for (Step& step : Find(grid, technique, Sized(technique), unique, &found)) {
             const double rating = SharedScaleRating(step);
             if (best && rating >= value) continue;
             value = rating;
@@ -219,7 +265,7 @@ std::optional<Step> Easiest(const Grid& grid, OneSolution& unique, double& value
 // The puzzle's rating on the shared scale: the hardest of the steps its
 // rater takes, each the lowest rated of those open; 0 when those steps do
 // not finish it.
-double SharedScaleOf(Grid grid, OneSolution& unique) {
+double SharedScaleOf(Grid grid, OneSolution& unique, FoundOnGrids& memo) {
     // The givens' digits struck from their peers first, as the rater
     // starts from candidates so cleared.
     for (int cell = 0; cell < kCellCount; ++cell)
@@ -230,7 +276,7 @@ double SharedScaleOf(Grid grid, OneSolution& unique) {
     while (!grid.Solved()) {
         if (FindContradiction(grid)) return 0;
         double value = 0;
-        const std::optional<Step> step = Easiest(grid, unique, value);
+        const std::optional<Step> step = Easiest(grid, unique, memo, value);
         if (!step) return 0;
         hardest = std::max(hardest, value);
         ApplyStep(*step, grid);
@@ -262,6 +308,7 @@ SolveOutcome Solve(Grid& grid, const std::function<void(const Step&)>& onStep) {
     // one keeps it.
     outcome.solutions = CountSolutions(grid);
     OneSolution unique(grid, outcome.solutions);
+    FoundOnGrids memo;
     // Every step strikes at least one candidate, so this ends.
     for (;;) {
         if (const auto fault = FindContradiction(grid)) {
@@ -272,11 +319,11 @@ SolveOutcome Solve(Grid& grid, const std::function<void(const Step&)>& onStep) {
             outcome.solved = true;
             // The rater's own way through when it finishes, else the
             // values of the steps taken here.
-            if (const double scale = SharedScaleOf(start, unique); scale > 0)
+            if (const double scale = SharedScaleOf(start, unique, memo); scale > 0)
                 outcome.sharedScale = scale;
             return outcome;
         }
-        const std::vector<Step> steps = Next(grid, false, unique);
+        const std::vector<Step> steps = Next(grid, false, unique, &memo);
         if (steps.empty()) return outcome;
         const Step& step = steps.front();
         if (onStep) onStep(step);

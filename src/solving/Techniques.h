@@ -1,16 +1,26 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "solving/Step.h"
 
 namespace quillet::solving {
 
+struct AlsNetwork;
+
+// What the searches on one grid share, made by the first that needs it:
+// the almost locked sets and their links serve three techniques.
+struct GridScratch {
+    std::shared_ptr<const AlsNetwork> als;
+};
+
 // Collects the steps of one technique: the first only, or every one.
 struct StepFinder {
     bool all = false;
     std::vector<Step> steps;
+    GridScratch* scratch = nullptr;  // the grid's, when the caller keeps one
 
     bool Done() const { return !all && !steps.empty(); }
     void Add(Step step) { steps.push_back(std::move(step)); }

@@ -257,6 +257,28 @@ TEST(Solver, AlsChainsStrikeOnlyWrongDigits) {
     EXPECT_TRUE(used.count(Technique::kAlsChain));
 }
 
+// Solving keeps what it found on each grid for the rater's way through, and
+// the almost locked sets of a grid for all three techniques that use them:
+// the steps it takes are still those hints give one by one.
+TEST(Solver, SolvingTakesTheStepsOfHintOneByOne) {
+    for (const char* file : {"als-chains.csv", "forcing-nets.csv"}) {
+        std::ifstream in(std::string(QUILLET_SOLVING_FIXTURE_DIR) + "/" + file);
+        std::string line;
+        for (int n = 0; n < 3 && std::getline(in, line); ++n) {
+            Grid solved = GridFromPuzzleLine(line.substr(0, 81));
+            std::vector<std::string> taken;
+            Solve(solved, [&](const Step& step) { taken.push_back(Describe(step)); });
+            Grid grid = GridFromPuzzleLine(line.substr(0, 81));
+            std::vector<std::string> hinted;
+            for (auto next = NextSteps(grid); !next.empty(); next = NextSteps(grid)) {
+                hinted.push_back(Describe(next.front()));
+                ApplyStep(next.front(), grid);
+            }
+            EXPECT_EQ(taken, hinted) << line;
+        }
+    }
+}
+
 TEST(Solver, SolutionsAreCountedToTwo) {
     Grid puzzle = GridFromPuzzleLine(
         "......6....82...392.73......5......46....8.....4...273..39......7....4.55....2...");
