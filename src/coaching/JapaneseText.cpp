@@ -173,13 +173,19 @@ std::string Why(const Step& step, const StepDrawing& d, const Grid& grid) {
         case Technique::kSimpleColouring: return Colouring(step, x);
         case Technique::kUniqueRectangle1:
         case Technique::kUniqueRectangle2:
+        case Technique::kUniqueRectangle3:
         case Technique::kUniqueRectangle4: {
             if (n < 4) break;
             solving::Mask pair = solving::kAllDigits;
             for (std::size_t i = 0; i < 4; ++i) pair &= grid.cells[d.cells[i]];
-            return CellNames(Slice(d.cells, 0, 4)) + " は " + Digits(pair) +
-                   " の長方形です。解がただ一つの問題では、二つの数字を入れ替えられる形で終わる"
-                   "ことはありません。";
+            std::string text = CellNames(Slice(d.cells, 0, 4)) + " は " + Digits(pair) +
+                               " の長方形です。解がただ一つの問題では、二つの数字を入れ替えられる"
+                               "形で終わることはありません。";
+            if (step.technique == Technique::kUniqueRectangle3 && n > 4 && !d.units.empty())
+                text += "ほかの数字も持つ二つの角のどちらかにはその数字が入るので、二つの角は " +
+                        unit0 + "の " + CellNames(Slice(d.cells, 4, n - 4)) +
+                        " と組になり、組の数字は " + unit0 + "のほかのマスには入りません。";
+            return text;
         }
         case Technique::kBugPlusOne:
             if (step.placeCell < 0) break;
@@ -271,6 +277,7 @@ std::string JapaneseTechniqueName(Technique technique) {
         case Technique::kWWing: return "W ウイング";
         case Technique::kUniqueRectangle1: return "ユニーク長方形（型 1）";
         case Technique::kUniqueRectangle2: return "ユニーク長方形（型 2）";
+        case Technique::kUniqueRectangle3: return "ユニーク長方形（型 3）";
         case Technique::kUniqueRectangle4: return "ユニーク長方形（型 4）";
         case Technique::kBugPlusOne: return "BUG+1";
         case Technique::kSimpleColouring: return "二色の塗り分け";

@@ -63,6 +63,7 @@ constexpr FindFunction kFinders[kTechniqueCount] = {
     FindWWings,
     UniqueRectangles<1>,
     UniqueRectangles<2>,
+    UniqueRectangles<3>,
     UniqueRectangles<4>,
     FindBugPlusOne,
     FindSimpleColouring,
@@ -202,6 +203,7 @@ std::vector<Step> Next(const Grid& grid, bool all, OneSolution& unique,
 double ScaleFloor(Technique technique) {
     switch (technique) {
         case Technique::kWWing: return 7.1;
+        case Technique::kUniqueRectangle3: return 4.6;
         case Technique::kSimpleColouring:
         case Technique::kXChain: return 4.1;
         case Technique::kXYChain: return 4.2;
@@ -235,7 +237,8 @@ const std::vector<Technique>& ByScaleFloor() {
 // Whether the technique's steps have values on the shared scale that grow
 // with their size, so that its first step found need not be its lowest.
 bool Sized(Technique technique) {
-    return technique >= Technique::kSimpleColouring && technique <= Technique::kForcingChains;
+    return technique == Technique::kUniqueRectangle3 ||
+           (technique >= Technique::kSimpleColouring && technique <= Technique::kForcingChains);
 }
 
 // The step that the shared scale's rater would take here: it rates every

@@ -36,6 +36,7 @@ const TechniqueInfo& Info(Technique technique) {
         {"W-wing", 5.2, Level::kFishAndWings},
         {"unique rectangle (type 1)", 5.3, Level::kFishAndWings},
         {"unique rectangle (type 2)", 5.4, Level::kFishAndWings},
+        {"unique rectangle (type 3)", 5.4, Level::kFishAndWings},
         {"unique rectangle (type 4)", 5.4, Level::kFishAndWings},
         {"BUG+1", 5.5, Level::kFishAndWings},
         {"simple colouring", 5.6, Level::kChains},
@@ -193,6 +194,12 @@ double SharedScaleRating(const Step& step) {
         case Technique::kAlternatingChain:
             if (step.placeCell >= 0) return 7.0 + LengthBonus(links + 1);
             return 7.0 + LengthBonus(links + 3);
+        case Technique::kUniqueRectangle3:
+            // The rectangle's value and a tenth for each digit of the
+            // naked set past the first.
+            return reason.find("naked quad") != std::string::npos     ? 4.8
+                   : reason.find("naked triple") != std::string::npos ? 4.7
+                                                                      : 4.6;
         case Technique::kAlsXz: return AlsXzValue(reason);
         case Technique::kAlsXyWing:
         case Technique::kAlsChain: return 10.0;  // as other pairs of sets

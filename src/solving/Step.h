@@ -29,6 +29,7 @@ enum class Technique {
     kWWing,
     kUniqueRectangle1,
     kUniqueRectangle2,
+    kUniqueRectangle3,
     kUniqueRectangle4,
     kBugPlusOne,
     kSimpleColouring,

@@ -44,7 +44,7 @@ void FindXYWings(const Grid& grid, StepFinder& finder);
 void FindXYZWings(const Grid& grid, StepFinder& finder);
 void FindWWings(const Grid& grid, StepFinder& finder);
 // The uniqueness techniques take it that the grid has one solution: the
-// solver calls them only once it has counted so. `type` 1, 2 or 4.
+// solver calls them only once it has counted so. `type` 1 to 4.
 void FindUniqueRectangles(const Grid& grid, int type, StepFinder& finder);
 void FindBugPlusOne(const Grid& grid, StepFinder& finder);
 void FindSimpleColouring(const Grid& grid, StepFinder& finder);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <bit>
 
 #include "solving/Techniques.h"
 
@@ -123,6 +124,62 @@ void TypeFour(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder)
     }
 }
 
+// Type 3: two corners hold only x and y; the other two, in one unit, hold
+// other digits besides, and one of them must take one of those. Those two
+// act as one cell holding their other digits: with cells of the unit that
+// hold none but those and as many more digits as there are such cells,
+// they make a naked set, whose digits leave the rest of the unit.
+void TypeThree(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) {
+    std::vector<int> roofs;
+    Mask extra = 0;
+    for (const int cell : r.cells) {
+        if (grid.cells[cell] == xy) continue;
+        roofs.push_back(cell);
+        extra |= grid.cells[cell] & static_cast<Mask>(~xy);
+    }
+    if (roofs.size() != 2 || !Sees(roofs[0], roofs[1])) return;
+    for (const int unit : {RowUnit(roofs[0]), ColumnUnit(roofs[0]), BoxUnit(roofs[0])}) {
+        const auto& cells = UnitCells(unit);
+        if (std::find(cells.begin(), cells.end(), roofs[1]) == cells.end()) continue;
+        std::vector<int> others;  // the unit's open cells but the two
+        for (const int c : cells)
+            if (c != roofs[0] && c != roofs[1] && CountOf(grid.cells[c]) > 1) others.push_back(c);
+        const int n = static_cast<int>(others.size());
+        // The smallest sets first: a pair, then a triple, then a quad.
+        for (int size = 1; size <= 3 && !finder.Done(); ++size) {
+            for (unsigned subset = 1; subset < (1u << n) && !finder.Done(); ++subset) {
+                if (std::popcount(subset) != size) continue;
+                Mask digits = extra;
+                std::vector<int> set;
+                for (int i = 0; i < n; ++i) {
+                    if (!(subset & (1u << i))) continue;
+                    digits |= grid.cells[others[i]];
+                    set.push_back(others[i]);
+                }
+                if (CountOf(digits) != size + 1) continue;
+                Step step{Technique::kUniqueRectangle3, -1, 0, {}, {}, {}};
+                for (int i = 0; i < n; ++i) {
+                    if (subset & (1u << i)) continue;
+                    for (Mask m = grid.cells[others[i]] & digits; m; m &= static_cast<Mask>(m - 1))
+                        step.strikes.push_back({others[i], LowestDigit(m)});
+                }
+                if (step.strikes.empty()) continue;
+                const char* names[] = {"pair", "triple", "quad"};
+                step.reason = "Unique rectangle (type 3): " + r.Names() + " hold " + Pair(xy) +
+                              "; " + CellName(roofs[0]) + " and " + CellName(roofs[1]) +
+                              " also hold " + DigitList(extra) +
+                              ", and one of them must take one of those or the two digits could "
+                              "swap, so together they act as one cell of " +
+                              DigitList(extra) + ", which with " + CellList(set) + " in " +
+                              UnitName(unit) + " makes a naked " + names[size - 1] + " of " +
+                              DigitList(digits) + ": those digits leave the rest of " +
+                              UnitName(unit) + "." + kOneSolution;
+                finder.Add(std::move(step));
+            }
+        }
+    }
+}
+
 template <typename Type>
 void EachRectangle(const Grid& grid, StepFinder& finder, Type type) {
     for (const Rectangle& r : Rectangles(grid)) {
@@ -141,6 +198,7 @@ void EachRectangle(const Grid& grid, StepFinder& finder, Type type) {
 void FindUniqueRectangles(const Grid& grid, int type, StepFinder& finder) {
     if (type == 1) EachRectangle(grid, finder, TypeOne);
     if (type == 2) EachRectangle(grid, finder, TypeTwo);
+    if (type == 3) EachRectangle(grid, finder, TypeThree);
     if (type == 4) EachRectangle(grid, finder, TypeFour);
 }
 

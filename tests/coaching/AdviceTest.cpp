@@ -2,6 +2,7 @@
 
 #include "HandMadeGrids.h"
 #include "coaching/Advice.h"
+#include "solving/Solver.h"
 
 namespace quillet::coaching {
 namespace {
@@ -44,6 +45,25 @@ TEST(Advice, AnXYWingDrawsItsCellsAndTheLinksFromThePivot) {
               "1 列 1 行（1・2）は 1 列 5 行（2・3）と 5 列 1 行（1・3）から見えます。"
               "1 列 1 行が何であっても、両端のどちらかが 3 になるので、両端から見えるマスには "
               "3 は入りません。5 列 5 行から 3 を消します。");
+}
+
+TEST(Advice, ARectangleOfTypeThreeNamesItsNakedSet) {
+    // The first rated puzzle of the solver's fixtures whose simplest step,
+    // at one point, is a unique rectangle of type 3.
+    Grid grid = solving::GridFromPuzzleLine(
+        "...4.5....5.17..9..17...8...6.....12..95.27..87.....4...1...46..9..17.2....9.4...");
+    for (auto next = solving::NextSteps(grid);
+         !next.empty() && next.front().technique != Technique::kUniqueRectangle3;
+         next = solving::NextSteps(grid))
+        solving::ApplyStep(next.front(), grid);
+    const Advice advice = Advise(TextsOf(grid));
+    ASSERT_EQ(advice.kind, Advice::Kind::kStep);
+    ASSERT_EQ(advice.step->technique, Technique::kUniqueRectangle3);
+    EXPECT_EQ(advice.title, "ユニーク長方形（型 3）");
+    EXPECT_GT(advice.drawing.cells.size(), 4u);  // the rectangle and the set
+    EXPECT_NE(advice.explanation.find(" と組になり、組の数字は 9 行のほかのマスには入りません。"),
+              std::string::npos)
+        << advice.explanation;
 }
 
 TEST(Advice, AFishNamesItsBaseAndCoverLines) {

@@ -130,6 +130,11 @@ TEST(Solver, UniquenessStepsAreRightOnPuzzlesWithOneSolution) {
     for (const Technique t : {Technique::kUniqueRectangle1, Technique::kUniqueRectangle2,
                               Technique::kUniqueRectangle4, Technique::kBugPlusOne})
         EXPECT_TRUE(used.count(t)) << TechniqueName(t);
+    // Rated puzzles (calibration half of the rated bank) where a rectangle
+    // of type 3 is the simplest step: every one found there is right.
+    std::set<Technique> third;
+    CheckAgainstSolutions("unique-rectangles-3.csv", 10, third, 10, {Technique::kUniqueRectangle3});
+    EXPECT_TRUE(third.count(Technique::kUniqueRectangle3));
 }
 
 // Rated puzzles that the chains leave unfinished.

@@ -237,6 +237,22 @@ TEST(Techniques, UniquenessOnlyWhereTheGridHasOneSolution) {
     Set(grid, 4, 2, "123");
     EXPECT_TRUE(StepsOf(grid, Technique::kUniqueRectangle1, true).empty());
     EXPECT_TRUE(StepsOf(grid, Technique::kUniqueRectangle2, true).empty());
+    EXPECT_TRUE(StepsOf(grid, Technique::kUniqueRectangle3, true).empty());
+}
+
+TEST(Techniques, UniqueRectangleOfTypeThreeRatesByItsNakedSet) {
+    const auto rated = [](const char* set) {
+        return SharedScaleRating({Technique::kUniqueRectangle3,
+                                  -1,
+                                  0,
+                                  {{0, 3}},
+                                  std::string("Unique rectangle (type 3): ... makes a naked ") +
+                                      set + " of 3, 4 and 5: ...",
+                                  {}});
+    };
+    EXPECT_NEAR(rated("pair"), 4.6, 0.01);
+    EXPECT_NEAR(rated("triple"), 4.7, 0.01);
+    EXPECT_NEAR(rated("quad"), 4.8, 0.01);
 }
 
 TEST(Techniques, AlsXzNeedsARestrictedCommonDigit) {
