@@ -202,6 +202,7 @@ std::vector<Step> Next(const Grid& grid, bool all, OneSolution& unique,
 // have (SharedScaleRating), whatever its size.
 double ScaleFloor(Technique technique) {
     switch (technique) {
+        case Technique::kNakedSingle: return 1.2;  // see RatedValue
         case Technique::kWWing: return 7.1;
         case Technique::kUniqueRectangle3: return 4.6;
         case Technique::kSimpleColouring:
@@ -237,8 +238,27 @@ const std::vector<Technique>& ByScaleFloor() {
 // Whether the technique's steps have values on the shared scale that grow
 // with their size, so that its first step found need not be its lowest.
 bool Sized(Technique technique) {
-    return technique == Technique::kUniqueRectangle3 ||
+    return technique == Technique::kNakedSingle || technique == Technique::kUniqueRectangle3 ||
            (technique >= Technique::kSimpleColouring && technique <= Technique::kForcingChains);
+}
+
+// A step's value on the shared scale, on the grid it is found on. The
+// scale's rater looks for a digit's places in a unit among the cells not yet
+// placed, where this solver counts a cell left with one digit as settled:
+// a naked single whose digit has no other place in the cell's box, or row or
+// column, is to that rater the hidden single there.
+double RatedValue(const Grid& grid, const Step& step) {
+    if (step.technique == Technique::kNakedSingle && step.placeCell >= 0) {
+        const int cell = step.placeCell, digit = step.placeDigit;
+        const auto only = [&](int unit) { return CountOf(PlacesOf(grid, unit, digit)) == 1; };
+        const auto value = [](Technique hidden) {
+            return SharedScaleRating({hidden, -1, 0, {}, {}, {}});
+        };
+        if (only(BoxUnit(cell))) return value(Technique::kHiddenSingleBox);
+        if (only(RowUnit(cell)) || only(ColumnUnit(cell)))
+            return value(Technique::kHiddenSingleRow);
+    }
+    return SharedScaleRating(step);
 }
 
 // The step that the shared scale's rater would take here: it rates every
@@ -256,7 +276,7 @@ std::optional<Step> Easiest(const Grid& grid, OneSolution& unique, FoundOnGrids&
         if (best && ScaleFloor(technique) >= value) break;
         if (best && technique >= Technique::kForcingNets && value < 10.0) continue;
         for (Step& step : Find(grid, technique, Sized(technique), unique, &found)) {
-            const double rating = SharedScaleRating(step);
+            const double rating = RatedValue(grid, step);
             if (best && rating >= value) continue;
             value = rating;
             best = std::move(step);
