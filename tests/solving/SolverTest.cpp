@@ -231,6 +231,10 @@ TEST(Solver, SharedScaleTakesTheRatersEasiestSteps) {
         {"5.9..7....4..5.3..8.7.....5..8..94...7.8.1.6...43..7..4.....6.2..1.6..5....2..1.4", 7.1},
         {".91.6.....4...896....9..7.....41...9.6.7.9.1.1...83.....4..5....261...5.....7.43.", 8.3},
         {".86.7.35.4..3.1..6.7..5..1..65...43.3.......8............6.5......9.7....97...58.", 5.0},
+        // Hidden singles finish it; on the way a cell is left with one digit
+        // that also has no other place in its row, which the rater counts as
+        // the hidden single there, not as a naked single (2.3).
+        {"..34.........8..2.7..12.....145..6.836......1..5......5......76..82....4....7.3..", 1.5},
     };
     for (const auto& [puzzle, published] : rated) {
         Grid grid = GridFromPuzzleLine(puzzle);
