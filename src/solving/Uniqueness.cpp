@@ -68,18 +68,28 @@ void TypeOne(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) 
     finder.Add(std::move(step));
 }
 
+// The corners that hold more than x and y, and the other digits they hold.
+struct Roofs {
+    std::vector<int> cells;
+    Mask extra = 0;
+};
+Roofs RoofsOf(const Grid& grid, const Rectangle& r, Mask xy) {
+    Roofs roofs;
+    for (const int cell : r.cells) {
+        if (grid.cells[cell] == xy) continue;
+        roofs.cells.push_back(cell);
+        roofs.extra |= grid.cells[cell] & static_cast<Mask>(~xy);
+    }
+    return roofs;
+}
+
 // Type 2: two corners hold only x and y, the other two x, y and one same z:
 // one of those is z, so z leaves every cell that sees both.
 void TypeTwo(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) {
-    std::vector<int> roofs;
-    Mask extra = 0;
-    for (const int cell : r.cells) {
-        if (grid.cells[cell] == xy) continue;
-        roofs.push_back(cell);
-        extra |= grid.cells[cell] & static_cast<Mask>(~xy);
-        if (CountOf(grid.cells[cell]) != 3) return;
-    }
+    const auto [roofs, extra] = RoofsOf(grid, r, xy);
     if (roofs.size() != 2 || CountOf(extra) != 1) return;
+    for (const int cell : roofs)
+        if (CountOf(grid.cells[cell]) != 3) return;
     const int z = LowestDigit(extra);
     Step step{Technique::kUniqueRectangle2,
               -1,
@@ -98,9 +108,7 @@ void TypeTwo(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) 
 // Type 4: two corners hold only x and y; in a unit of the other two, x has
 // no other place, so one of them is x and neither can be y.
 void TypeFour(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) {
-    std::vector<int> roofs;
-    for (const int cell : r.cells)
-        if (grid.cells[cell] != xy) roofs.push_back(cell);
+    const std::vector<int> roofs = RoofsOf(grid, r, xy).cells;
     if (roofs.size() != 2 || !Sees(roofs[0], roofs[1])) return;
     for (Mask m = xy; m && !finder.Done(); m &= static_cast<Mask>(m - 1)) {
         const int x = LowestDigit(m);
@@ -130,13 +138,7 @@ void TypeFour(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder)
 // hold none but those and as many more digits as there are such cells,
 // they make a naked set, whose digits leave the rest of the unit.
 void TypeThree(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) {
-    std::vector<int> roofs;
-    Mask extra = 0;
-    for (const int cell : r.cells) {
-        if (grid.cells[cell] == xy) continue;
-        roofs.push_back(cell);
-        extra |= grid.cells[cell] & static_cast<Mask>(~xy);
-    }
+    const auto [roofs, extra] = RoofsOf(grid, r, xy);
     if (roofs.size() != 2 || !Sees(roofs[0], roofs[1])) return;
     for (const int unit : {RowUnit(roofs[0]), ColumnUnit(roofs[0]), BoxUnit(roofs[0])}) {
         const auto& cells = UnitCells(unit);
