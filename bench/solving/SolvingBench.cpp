@@ -216,12 +216,14 @@ int main(int argc, char** argv) {
     const auto start = Clock::now();
     double total = 0;
     std::vector<double> ours, published, rateCpu;
+    int ratersWayShort = 0;  // solved puzzles whose rating's own way stopped: a fault
     for (const Puzzle& p : puzzles) {
         Grid grid = GridFromPuzzleLine(p.givens);
         const double puzzleStart = ThreadSeconds();
         const SolveOutcome outcome = Solve(grid);
         rateCpu.push_back(ThreadSeconds() - puzzleStart);
         total += outcome.Difficulty();
+        ratersWayShort += outcome.solved && !outcome.ratersWayFinished ? 1 : 0;
         if (p.published > 0 && outcome.solved) {
             ours.push_back(outcome.sharedScale);
             published.push_back(p.published);
@@ -241,6 +243,9 @@ int main(int argc, char** argv) {
                 puzzles.size() / rateSeconds, puzzles.size() / cpuSeconds, total / puzzles.size());
     std::printf("rated in       %.1f s of processor time, %.1f s on the clock\n", cpuSeconds,
                 rateSeconds);
+    std::printf(
+        "rating's way   stopped short on %d of the solved puzzles (0 unless a step is wrong)\n",
+        ratersWayShort);
     std::printf("slowest hint   %.2f ms (%.2f ms of processor time) without the nets\n",
                 slowestHint * 1000, slowestHintCpu * 1000);
     std::sort(netCpu.begin(), netCpu.end());

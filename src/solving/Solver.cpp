@@ -342,8 +342,10 @@ SolveOutcome Solve(Grid& grid, const std::function<void(const Step&)>& onStep) {
             outcome.solved = true;
             // The rater's own way through when it finishes, else the
             // values of the steps taken here.
-            if (const double scale = SharedScaleOf(start, unique, memo); scale > 0)
+            if (const double scale = SharedScaleOf(start, unique, memo); scale > 0) {
                 outcome.sharedScale = scale;
+                outcome.ratersWayFinished = true;
+            }
             return outcome;
         }
         const std::vector<Step> steps = Next(grid, false, unique, &memo);

@@ -53,6 +53,10 @@ struct SolveOutcome {
     // lowest, and the puzzle rates as the hardest of those steps. Its way
     // through is its own, beside the steps taken here.
     double sharedScale = 0.0;
+    // Whether that way reached the solution. Every step it takes is sound,
+    // so on a puzzle with one solution it always does; when it does not,
+    // the rating above is of the steps taken here.
+    bool ratersWayFinished = false;
 
     // The difficulty: the rating of the hardest technique needed; 10 for a
     // puzzle these techniques do not finish.

@@ -105,6 +105,9 @@ void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Tech
                 EXPECT_NE(s.digit, right(s.cell)) << givens << ": " << Describe(step);
         });
         EXPECT_EQ(outcome.contradiction, "") << givens;
+        // The rating's own way through takes other steps: they must reach
+        // the solution too.
+        EXPECT_EQ(outcome.ratersWayFinished, outcome.solved) << givens;
         ++puzzles;
         solved += outcome.solved ? 1 : 0;
     }
