@@ -1,60 +1,36 @@
 #include "app/BoardBus.h"
 
 #include <QCoreApplication>
-#include <QDBusArgument>
 #include <QDBusConnectionInterface>
-#include <QDBusMetaType>
 #include <QEvent>
 #include <QTimer>
-#include <string_view>
 #include <vector>
 
 #include "windows/main/Unit1.h"
 
 namespace quillet {
 
-static_assert(std::string_view(QUILLET_APP_ID ".Board") == "io.github.quillet.quillet.Board",
-              "the interface is named after the application id");
-
-QDBusArgument& operator<<(QDBusArgument& argument, const BusStrike& strike) {
-    argument.beginStructure();
-    argument << strike.column << strike.row << strike.digit;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, BusStrike& strike) {
-    argument.beginStructure();
-    argument >> strike.column >> strike.row >> strike.digit;
-    argument.endStructure();
-    return argument;
-}
-
 BoardBus::BoardBus(TForm1& window, QDBusConnection bus, QObject* parent)
     : QObject(parent), window_(window), bus_(std::move(bus)) {
-    qDBusRegisterMetaType<BusStrike>();
-    qDBusRegisterMetaType<QList<BusStrike>>();
-    qDBusRegisterMetaType<QList<QByteArray>>();
+    boardbus::RegisterTypes();
     window_.installEventFilter(this);
 }
 
-QString BoardBus::PrimaryName() { return QStringLiteral(QUILLET_APP_ID); }
+QString BoardBus::PrimaryName() { return boardbus::PrimaryName(); }
 
-QString BoardBus::WindowName(qint64 pid) {
-    return QStringLiteral(QUILLET_APP_ID ".Window_%1").arg(pid);
-}
+QString BoardBus::WindowName(qint64 pid) { return boardbus::WindowName(pid); }
 
 void BoardBus::OfferAfterFirstPaint() { waitingForPaint_ = true; }
 
 bool BoardBus::Offer() {
     if (offered_ || !bus_.isConnected()) return offered_;
-    if (!bus_.registerObject(QString::fromLatin1(kObjectPath), this,
+    if (!bus_.registerObject(boardbus::ObjectPath(), this,
                              QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
                                  QDBusConnection::ExportAllProperties))
         return false;
     const QString name = WindowName(QCoreApplication::applicationPid());
     if (!bus_.registerService(name)) {
-        bus_.unregisterObject(QString::fromLatin1(kObjectPath));
+        bus_.unregisterObject(boardbus::ObjectPath());
         return false;
     }
     offered_ = true;
@@ -111,17 +87,17 @@ bool BoardBus::Place(int column, int row, int digit) {
     return Answer(window_.PlaceFromOutside(at, digit));
 }
 
-bool BoardBus::Strike(const QList<BusStrike>& strikes) {
+bool BoardBus::Strike(const QList<boardbus::Strike>& strikes) {
     std::vector<CellDigit> struck;
     struck.reserve(static_cast<std::size_t>(strikes.size()));
-    for (const BusStrike& strike : strikes)
+    for (const boardbus::Strike& strike : strikes)
         struck.push_back({{strike.column, strike.row}, strike.digit});
     return Answer(window_.StrikeFromOutside(struck));
 }
 
 bool BoardBus::Answer(std::optional<bool> taken) {
     if (!taken && calledFromDBus())
-        sendErrorReply(QString::fromLatin1(kBusyError),
+        sendErrorReply(boardbus::BusyErrorName(),
                        QStringLiteral("the window is showing a box or a menu"));
     return taken.value_or(false);
 }

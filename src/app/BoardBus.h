@@ -9,28 +9,17 @@
 #include <optional>
 
 #include "board/CandidateBoard.h"
-
-class QDBusArgument;
+#include "boardbus/BoardBusContract.h"
 
 namespace quillet {
 
 class TForm1;
 
-// A candidate to strike as the bus carries it, (iii): column, row, digit.
-struct BusStrike {
-    int column = 0;
-    int row = 0;
-    int digit = 0;
-};
-QDBusArgument& operator<<(QDBusArgument& argument, const BusStrike& strike);
-const QDBusArgument& operator>>(const QDBusArgument& argument, BusStrike& strike);
-
 // The main window's board on the session bus, for the coach and for
 // quillet-board: read and watched there, changed only through the window's
-// own commands. Each window owns the name APPID.Window_PID; the one activated
-// last also owns APPID (when it closes, no other takes it back, so a client
-// that finds APPID unowned takes any APPID.Window_ name). Object kObjectPath,
-// interface APPID.Board.
+// own commands, under the names of boardbus/BoardBusContract.h. The window
+// activated last also owns the primary name; when it closes, no other takes
+// it back, so a client that finds it unowned takes any window's name.
 class BoardBus : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "io.github.quillet.quillet.Board")
@@ -44,9 +33,6 @@ class BoardBus : public QObject, protected QDBusContext {
     Q_PROPERTY(bool UndoAvailable READ UndoAvailable)
 
 public:
-    static constexpr const char* kObjectPath = "/io/github/quillet/quillet/Board";
-    static constexpr const char* kBusyError = "io.github.quillet.quillet.Error.Busy";
-
     BoardBus(TForm1& window, QDBusConnection bus, QObject* parent = nullptr);
 
     // Offers the board once the window has painted for the first time, so
@@ -71,7 +57,7 @@ public slots:
     // Strikes each digit from its cell, as a step of solving lists them, as
     // one step that "戻る" takes back; true when the board took it, else the
     // window's box told why.
-    bool Strike(const QList<quillet::BusStrike>& strikes);
+    bool Strike(const QList<quillet::boardbus::Strike>& strikes);
 
 signals:
     // Cells, selection or "戻る" changed: at most once per turn of the event
@@ -106,5 +92,3 @@ private:
 };
 
 }  // namespace quillet
-
-Q_DECLARE_METATYPE(quillet::BusStrike)

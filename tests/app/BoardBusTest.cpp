@@ -29,7 +29,7 @@ public slots:
     void Heard() { ++heard; }
 };
 
-QVariant Strikes(const QList<BusStrike>& strikes) { return QVariant::fromValue(strikes); }
+QVariant Strikes(const QList<boardbus::Strike>& strikes) { return QVariant::fromValue(strikes); }
 
 }  // namespace
 
@@ -139,14 +139,14 @@ private slots:
         form->PopupMenu1->popup(form->mapToGlobal(QPoint(20, 20)));
         QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), kEventDeadlineMs);
         const QDBusMessage busy = Call(QStringLiteral("Place"), {1, 1, 1});
-        QCOMPARE(busy.errorName(), QString::fromLatin1(BoardBus::kBusyError));
+        QCOMPARE(busy.errorName(), QStringLiteral("io.github.quillet.quillet.Error.Busy"));
         QCOMPARE(board().Cell({1, 1}), "123456789");
         form->PopupMenu1->close();
     }
 
 private:
     static QString WindowName() { return BoardBus::WindowName(QCoreApplication::applicationPid()); }
-    static QString Path() { return QString::fromLatin1(BoardBus::kObjectPath); }
+    static QString Path() { return QStringLiteral("/io/github/quillet/quillet/Board"); }
     static QString Interface() { return BoardBus::PrimaryName() + QStringLiteral(".Board"); }
 
     // A call made as another program makes it; the window answers meanwhile.

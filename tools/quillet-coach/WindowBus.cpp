@@ -1,61 +1,24 @@
 #include "WindowBus.h"
 
-#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 
 #include "board/BoardGeometry.h"
+#include "boardbus/BoardBusContract.h"
 
 namespace quillet::coach {
 namespace {
 
-const QString kPrimaryName = QStringLiteral(QUILLET_APP_ID);
-const QString kWindowNamePrefix = QStringLiteral(QUILLET_APP_ID ".Window_");
-const QString kPath = QStringLiteral("/io/github/quillet/quillet/Board");
-const QString kInterface = QStringLiteral(QUILLET_APP_ID ".Board");
-const QString kBusyError = QStringLiteral(QUILLET_APP_ID ".Error.Busy");
 // A refusal is answered once the user has closed the window's box.
 constexpr int kCommandDeadlineMs = 10 * 60 * 1000;
-
-// (iii) on the bus: column, row, digit.
-struct BusStrike {
-    int column = 0;
-    int row = 0;
-    int digit = 0;
-};
-
-}  // namespace
-}  // namespace quillet::coach
-
-Q_DECLARE_METATYPE(quillet::coach::BusStrike)
-
-namespace quillet::coach {
-namespace {
-
-QDBusArgument& operator<<(QDBusArgument& argument, const BusStrike& strike) {
-    argument.beginStructure();
-    argument << strike.column << strike.row << strike.digit;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, BusStrike& strike) {
-    argument.beginStructure();
-    argument >> strike.column >> strike.row >> strike.digit;
-    argument.endStructure();
-    return argument;
-}
 
 }  // namespace
 
 WindowBus::WindowBus(QDBusConnection bus, QObject* parent) : QObject(parent), bus_(std::move(bus)) {
-    qDBusRegisterMetaType<BusStrike>();
-    qDBusRegisterMetaType<QList<BusStrike>>();
-    qDBusRegisterMetaType<QList<QByteArray>>();
+    boardbus::RegisterTypes();
 }
 
 void WindowBus::Start() {
@@ -67,24 +30,14 @@ void WindowBus::Start() {
                  QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameOwnerChanged"), this,
                  SLOT(NameOwnerChanged(QString, QString, QString)));
     // From any window: only the followed one's are read (BoardChanged).
-    bus_.connect(QString(), kPath, kInterface, QStringLiteral("Changed"), this,
-                 SLOT(BoardChanged(QDBusMessage)));
+    bus_.connect(QString(), boardbus::ObjectPath(), boardbus::InterfaceName(),
+                 QStringLiteral("Changed"), this, SLOT(BoardChanged(QDBusMessage)));
     Pick();
 }
 
 void WindowBus::Pick() {
-    QDBusConnectionInterface* names = bus_.interface();
-    QString owner;
-    if (names->isServiceRegistered(kPrimaryName).value()) {
-        owner = names->serviceOwner(kPrimaryName).value();
-    } else {
-        for (const QString& name : names->registeredServiceNames().value()) {
-            if (name.startsWith(kWindowNamePrefix)) {
-                owner = names->serviceOwner(name).value();
-                break;
-            }
-        }
-    }
+    const QString name = boardbus::FindWindow(*bus_.interface());
+    const QString owner = name.isEmpty() ? QString() : bus_.interface()->serviceOwner(name).value();
     // The first look is told even when it finds nothing.
     if (owner == owner_ && looked_) return;
     looked_ = true;
@@ -94,7 +47,7 @@ void WindowBus::Pick() {
 }
 
 void WindowBus::NameOwnerChanged(const QString& name, const QString&, const QString&) {
-    if (name == kPrimaryName || name.startsWith(kWindowNamePrefix)) Pick();
+    if (boardbus::IsWindowName(name)) Pick();
 }
 
 void WindowBus::BoardChanged(const QDBusMessage& message) {
@@ -104,8 +57,9 @@ void WindowBus::BoardChanged(const QDBusMessage& message) {
 void WindowBus::Read() {
     if (!HasWindow()) return;
     QDBusMessage call = QDBusMessage::createMethodCall(
-        owner_, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
-    call.setArguments({kInterface});
+        owner_, boardbus::ObjectPath(), QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("GetAll"));
+    call.setArguments({boardbus::InterfaceName()});
     const quint64 read = ++reads_;
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
@@ -129,7 +83,7 @@ void WindowBus::Place(int cell, int digit) {
 }
 
 void WindowBus::Strike(const std::vector<solving::Strike>& strikes) {
-    QList<BusStrike> list;
+    QList<boardbus::Strike> list;
     for (const solving::Strike& strike : strikes) {
         const CellPos at = CellOfColumnMajor(strike.cell);
         list.append({at.col, at.row, strike.digit});
@@ -142,7 +96,8 @@ void WindowBus::Send(const QString& method, const QVariantList& arguments) {
         emit Answered(false, QStringLiteral("Quillet のウィンドウが開いていません。"));
         return;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(owner_, kPath, kInterface, method);
+    QDBusMessage call = QDBusMessage::createMethodCall(owner_, boardbus::ObjectPath(),
+                                                       boardbus::InterfaceName(), method);
     call.setArguments(arguments);
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kCommandDeadlineMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &WindowBus::TakeAnswer);
@@ -153,7 +108,7 @@ void WindowBus::TakeAnswer(QDBusPendingCallWatcher* watcher) {
     QDBusPendingReply<bool> reply = *watcher;
     if (!reply.isError()) {
         emit Answered(reply.value(), QString());
-    } else if (reply.error().name() == kBusyError) {
+    } else if (reply.error().name() == boardbus::BusyErrorName()) {
         emit Answered(false, QStringLiteral("メインウィンドウでボックスかメニューが開いています。"
                                             "閉じてからもう一度どうぞ。"));
     } else {
