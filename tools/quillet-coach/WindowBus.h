@@ -14,8 +14,8 @@ class QDBusPendingCallWatcher;
 
 namespace quillet::coach {
 
-// The main window the coach follows, over the session bus: the one activated
-// last (it owns the application id), else any that runs. Reads its board
+// The main window the coach follows, over the session bus: the one the person
+// is in or was in last (it owns the application id), else any that runs. Reads its board
 // whenever it says it changed, and sends it the steps to apply; every call
 // is asynchronous, so the coach's window never waits for the main one.
 class WindowBus : public QObject {
