@@ -131,7 +131,9 @@ private slots:
                                  kEventDeadlineMs);
         QTRY_COMPARE_WITH_TIMEOUT(Status(), QString(), kEventDeadlineMs);
 
-        Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), mainWindow,
+        // Raised first: the window manager may have placed the coach over it.
+        Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), mainWindow,
+                 QStringLiteral("mousemove"), QStringLiteral("--window"), mainWindow,
                  QString::number(kUndoX), QString::number(kUndoY), QStringLiteral("click"),
                  QStringLiteral("1")});
         QTRY_COMPARE_WITH_TIMEOUT(WindowCells(), before, kEventDeadlineMs);
