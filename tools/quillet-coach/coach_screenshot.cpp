@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "CoachWindow.h"
+#include "coach/CoachWindow.h"
 #include "drawing/Fonts.h"
 
 int main(int argc, char* argv[]) {

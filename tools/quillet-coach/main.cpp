@@ -2,7 +2,7 @@
 #include <QCommandLineParser>
 #include <QDBusConnection>
 
-#include "CoachWindow.h"
+#include "coach/CoachWindow.h"
 #include "drawing/Fonts.h"
 
 int main(int argc, char* argv[]) {

@@ -1,4 +1,4 @@
-#include "CoachWindow.h"
+#include "coach/CoachWindow.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "BoardView.h"
+#include "coach/BoardView.h"
 
 namespace quillet::coach {
 namespace {

@@ -12,8 +12,8 @@
 #include <QTest>
 #include <memory>
 
-#include "CoachWindow.h"
 #include "PrivateSessionBus.h"
+#include "coach/CoachWindow.h"
 #include "drawing/Fonts.h"
 #include "files/BoardFileIo.h"
 

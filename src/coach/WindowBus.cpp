@@ -1,4 +1,4 @@
-#include "WindowBus.h"
+#include "coach/WindowBus.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

@@ -1,4 +1,4 @@
-#include "BoardView.h"
+#include "coach/BoardView.h"
 
 #include <QPainter>
 

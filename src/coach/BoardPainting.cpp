@@ -1,4 +1,4 @@
-#include "BoardPainting.h"
+#include "coach/BoardPainting.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <cstdlib>
 
-#include "BoardPainting.h"
+#include "coach/BoardPainting.h"
 
 namespace quillet::coach {
 namespace {

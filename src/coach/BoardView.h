@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "BoardPainting.h"
+#include "coach/BoardPainting.h"
 
 namespace quillet::coach {
 

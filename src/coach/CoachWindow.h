@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "WindowBus.h"
+#include "coach/WindowBus.h"
 #include "coaching/Advice.h"
 
 class QLabel;
