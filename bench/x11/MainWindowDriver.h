@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "xlib/XSession.h"
+#include "x11/XSession.h"
 
 namespace quillet::bench {
 

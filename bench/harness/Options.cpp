@@ -1,10 +1,10 @@
-#include "xlib/Options.h"
+#include "harness/Options.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
-#include "xlib/Process.h"
+#include "harness/Process.h"
 
 namespace quillet::bench {
 

@@ -1,4 +1,4 @@
-#include "xlib/MainWindowDriver.h"
+#include "x11/MainWindowDriver.h"
 
 #include <stdexcept>
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "xlib/Scratch.h"
-#include "xlib/SessionBus.h"
-#include "xlib/XSession.h"
-#include "xlib/XvfbServer.h"
+#include "harness/Scratch.h"
+#include "harness/SessionBus.h"
+#include "x11/XSession.h"
+#include "x11/XvfbServer.h"
 
 namespace quillet::bench {
 

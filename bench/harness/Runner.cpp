@@ -1,4 +1,4 @@
-#include "xlib/Runner.h"
+#include "harness/Runner.h"
 
 #include <cstdio>
 #include <exception>

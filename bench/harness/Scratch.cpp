@@ -1,4 +1,4 @@
-#include "xlib/Scratch.h"
+#include "harness/Scratch.h"
 
 #include <sys/stat.h>
 
@@ -10,7 +10,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "xlib/Process.h"
+#include "harness/Process.h"
 
 namespace quillet::bench {
 

@@ -1,4 +1,4 @@
-#include "xlib/Stats.h"
+#include "harness/Stats.h"
 
 #include <algorithm>
 #include <cmath>

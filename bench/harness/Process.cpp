@@ -1,4 +1,4 @@
-#include "xlib/Process.h"
+#include "harness/Process.h"
 
 #include <fcntl.h>
 #include <signal.h>

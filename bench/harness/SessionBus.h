@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "xlib/Process.h"
+#include "harness/Process.h"
 
 namespace quillet::bench {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "xlib/Clock.h"
-#include "xlib/WindowHistory.h"
+#include "harness/Clock.h"
+#include "x11/WindowHistory.h"
 
 // Xlib's macros (None, Bool, Status...) stay out of the users of this header.
 struct _XDisplay;

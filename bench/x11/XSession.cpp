@@ -1,4 +1,4 @@
-#include "xlib/XSession.h"
+#include "x11/XSession.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

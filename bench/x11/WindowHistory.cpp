@@ -1,4 +1,4 @@
-#include "xlib/WindowHistory.h"
+#include "x11/WindowHistory.h"
 
 namespace quillet::bench {
 

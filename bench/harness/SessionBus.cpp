@@ -1,11 +1,11 @@
-#include "xlib/SessionBus.h"
+#include "harness/SessionBus.h"
 
 #include <poll.h>
 #include <unistd.h>
 
 #include <stdexcept>
 
-#include "xlib/XvfbServer.h"
+#include "x11/XvfbServer.h"
 
 namespace quillet::bench {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "xlib/Clock.h"
+#include "harness/Clock.h"
 
 namespace quillet::bench {
 

@@ -1,4 +1,4 @@
-#include "xlib/XvfbServer.h"
+#include "x11/XvfbServer.h"
 
 #include <poll.h>
 #include <unistd.h>
