@@ -1,4 +1,4 @@
-#include "app/MessageBox.h"
+#include "windows/main/MessageBox.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
