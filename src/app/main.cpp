@@ -8,6 +8,7 @@
 #include "app/AccessibilityStatus.h"
 #include "app/BoardBus.h"
 #include "app/ModalDialogs.h"
+#include "app/PlatformChoice.h"
 #include "app/StartupOptions.h"
 #include "drawing/Fonts.h"
 #include "windows/main/Unit1.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/StartupOptions.h"
+#include "app/PlatformChoice.h"
 
 using namespace quillet;
 
