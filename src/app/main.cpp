@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/AccessibilityStatus.h"
 #include "app/BoardBus.h"
 #include "app/ModalDialogs.h"
-#include "app/PlatformChoice.h"
 #include "app/StartupOptions.h"
 #include "drawing/Fonts.h"
+#include "platform/AccessibilityStatus.h"
+#include "platform/PlatformChoice.h"
 #include "windows/main/Unit1.h"
 
 int main(int argc, char* argv[]) {

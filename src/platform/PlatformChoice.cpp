@@ -1,4 +1,4 @@
-#include "app/PlatformChoice.h"
+#include "platform/PlatformChoice.h"
 
 #include <QDir>
 #include <QFileInfo>

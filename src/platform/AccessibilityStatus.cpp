@@ -1,4 +1,4 @@
-#include "app/AccessibilityStatus.h"
+#include "platform/AccessibilityStatus.h"
 
 #include <QAccessible>
 #include <QDBusConnection>

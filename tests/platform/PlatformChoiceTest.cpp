@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/PlatformChoice.h"
+#include "platform/PlatformChoice.h"
 
 using namespace quillet;
 
