@@ -144,7 +144,8 @@ std::string WaylandName(const DisplayEnvironment& environment) {
                                                        : environment.waylandDisplay);
 }
 
-constexpr std::string_view kCannotOpen = "quillet: cannot open a window: ";
+// Each refusal is named after the program when it is made (ChoosePlatform).
+constexpr std::string_view kCannotOpen = "cannot open a window: ";
 
 std::string NoPluginRefusal(const QByteArray& platform) {
     return std::string(kCannotOpen) + "Qt's platform plugin " + Quoted(platform) +
@@ -165,10 +166,11 @@ PlatformChoice CheckRequested(const DisplayEnvironment& environment, const Displ
                               : std::string(kCannotOpen) + "the X display " +
                                     Quoted(environment.x11Display) + " cannot be reached";
         } else if (IsWayland(platform)) {
-            if (installed &&
-                (environment.waylandSocketGiven ||
-                 probes.askCompositor(environment.waylandDisplay) != CompositorAnswer::None))
-                return {};
+            if (installed && environment.waylandSocketGiven) return {};
+            const CompositorAnswer answer = installed
+                                                ? probes.askCompositor(environment.waylandDisplay)
+                                                : CompositorAnswer::None;
+            if (answer != CompositorAnswer::None) return {{}, {}, answer};
             if (refusal.empty())
                 refusal = !installed ? NoPluginRefusal(platform)
                                      : std::string(kCannotOpen) + "the Wayland display " +
@@ -202,7 +204,9 @@ DisplayEnvironment CurrentDisplayEnvironment(int argc, char** argv) {
     return environment;
 }
 
-PlatformChoice ChoosePlatform(const DisplayEnvironment& environment, const DisplayProbes& probes) {
+namespace {
+
+PlatformChoice Choose(const DisplayEnvironment& environment, const DisplayProbes& probes) {
     if (!environment.requested.isEmpty()) return CheckRequested(environment, probes);
     const bool waylandPlugin = probes.pluginInstalled("wayland");
     // A connection handed over in WAYLAND_SOCKET cannot be asked without
@@ -217,8 +221,8 @@ PlatformChoice ChoosePlatform(const DisplayEnvironment& environment, const Displ
         // place, its size and a title bar without maximise.
         if (answer == CompositorAnswer::LeavesTitleBars &&
             probes.xServerAnswers(environment.x11Display) && probes.pluginInstalled("xcb"))
-            return {"xcb", {}};
-        return {"wayland", {}};
+            return {"xcb", {}, answer};
+        return {"wayland", {}, answer};
     }
     if (probes.xServerAnswers(environment.x11Display))
         return probes.pluginInstalled("xcb") ? PlatformChoice{"xcb", {}}
@@ -226,7 +230,7 @@ PlatformChoice ChoosePlatform(const DisplayEnvironment& environment, const Displ
     if (compositor) return {{}, NoPluginRefusal("wayland")};
     if (environment.x11Display.isEmpty() && environment.waylandDisplay.isEmpty())
         return {{},
-                "quillet: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+                "no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is "
                 "set); start it from a desktop session"};
     if (!environment.x11Display.isEmpty())
         return {{},
@@ -235,6 +239,15 @@ PlatformChoice ChoosePlatform(const DisplayEnvironment& environment, const Displ
     return {{},
             std::string(kCannotOpen) + "the Wayland display " + WaylandName(environment) +
                 " does not answer"};
+}
+
+}  // namespace
+
+PlatformChoice ChoosePlatform(const DisplayEnvironment& environment, const DisplayProbes& probes,
+                              std::string_view program) {
+    PlatformChoice choice = Choose(environment, probes);
+    if (!choice.refusal.empty()) choice.refusal = std::string(program) + ": " + choice.refusal;
+    return choice;
 }
 
 }  // namespace quillet

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace quillet {
 
@@ -49,13 +50,16 @@ struct PlatformChoice {
     QByteArray platform;
     // One line saying why no window can be opened; empty when one can.
     std::string refusal;
+    // What the compositor answered, where it was asked.
+    CompositorAnswer compositor = CompositorAnswer::None;
 };
 
 // Wayland when a compositor answers and Qt can speak to it, otherwise X11;
 // but X11 through the compositor's X server when it leaves the title bar to
 // the program and that server answers. A platform Qt was told to use is only
 // checked. Qt's own failure to reach a display aborts the process with a core
-// dump, so the program asks first.
-PlatformChoice ChoosePlatform(const DisplayEnvironment& environment, const DisplayProbes& probes);
+// dump, so the program asks first. A refusal starts with `program` and ": ".
+PlatformChoice ChoosePlatform(const DisplayEnvironment& environment, const DisplayProbes& probes,
+                              std::string_view program);
 
 }  // namespace quillet
