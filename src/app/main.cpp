@@ -10,6 +10,7 @@
 #include "drawing/Fonts.h"
 #include "platform/AccessibilityStatus.h"
 #include "platform/WindowStart.h"
+#include "windows/main/OwnTitleBar.h"
 #include "windows/main/Unit1.h"
 
 int main(int argc, char* argv[]) {
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     quillet::InstallFontSubstitutions();
     quillet::ModalDialogs dialogs;
     quillet::TForm1 form1(dialogs);
+    if (start.TitleBarsLeftToProgram()) quillet::OwnTitleBar::Install(form1);
     // Without a session bus the board is simply not offered.
     quillet::BoardBus boardBus(form1, QDBusConnection::sessionBus());
     boardBus.OfferAfterFirstPaint();

@@ -74,10 +74,10 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent, std::string boardDirectory)
 
 TForm1::~TForm1() = default;
 
-// The window has a fixed size. Where the title bar is drawn by Qt itself (a
-// Wayland compositor without server-side decorations) or a window manager
-// ignores the size hints, maximising is still offered; the window turns it
-// down and keeps its size.
+// The window has a fixed size. Where a window manager ignores the size hints
+// (or Qt draws the title bar and the window has none of its own,
+// OwnTitleBar.h), maximising is still offered; the window turns it down and
+// keeps its size.
 void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     constexpr Qt::WindowStates kEnlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
