@@ -117,7 +117,7 @@ void BoardBus::PublishIfChanged() {
     Published now = Current();
     if (now == published_) return;
     published_ = std::move(now);
-    emit Changed();
+    emit Changed(Cells(), SelectedColumn(), SelectedRow(), UndoAvailable());
 }
 
 }  // namespace quillet

@@ -72,8 +72,11 @@ public slots:
 
 signals:
     // Cells, selection or "戻る" changed: at most once per turn of the event
-    // loop, and only for a real change.
-    void Changed();
+    // loop, and only for a real change. It carries them all, as the
+    // properties give them, so that a client follows the board without
+    // asking for it again.
+    void Changed(const QList<QByteArray>& cells, int selectedColumn, int selectedRow,
+                 bool undoAvailable);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
