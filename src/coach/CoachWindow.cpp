@@ -43,6 +43,34 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, const QString& 
     return button;
 }
 
+// What the status line says of a step sent to the main window.
+QString AnswerText(const boardbus::CommandAnswer& answer) {
+    switch (answer.problem) {
+        case boardbus::CallProblem::kNone:
+            return answer.taken ? QString()
+                                : QStringLiteral("メインウィンドウが受け付けませんでした。");
+        case boardbus::CallProblem::kNoBus:
+        case boardbus::CallProblem::kNoWindow:
+            return QStringLiteral("Quillet のウィンドウが開いていません。");
+        case boardbus::CallProblem::kBusy:
+            return QStringLiteral(
+                "メインウィンドウでボックスかメニューが開いています。閉じてからもう一度どうぞ。");
+        case boardbus::CallProblem::kNoAnswer:
+        case boardbus::CallProblem::kNotABoard: break;
+    }
+    return QStringLiteral("メインウィンドウが応答しません。");
+}
+
+// The step's strikes as the window's bus carries them.
+QList<boardbus::Strike> BusStrikes(const std::vector<solving::Strike>& strikes) {
+    QList<boardbus::Strike> list;
+    for (const solving::Strike& strike : strikes) {
+        const CellPos at = CellOfColumnMajor(strike.cell);
+        list.append({at.col, at.row, strike.digit});
+    }
+    return list;
+}
+
 }  // namespace
 
 CoachWindow::CoachWindow(QDBusConnection bus, QWidget* parent)
@@ -50,10 +78,10 @@ CoachWindow::CoachWindow(QDBusConnection bus, QWidget* parent)
     // One thought at a time; a newer board takes the place of one waiting.
     thinker_.setMaxThreadCount(1);
     CreateControls();
-    connect(&bus_, &WindowBus::WindowChanged, this, &CoachWindow::WindowFound);
-    connect(&bus_, &WindowBus::BoardRead, this, &CoachWindow::BoardRead);
-    connect(&bus_, &WindowBus::Answered, this, &CoachWindow::Answered);
-    QTimer::singleShot(0, this, [this] { bus_.Start(); });
+    connect(&bus_, &boardbus::BoardClient::WindowChanged, this, &CoachWindow::WindowFound);
+    connect(&bus_, &boardbus::BoardClient::BoardChanged, this, &CoachWindow::BoardRead);
+    connect(&bus_, &boardbus::BoardClient::Answered, this, &CoachWindow::Answered);
+    QTimer::singleShot(0, this, [this] { bus_.Follow(); });
 }
 
 CoachWindow::~CoachWindow() {
@@ -146,11 +174,12 @@ void CoachWindow::WindowFound(bool found) {
     UpdateButtons();
 }
 
-void CoachWindow::BoardRead(const QList<QByteArray>& cells, int selectedColumn, int selectedRow) {
+void CoachWindow::BoardRead(const boardbus::BoardReading& board) {
+    const QList<QByteArray>& cells = board.cells;
     coaching::CellTexts texts;
     for (int k = 0; k < kCellCount; ++k)
         texts[k].assign(cells[k].constData(), static_cast<std::size_t>(cells[k].size()));
-    const CellPos selection{selectedColumn, selectedRow};
+    const CellPos selection{board.selectedColumn, board.selectedRow};
     board_->Show(texts, selection.IsOnBoard() ? ColumnMajorIndex(selection) : -1);
     // A change of the selection alone keeps the advice.
     if (haveCells_ && texts == cells_) return;
@@ -224,21 +253,18 @@ void CoachWindow::Apply(const solving::Step& step) {
     applying_ = true;
     UpdateButtons();
     status_->setText(QStringLiteral("メインウィンドウで適用しています…"));
-    if (step.placeCell >= 0)
-        bus_.Place(step.placeCell, step.placeDigit);
-    else
-        bus_.Strike(step.strikes);
+    if (step.placeCell >= 0) {
+        const CellPos at = CellOfColumnMajor(step.placeCell);
+        bus_.PlaceLater(at.col, at.row, step.placeDigit);
+    } else {
+        bus_.StrikeLater(BusStrikes(step.strikes));
+    }
 }
 
-void CoachWindow::Answered(bool taken, const QString& problem) {
+void CoachWindow::Answered(const boardbus::CommandAnswer& answer) {
     applying_ = false;
     UpdateButtons();
-    if (taken)
-        status_->clear();
-    else if (!problem.isEmpty())
-        status_->setText(problem);
-    else
-        status_->setText(QStringLiteral("メインウィンドウが受け付けませんでした。"));
+    status_->setText(AnswerText(answer));
 }
 
 void CoachWindow::NextStep() {

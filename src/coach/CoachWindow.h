@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "coach/WindowBus.h"
+#include "boardbus/BoardClient.h"
 #include "coaching/Advice.h"
 
 class QLabel;
@@ -39,17 +39,17 @@ signals:
 private:
     void CreateControls();
     void WindowFound(bool found);
-    void BoardRead(const QList<QByteArray>& cells, int selectedColumn, int selectedRow);
+    void BoardRead(const boardbus::BoardReading& board);
     void Think();
     void ThinkAhead();
     void ShowAdvice(std::shared_ptr<const coaching::Advice> advice, quint64 thought);
-    void Answered(bool taken, const QString& problem);
+    void Answered(const boardbus::CommandAnswer& answer);
     void ApplyShown();
     void NextStep();
     void OpenBoardFile();
     void UpdateButtons();
 
-    WindowBus bus_;
+    boardbus::BoardClient bus_;
     QThreadPool thinker_;
     QStackedWidget* pages_ = nullptr;
     BoardView* board_ = nullptr;
