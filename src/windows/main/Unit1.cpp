@@ -54,7 +54,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent, std::string boardDirectory)
       dialogs_(dialogs),
       files_(std::move(boardDirectory)),
       state_(*this) {
-    InstallControlAccessibility();
+    InstallControlAccessibility<TForm1>();
     setWindowTitle(QStringLiteral("Quillet"));
     setFixedSize(kClientWidth, kClientHeight);
     move(kWindowPosition);
