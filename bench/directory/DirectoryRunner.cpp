@@ -25,6 +25,7 @@
 #include "harness/Rows.h"
 #include "harness/Runner.h"
 #include "harness/Stats.h"
+#include "x11/BenchDisplay.h"
 #include "x11/MainWindowDriver.h"
 
 namespace quillet::bench {

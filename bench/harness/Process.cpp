@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -106,6 +108,17 @@ std::vector<std::string> EnvironmentWith(const std::vector<std::string>& overrid
         if (!dropped(NameOf(*e))) result.emplace_back(*e);
     result.insert(result.end(), overrides.begin(), overrides.end());
     return result;
+}
+
+std::string FindOnPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    std::istringstream dirs(path != nullptr ? path : "/usr/bin:/bin");
+    std::string dir;
+    while (std::getline(dirs, dir, ':')) {
+        const std::string candidate = dir + "/" + program;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    }
+    return {};
 }
 
 }  // namespace quillet::bench

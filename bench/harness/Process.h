@@ -49,4 +49,7 @@ std::string AbsolutePath(const std::string& path);
 std::vector<std::string> EnvironmentWith(const std::vector<std::string>& overrides,
                                          const std::vector<std::string>& removed);
 
+// The full path of a program found on PATH, or the empty string.
+std::string FindOnPath(const std::string& program);
+
 }  // namespace quillet::bench

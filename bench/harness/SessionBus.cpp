@@ -5,8 +5,6 @@
 
 #include <stdexcept>
 
-#include "x11/XvfbServer.h"
-
 namespace quillet::bench {
 
 SessionBus::SessionBus(const std::string& socketDirectory, const std::string& logPath) {

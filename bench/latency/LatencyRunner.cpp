@@ -20,6 +20,7 @@
 #include "harness/Runner.h"
 #include "harness/Stats.h"
 #include "latency/PreparedBoards.h"
+#include "x11/BenchDisplay.h"
 #include "x11/MainWindowDriver.h"
 
 namespace quillet::bench {

@@ -16,6 +16,7 @@
 #include "harness/Rows.h"
 #include "harness/Runner.h"
 #include "harness/Stats.h"
+#include "x11/BenchDisplay.h"
 
 namespace quillet::bench {
 namespace {

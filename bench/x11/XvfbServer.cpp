@@ -3,22 +3,9 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <sstream>
 #include <stdexcept>
 
 namespace quillet::bench {
-
-std::string FindOnPath(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    std::istringstream dirs(path != nullptr ? path : "/usr/bin:/bin");
-    std::string dir;
-    while (std::getline(dirs, dir, ':')) {
-        const std::string candidate = dir + "/" + program;
-        if (access(candidate.c_str(), X_OK) == 0) return candidate;
-    }
-    return {};
-}
 
 XvfbServer::XvfbServer(const std::string& logPath) {
     const std::string xvfb = FindOnPath("Xvfb");

@@ -22,7 +22,4 @@ private:
     std::string display_;
 };
 
-// The full path of a program found on PATH, or the empty string.
-std::string FindOnPath(const std::string& program);
-
 }  // namespace quillet::bench
