@@ -3,8 +3,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QDBusVariant>
 #include <QVariantMap>
 
 #include "board/BoardGeometry.h"
@@ -15,8 +13,6 @@ namespace {
 constexpr int kReadDeadlineMs = 25000;
 // A refusal is answered once the user has closed the window's box.
 constexpr int kCommandDeadlineMs = 10 * 60 * 1000;
-
-const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 
 CallProblem ProblemOf(const QDBusMessage& error) {
     return error.errorName() == BusyErrorName() ? CallProblem::kBusy : CallProblem::kNoAnswer;
@@ -59,10 +55,6 @@ CommandAnswer AnswerOf(const QDBusMessage& reply) {
     return {CallProblem::kNone, {}, reply.arguments().value(0).toBool()};
 }
 
-QVariant StrikesArgument(const QList<boardbus::Strike>& strikes) {
-    return QVariant::fromValue(strikes);
-}
-
 }  // namespace
 
 BoardClient::BoardClient(QDBusConnection bus, QObject* parent)
@@ -82,10 +74,7 @@ CallProblem BoardClient::FindOnce() {
 BoardReading BoardClient::Read() {
     if (const CallProblem problem = FindOnce(); problem != CallProblem::kNone)
         return {.problem = problem};
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(owner_, ObjectPath(), kProperties, QStringLiteral("GetAll"));
-    call << InterfaceName();
-    return FromReply(bus_.call(call, QDBus::Block, kReadDeadlineMs));
+    return FromReply(bus_.call(ReadCall(), QDBus::Block, kReadDeadlineMs));
 }
 
 CommandAnswer BoardClient::Place(int column, int row, int digit) {
@@ -93,13 +82,21 @@ CommandAnswer BoardClient::Place(int column, int row, int digit) {
 }
 
 CommandAnswer BoardClient::Strike(const QList<boardbus::Strike>& strikes) {
-    return Call(QStringLiteral("Strike"), {StrikesArgument(strikes)});
+    return Call(QStringLiteral("Strike"), {QVariant::fromValue(strikes)});
 }
 
 CommandAnswer BoardClient::Call(const QString& method, const QVariantList& arguments) {
     if (const CallProblem problem = FindOnce(); problem != CallProblem::kNone)
         return {.problem = problem};
     return AnswerOf(bus_.call(CommandCall(method, arguments), QDBus::Block, kCommandDeadlineMs));
+}
+
+QDBusMessage BoardClient::ReadCall() const {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        owner_, ObjectPath(), QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("GetAll"));
+    call << InterfaceName();
+    return call;
 }
 
 QDBusMessage BoardClient::CommandCall(const QString& method, const QVariantList& arguments) const {
@@ -148,10 +145,7 @@ void BoardClient::BoardSignal(const QDBusMessage& message) {
 }
 
 void BoardClient::ReadLater() {
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(owner_, ObjectPath(), kProperties, QStringLiteral("GetAll"));
-    call << InterfaceName();
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kReadDeadlineMs), this);
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(ReadCall(), kReadDeadlineMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, followed = followed_](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
@@ -169,7 +163,7 @@ void BoardClient::PlaceLater(int column, int row, int digit) {
 }
 
 void BoardClient::StrikeLater(const QList<boardbus::Strike>& strikes) {
-    SendLater(QStringLiteral("Strike"), {StrikesArgument(strikes)});
+    SendLater(QStringLiteral("Strike"), {QVariant::fromValue(strikes)});
 }
 
 void BoardClient::SendLater(const QString& method, const QVariantList& arguments) {

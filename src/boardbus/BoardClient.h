@@ -86,6 +86,8 @@ private:
     void Pick();
     void ReadLater();
     void SendLater(const QString& method, const QVariantList& arguments);
+    // GetAll of the board's properties, and a command of its interface.
+    QDBusMessage ReadCall() const;
     QDBusMessage CommandCall(const QString& method, const QVariantList& arguments) const;
     CommandAnswer Call(const QString& method, const QVariantList& arguments);
 
