@@ -60,7 +60,9 @@ void SharedNameClaim::NameLost(const QString& name) {
 }
 
 void SharedNameClaim::AskToStandFirstIfActive() {
-    if (joined_ && isActive_()) Request(true);
+    // One such request on its way is enough: the bus hears it after whatever
+    // made this one be asked, and a later loss brings a NameLost of its own.
+    if (joined_ && firstUnanswered_ == 0 && isActive_()) Request(true);
 }
 
 void SharedNameClaim::Request(bool first) {
@@ -70,10 +72,12 @@ void SharedNameClaim::Request(bool first) {
     // Never waits: what the bus decided comes as NameAcquired or NameLost.
     ++sent_;
     ++unanswered_;
+    if (first) ++firstUnanswered_;
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(request), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* answered) {
+            [this, first](QDBusPendingCallWatcher* answered) {
                 --unanswered_;
+                if (first) --firstUnanswered_;
                 answered->deleteLater();
             });
 }

@@ -57,6 +57,7 @@ private:
     bool holds_ = false;
     int sent_ = 0;
     int unanswered_ = 0;
+    int firstUnanswered_ = 0;
 };
 
 }  // namespace quillet::boardbus

@@ -117,12 +117,15 @@ private slots:
         desk.Claim(b).Join();
         QVERIFY(desk.Settle());
         QCOMPARE(desk.Holder(), a);
-        // The person goes to b after it joined.
+        // The person goes to b after it joined; Qt and the display both say
+        // so, and b asks once.
         desk.PersonGoesTo(b);
+        desk.Claim(b).FocusMayHaveCome();
         desk.Claim(b).FocusMayHaveCome();
         QVERIFY(desk.Settle());
         QCOMPARE(desk.Holder(), b);
         QVERIFY(!desk.Claim(a).Holds());
+        QCOMPARE(desk.Claim(b).RequestsSent(), 2);
         // ...and to c before it joined, with no report at all.
         desk.PersonGoesTo(c);
         desk.Claim(c).Join();
