@@ -1,19 +1,10 @@
 #include "app/ModalDialogs.h"
 
 #include "windows/congratulation/Unit5.h"
-#include "windows/main/MessageBox.h"
+#include "windows/main/OwnTitleBar.h"
 #include "windows/main/ProgramTitle.h"
 
 namespace quillet {
-
-namespace {
-
-void ShowBox(QWidget* parent, MessageBox::Kind kind, const QString& text) {
-    MessageBox box(kind, ProgramTitle(), text, parent);
-    box.exec();
-}
-
-}  // namespace
 
 void ModalDialogs::ShowInformation(QWidget* parent, const QString& text) {
     ShowBox(parent, MessageBox::Kind::Information, text);
@@ -24,5 +15,13 @@ void ModalDialogs::ShowError(QWidget* parent, const QString& text) {
 }
 
 void ModalDialogs::ShowCongratulation(QWidget* parent) { ShowCongratulationWindow(parent); }
+
+void ModalDialogs::ShowBox(QWidget* parent, MessageBox::Kind kind, const QString& text) const {
+    MessageBox box(kind, ProgramTitle(), text, parent);
+    // A box of one size that offered maximise would be ended by some
+    // compositors with the program.
+    if (ownTitleBars_) OwnTitleBar::Install(box, OwnTitleBar::Boxes::CloseOnly);
+    box.exec();
+}
 
 }  // namespace quillet

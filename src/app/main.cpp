@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLET_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUILLET_APP_ID)));
     quillet::InstallFontSubstitutions();
-    quillet::ModalDialogs dialogs;
+    quillet::ModalDialogs dialogs(start.TitleBarsLeftToProgram());
     quillet::TForm1 form1(dialogs);
     if (start.TitleBarsLeftToProgram()) quillet::OwnTitleBar::Install(form1);
     // Without a session bus the board is simply not offered.

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -133,6 +134,33 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(own.windowState() & Qt::WindowMinimized, kDeadlineMs);
         QTest::mouseClick(bar->CloseBox(), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!own.isVisible(), kDeadlineMs);
+    }
+
+    // The message box, of one size too, draws its bar with the close box
+    // only; the box's text and "OK" stand below it.
+    void theMessageBoxesDrawTheirOwnTitleBarWithTheCloseBoxOnly() {
+        ModalDialogs own(true);
+        QStringList boxes;
+        bool unframed = false, below = false;
+        ModalWatch watch([&](QWidget* box) {
+            unframed = box->frameGeometry() == box->geometry();
+            const auto* bar = box->findChild<OwnTitleBar*>();
+            if (!bar || bar->MinimiseBox()) {
+                box->close();
+                return;
+            }
+            for (const QToolButton* button : bar->findChildren<QToolButton*>())
+                boxes.append(button->accessibleName());
+            below = bar->width() == box->width() &&
+                    box->findChild<QLabel*>()->geometry().top() >= bar->height();
+            QTest::mouseClick(bar->CloseBox(), Qt::LeftButton);
+        });
+        own.ShowInformation(form, QStringLiteral("その数字は入力できません。"));
+        QVERIFY(watch.seen);
+        QVERIFY(unframed);
+        QVERIFY(below);
+        QCOMPARE(boxes, QStringList{QStringLiteral("閉じる")});
+        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 

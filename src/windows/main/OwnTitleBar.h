@@ -11,15 +11,20 @@ namespace quillet {
 // one without maximise: a Wayland compositor that leaves the title bar to
 // the program gets Qt's own, which offers maximise, and Weston ends a
 // program whose window does not then fill the screen. This one has the
-// caption, a minimise box and the close box; a press on it moves the window.
+// caption, a minimise box (not for a box that asks something) and the close
+// box; a press on it moves the window.
 class OwnTitleBar : public QWidget {
     Q_OBJECT
 public:
-    // Puts a bar above the controls of `window`, which keep their places
-    // relative to one another below it, grows the window by its height and
-    // asks Qt for no title bar of its own. Before the window is first shown.
-    static OwnTitleBar* Install(QWidget& window);
+    enum class Boxes { MinimiseAndClose, CloseOnly };
 
+    // Puts a bar above the controls of `window`, which keep their places
+    // relative to one another below it (or its layout's margin grows), grows
+    // the window by its height and asks Qt for no title bar of its own.
+    // Before the window is first shown.
+    static OwnTitleBar* Install(QWidget& window, Boxes boxes = Boxes::MinimiseAndClose);
+
+    // Null where the bar has no minimise box.
     QToolButton* MinimiseBox() const { return minimise_; }
     QToolButton* CloseBox() const { return close_; }
 
@@ -29,13 +34,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    explicit OwnTitleBar(QWidget& window);
+    OwnTitleBar(QWidget& window, Boxes boxes);
     // Active like the window's own title bar while the window is.
     QPalette::ColorGroup ColourGroup() const;
     void ShowActivation();
 
     QLabel* caption_;
-    QToolButton* minimise_;
+    QToolButton* minimise_ = nullptr;
     QToolButton* close_;
 };
 
