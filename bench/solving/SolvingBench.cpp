@@ -29,6 +29,7 @@
 namespace {
 
 using namespace quillet::solving;
+using quillet::Candidate;
 using Clock = std::chrono::steady_clock;
 
 struct Puzzle {
@@ -112,7 +113,7 @@ int SolutionDigit(const Puzzle& puzzle, int cell) {
 bool StepIsWrong(const Puzzle& puzzle, const Step& step) {
     if (step.placeCell >= 0 && SolutionDigit(puzzle, step.placeCell) != step.placeDigit)
         return true;
-    for (const Strike& strike : step.strikes)
+    for (const Candidate& strike : step.strikes)
         if (SolutionDigit(puzzle, strike.cell) == strike.digit) return true;
     return false;
 }

@@ -23,10 +23,7 @@ CellTexts CellsAfter(const CellTexts& cells, const solving::Step& step) {
     if (step.placeCell >= 0) {
         PlaceDigitOnBoard(board, CellOfColumnMajor(step.placeCell), step.placeDigit);
     } else {
-        std::vector<CellDigit> strikes;
-        for (const solving::Strike& strike : step.strikes)
-            strikes.push_back({CellOfColumnMajor(strike.cell), strike.digit});
-        StrikeCandidatesOnBoard(board, strikes);
+        StrikeCandidatesOnBoard(board, step.strikes);
     }
     CellTexts after;
     for (int k = 0; k < kCellCount; ++k) after[k] = board.Cells()[k];

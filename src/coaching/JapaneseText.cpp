@@ -217,7 +217,7 @@ std::string What(const Step& step) {
     if (step.placeCell >= 0)
         return JapaneseCellName(step.placeCell) + "に " + Number(step.placeDigit) + " を置きます。";
     std::map<int, std::vector<int>> byDigit;
-    for (const solving::Strike& strike : step.strikes) byDigit[strike.digit].push_back(strike.cell);
+    for (const Candidate& strike : step.strikes) byDigit[strike.digit].push_back(strike.cell);
     // Digits struck from the same cells go together: "8 列 9 行から 6・7 を".
     std::vector<std::pair<std::vector<int>, solving::Mask>> groups;
     for (auto& [digit, cells] : byDigit) {

@@ -20,8 +20,7 @@ void AddOnce(std::vector<T>& list, const T& item) {
 }
 
 bool IsStruck(const Step& step, Candidate candidate) {
-    return std::find(step.strikes.begin(), step.strikes.end(),
-                     solving::Strike{candidate.cell, candidate.digit}) != step.strikes.end();
+    return std::find(step.strikes.begin(), step.strikes.end(), candidate) != step.strikes.end();
 }
 
 // The techniques about one digit: their pattern is that digit in its cells.

@@ -7,13 +7,6 @@
 
 namespace quillet::coaching {
 
-// One candidate: a digit of a cell (the solver's column-major cell number).
-struct Candidate {
-    int cell = 0;
-    int digit = 0;
-    friend bool operator==(const Candidate&, const Candidate&) = default;
-};
-
 // A link of a wing or chain between two candidates: strong when one of the
 // two must be true, weak when not both can be.
 struct Link {
@@ -31,7 +24,7 @@ struct StepDrawing {
     std::vector<int> units;
     std::vector<Candidate> marks;
     std::vector<Link> links;
-    std::vector<solving::Strike> strikes;
+    std::vector<Candidate> strikes;
     int placeCell = -1;
     int placeDigit = 0;
 };

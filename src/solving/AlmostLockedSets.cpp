@@ -96,7 +96,7 @@ Mask StrikeCommonDigits(const Holding& holding, const AlmostLockedSet& a, const 
         const int z = LowestDigit(m);
         const CellSet targets = Targets(holding, a, b, z) & ~spared;
         if (targets.none()) continue;  // the common case, without a list made
-        const std::vector<Strike> strikes = StrikesOf(targets, z);
+        const std::vector<Candidate> strikes = StrikesOf(targets, z);
         struck |= Bit(z);
         step.strikes.insert(step.strikes.end(), strikes.begin(), strikes.end());
     }

@@ -12,7 +12,7 @@ namespace {
 // (CandidateNode).
 struct Chain {
     std::vector<int> nodes;
-    std::vector<Strike> strikes;
+    std::vector<Candidate> strikes;
     int placeNode = -1;  // a placement instead, for a chain that proves its start
 };
 
@@ -179,11 +179,11 @@ std::string AlternatingReason(const Grid&, const Chain& chain) {
 // What "the start or the end is true" strikes: the other digits of a cell
 // that is both; the digit from cells seeing both ends; for two different
 // digits in cells that see each other, each from the other's cell.
-std::vector<Strike> EitherStrikes(const Grid& grid, const std::array<CellSet, 10>& holding,
-                                  int start, int end) {
+std::vector<Candidate> EitherStrikes(const Grid& grid, const std::array<CellSet, 10>& holding,
+                                     int start, int end) {
     const int a = CellOfCandidate(start), b = CellOfCandidate(end);
     const int da = DigitOfCandidate(start), db = DigitOfCandidate(end);
-    std::vector<Strike> strikes;
+    std::vector<Candidate> strikes;
     if (a == b) {
         for (int d = 1; d <= 9; ++d)
             if (d != da && d != db && Holds(grid.cells[a], d)) strikes.push_back({a, d});

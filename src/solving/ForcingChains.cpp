@@ -213,7 +213,7 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
         if (off[n]) step.strikes.push_back({CellOfCandidate(n), DigitOfCandidate(n)});
     if (step.strikes.empty()) return;
     // The chains of the first strike; the others follow alike.
-    const Strike& first = step.strikes.front();
+    const Candidate& first = step.strikes.front();
     step.reason = "Forcing chains: " + what() + " (" + cases + ")." +
                   chains(2 * CandidateNode(first.cell, first.digit)) +
                   " Each makes the candidates struck here false" +

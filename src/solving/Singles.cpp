@@ -10,8 +10,8 @@ unsigned PlacesOf(const Grid& grid, int unit, int digit) {
     return places;
 }
 
-std::vector<Strike> StrikesOf(const CellSet& cells, int digit) {
-    std::vector<Strike> strikes;
+std::vector<Candidate> StrikesOf(const CellSet& cells, int digit) {
+    std::vector<Candidate> strikes;
     for (int cell = 0; cell < kCellCount; ++cell)
         if (cells[cell]) strikes.push_back({cell, digit});
     return strikes;

@@ -255,7 +255,7 @@ std::string Describe(const Step& step) {
     }
     // Strikes grouped by digit, cells in the board's scan order.
     std::map<int, std::vector<int>> byDigit;
-    for (const Strike& strike : step.strikes) byDigit[strike.digit].push_back(strike.cell);
+    for (const Candidate& strike : step.strikes) byDigit[strike.digit].push_back(strike.cell);
     text += " Strike";
     bool firstDigit = true;
     for (auto& [digit, cells] : byDigit) {
@@ -283,7 +283,7 @@ void ApplyStep(const Step& step, Grid& grid) {
             if (line || CountOf(grid.cells[peer]) > 1) grid.cells[peer] &= static_cast<Mask>(~bit);
         }
     }
-    for (const Strike& strike : step.strikes)
+    for (const Candidate& strike : step.strikes)
         grid.cells[strike.cell] &= static_cast<Mask>(~Bit(strike.digit));
 }
 

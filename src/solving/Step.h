@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "board/Candidate.h"
 #include "solving/Grid.h"
 
 namespace quillet::solving {
@@ -66,18 +67,12 @@ const char* LevelName(Level level);
 // The level named `name`, if there is one.
 bool ParseLevel(const std::string& name, Level& level);
 
-struct Strike {
-    int cell = 0;
-    int digit = 0;
-    friend bool operator==(const Strike&, const Strike&) = default;
-};
-
 // One logical step: a placement or eliminations, with its reason in words.
 struct Step {
     Technique technique = Technique::kNakedSingle;
     int placeCell = -1;  // a placement when >= 0
     int placeDigit = 0;
-    std::vector<Strike> strikes;
+    std::vector<Candidate> strikes;
     std::string reason;  // why, in one or two sentences, or one paragraph of links
     // For the nets: the same as an indented tree, a fact a line over the
     // facts it rests on; empty for the other techniques.

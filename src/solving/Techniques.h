@@ -80,7 +80,7 @@ struct CandidateLinks {
 };
 
 // Strikes of the digit from the cells of `cells`.
-std::vector<Strike> StrikesOf(const CellSet& cells, int digit);
+std::vector<Candidate> StrikesOf(const CellSet& cells, int digit);
 
 // The cells of a unit that hold the digit, as bits of their places 0..8.
 unsigned PlacesOf(const Grid& grid, int unit, int digit);

@@ -94,14 +94,14 @@ void CheckAgainstSolutions(const std::string& file, int mustSolve, std::set<Tech
             used.insert(step.technique);
             if (everyStep.count(step.technique)) {
                 for (const Step& other : StepsOf(grid, step.technique, true))
-                    for (const Strike& s : other.strikes)
+                    for (const Candidate& s : other.strikes)
                         EXPECT_NE(s.digit, right(s.cell)) << givens << ": " << Describe(other);
             }
             if (step.placeCell >= 0) {
                 EXPECT_EQ(step.placeDigit, right(step.placeCell))
                     << givens << ": " << Describe(step);
             }
-            for (const Strike& s : step.strikes)
+            for (const Candidate& s : step.strikes)
                 EXPECT_NE(s.digit, right(s.cell)) << givens << ": " << Describe(step);
         });
         EXPECT_EQ(outcome.contradiction, "") << givens;
@@ -173,7 +173,7 @@ TEST(Solver, ForcingNetsFinishPuzzlesWithoutAWrongStep) {
                           solution[RowMajorIndex(CellOfColumnMajor(step.placeCell))] - '0')
                     << Describe(step);
             }
-            for (const Strike& s : step.strikes)
+            for (const Candidate& s : step.strikes)
                 EXPECT_NE(s.digit, solution[RowMajorIndex(CellOfColumnMajor(s.cell))] - '0')
                     << Describe(step);
         }
@@ -205,7 +205,7 @@ TEST(Solver, NestedForcingNetsFinishTheHardestWithoutAWrongStep) {
     const std::string solution = line.substr(82);
     const std::vector<Step> twice = StepsOf(grid, Technique::kTwiceNestedForcingNets);
     ASSERT_FALSE(twice.empty());
-    for (const Strike& s : twice.front().strikes)
+    for (const Candidate& s : twice.front().strikes)
         EXPECT_NE(s.digit, solution[RowMajorIndex(CellOfColumnMajor(s.cell))] - '0');
     if (twice.front().placeCell >= 0) {
         EXPECT_EQ(twice.front().placeDigit,

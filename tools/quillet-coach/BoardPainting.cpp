@@ -33,9 +33,9 @@ void ShadeAdvice(QPainter& painter, const BoardLayout& layout, const Advice& adv
             painter.fillRect(layout.CellRect(cell), fault ? kFaultShade.lighter(112) : kUnitShade);
     for (const int cell : advice.drawing.cells)
         painter.fillRect(layout.CellRect(cell), fault ? kFaultShade : kPatternShade);
-    for (const coaching::Candidate& mark : advice.drawing.marks)
+    for (const Candidate& mark : advice.drawing.marks)
         painter.fillRect(layout.CandidateRect(mark.cell, mark.digit), kMarkShade);
-    for (const solving::Strike& strike : advice.drawing.strikes)
+    for (const Candidate& strike : advice.drawing.strikes)
         painter.fillRect(layout.CandidateRect(strike.cell, strike.digit), kStruckColour);
     if (advice.drawing.placeCell >= 0)
         painter.fillRect(layout.CandidateRect(advice.drawing.placeCell, advice.drawing.placeDigit),
@@ -46,8 +46,7 @@ bool IsStruckOrPlaced(const Advice* advice, int cell, int digit) {
     if (!advice) return false;
     const coaching::StepDrawing& d = advice->drawing;
     return (d.placeCell == cell && d.placeDigit == digit) ||
-           std::find(d.strikes.begin(), d.strikes.end(), solving::Strike{cell, digit}) !=
-               d.strikes.end();
+           std::find(d.strikes.begin(), d.strikes.end(), Candidate{cell, digit}) != d.strikes.end();
 }
 
 void PaintCells(QPainter& painter, const BoardLayout& layout, const BoardPicture& picture) {

@@ -82,12 +82,8 @@ void WindowBus::Place(int cell, int digit) {
     Send(QStringLiteral("Place"), {at.col, at.row, digit});
 }
 
-void WindowBus::Strike(const std::vector<solving::Strike>& strikes) {
-    QList<boardbus::Strike> list;
-    for (const solving::Strike& strike : strikes) {
-        const CellPos at = CellOfColumnMajor(strike.cell);
-        list.append({at.col, at.row, strike.digit});
-    }
+void WindowBus::Strike(const std::vector<Candidate>& strikes) {
+    const QList<Candidate> list(strikes.begin(), strikes.end());
     Send(QStringLiteral("Strike"), {QVariant::fromValue(list)});
 }
 

@@ -31,7 +31,7 @@ public:
     void Read();
     // The window's own commands; Answered tells how they went.
     void Place(int cell, int digit);
-    void Strike(const std::vector<solving::Strike>& strikes);
+    void Strike(const std::vector<Candidate>& strikes);
 
 signals:
     void WindowChanged(bool found);

@@ -62,11 +62,9 @@ bool BusWindowLink::Place(CellPos at, int digit) {
     return Call(QStringLiteral("Place"), {at.col, at.row, digit}).arguments().value(0).toBool();
 }
 
-bool BusWindowLink::Strike(const std::vector<CellDigit>& strikes) {
+bool BusWindowLink::Strike(const std::vector<Candidate>& strikes) {
     boardbus::RegisterTypes();
-    QList<boardbus::Strike> list;
-    for (const CellDigit& strike : strikes)
-        list.append({strike.at.col, strike.at.row, strike.digit});
+    const QList<Candidate> list(strikes.begin(), strikes.end());
     return Call(QStringLiteral("Strike"), {QVariant::fromValue(list)})
         .arguments()
         .value(0)
