@@ -5,6 +5,7 @@
 
 #include "board/BoardGeometry.h"
 #include "coaching/ReasonScan.h"
+#include "solving/English.h"
 
 namespace quillet::coaching {
 namespace {
@@ -96,7 +97,7 @@ std::vector<int> CellsNamedBetween(const std::string& reason, const std::string&
 
 // Two groups of cells strongly linked on one digit: one group holds it.
 std::string Colouring(const Step& step, const std::string& x) {
-    const std::string& reason = step.reason;
+    const std::string reason = solving::Reason(step);
     const std::vector<int> first = CellsNamedBetween(reason, ": ", " take it or ");
     const std::vector<int> second = CellsNamedBetween(reason, " take it or ", " do");
     std::string text = x + " は " + CellNames(first) + " のすべてに入るか、" + CellNames(second) +

@@ -5,6 +5,7 @@
 
 #include "board/BoardGeometry.h"
 #include "coaching/ReasonScan.h"
+#include "solving/English.h"
 
 namespace quillet::coaching {
 namespace {
@@ -48,7 +49,7 @@ int TheDigit(const Step& step) {
 // The lines of a fish, which its reason names as "rows 1, 5" and
 // "columns 2, 7": the numbers up to the digit's ", D fits only".
 void AddFishLines(const Step& step, StepDrawing& drawing) {
-    const std::string& text = step.reason;
+    const std::string text = solving::Reason(step);
     const std::string fits = ", " + std::to_string(TheDigit(step)) + " fits only ";
     const std::size_t in = text.find(": in ");
     const std::size_t middle = text.find(fits);
@@ -141,7 +142,7 @@ StepDrawing DrawingOf(const Step& step, const Grid& grid) {
     drawing.strikes = step.strikes;
     drawing.placeCell = step.placeCell;
     drawing.placeDigit = step.placeDigit;
-    const std::vector<ReasonToken> tokens = ScanReason(step.reason);
+    const std::vector<ReasonToken> tokens = ScanReason(solving::Reason(step));
     for (const ReasonToken& token : tokens) {
         if (token.kind == ReasonToken::Kind::kCell) AddOnce(drawing.cells, token.cell);
         if (token.kind == ReasonToken::Kind::kCandidate) {

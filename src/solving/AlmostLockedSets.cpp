@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <unordered_set>
 
+#include "solving/English.h"
 #include "solving/Techniques.h"
 
 namespace quillet::solving {
@@ -20,10 +21,28 @@ struct AlmostLockedSet {
     std::array<CellSet, 10> holding{};    // its cells that hold each digit
     std::array<CellSet, 10> seenByAll{};  // the cells that see all of those
 
-    std::string Name() const {
-        return CellList(list) + " (" + DigitList(digits) + ", in " + UnitName(unit) + ")";
-    }
+    Group AsGroup() const { return {list, digits, unit}; }
 };
+
+// The restricted common digit x of two sets as one weak link between them:
+// from the x of `a` to the x of `b` nearest to it on the board.
+Link RestrictedLink(const AlmostLockedSet& a, const AlmostLockedSet& b, int x) {
+    Link link{{-1, x}, {-1, x}, false};
+    int nearest = 99;
+    for (const int p : a.list) {
+        if (!a.holding[x][p]) continue;
+        for (const int q : b.list) {
+            if (!b.holding[x][q]) continue;
+            const CellPos pp = CellOfColumnMajor(p), qq = CellOfColumnMajor(q);
+            const int distance = std::abs(pp.col - qq.col) + std::abs(pp.row - qq.row);
+            if (distance >= nearest) continue;
+            nearest = distance;
+            link.from.cell = p;
+            link.to.cell = q;
+        }
+    }
+    return link;
+}
 
 // Every almost locked set of up to `maxCells` cells, each set of cells once.
 std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
@@ -119,9 +138,9 @@ void ForEachCellIn(const CellSet& cells, Visit visit) {
 // lie among the cells that see every place of it in the first, so only the
 // sets whose first place of the digit is one of those are compared, not
 // every pair: hard grids have thousands of sets.
-using Link = std::pair<int, Mask>;
-std::vector<std::vector<Link>> LinksOf(const std::vector<AlmostLockedSet>& sets,
-                                       const Holding& holding) {
+using SetLink = std::pair<int, Mask>;
+std::vector<std::vector<SetLink>> LinksOf(const std::vector<AlmostLockedSet>& sets,
+                                          const Holding& holding) {
     const int count = static_cast<int>(sets.size());
     std::vector<std::vector<int>> byFirstPlace(10 * kCellCount);
     for (int j = 0; j < count; ++j) {
@@ -134,7 +153,7 @@ std::vector<std::vector<Link>> LinksOf(const std::vector<AlmostLockedSet>& sets,
             }
         }
     }
-    std::vector<std::vector<Link>> linked(count);
+    std::vector<std::vector<SetLink>> linked(count);
     std::vector<Mask> restricted(count, 0);
     std::vector<int> partners;
     for (int i = 0; i < count; ++i) {
@@ -167,7 +186,7 @@ std::vector<std::vector<Link>> LinksOf(const std::vector<AlmostLockedSet>& sets,
 struct AlsNetwork {
     std::vector<AlmostLockedSet> sets;
     Holding holding;
-    std::vector<std::vector<Link>> linked;
+    std::vector<std::vector<SetLink>> linked;
 };
 
 namespace {
@@ -187,7 +206,7 @@ std::shared_ptr<const AlsNetwork> NetworkOf(const Grid& grid, StepFinder& finder
 // The smallest sets first, so that a hint shows the simplest.
 void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder) {
     std::stable_sort(found.begin(), found.end(), [](const Step& p, const Step& q) {
-        return p.reason.size() < q.reason.size();
+        return Reason(p).size() < Reason(q).size();
     });
     for (Step& step : found) {
         if (finder.Done()) return;
@@ -209,15 +228,13 @@ void FindAlsXz(const Grid& grid, StepFinder& finder) {
             if (j < static_cast<int>(i)) continue;  // each pair once, as (i, j)
             const AlmostLockedSet &a = sets[i], &b = sets[j];
             const int x = LowestDigit(restricted);
-            Step step{Technique::kAlsXz, -1, 0, {}, {}, {}};
+            Step step{Technique::kAlsXz};
             const Mask zs = StrikeCommonDigits(
                 holding, a, b, a.digits & b.digits & static_cast<Mask>(~Bit(x)), CellSet{}, step);
             if (step.strikes.empty()) continue;
-            step.reason = "ALS-XZ: " + a.Name() + " and " + b.Name() +
-                          " each hold one digit more " + "than cells; " + std::to_string(x) +
-                          " cannot be in both, as its places in one all see those in the other, "
-                          "so one set loses it and is locked, and " +
-                          DigitList(zs) + " must be in one of them.";
+            step.groups = {a.AsGroup(), b.AsGroup()};
+            step.links = {RestrictedLink(a, b, x)};
+            step.digits = static_cast<Mask>(Bit(x) | zs);
             found.push_back(std::move(step));
         }
     }
@@ -241,21 +258,16 @@ void FindAlsXyWings(const Grid& grid, StepFinder& finder) {
                     for (Mask my = links[q].second; my; my &= static_cast<Mask>(my - 1)) {
                         const int x = LowestDigit(mx), y = LowestDigit(my);
                         if (x == y) continue;
-                        Step step{Technique::kAlsXyWing, -1, 0, {}, {}, {}};
+                        Step step{Technique::kAlsXyWing};
                         const Mask zs = StrikeCommonDigits(
                             holding, a, b,
                             a.digits & b.digits & static_cast<Mask>(~Bit(x) & ~Bit(y)),
                             sets[c].cells, step);
                         if (step.strikes.empty()) continue;
-                        step.reason = "ALS-XY-wing: " + sets[c].Name() + " shares " +
-                                      std::to_string(x) + " with " + a.Name() + " and " +
-                                      std::to_string(y) + " with " + b.Name() +
-                                      ", each digit's places in one set all seeing those in "
-                                      "the other; the middle set cannot lose both, so " +
-                                      "the first loses " + std::to_string(x) +
-                                      " or the last loses " + std::to_string(y) +
-                                      " and is locked, and " + DigitList(zs) +
-                                      " must be in one of those two.";
+                        // In the order of the chain: the first, the middle, the last.
+                        step.groups = {a.AsGroup(), sets[c].AsGroup(), b.AsGroup()};
+                        step.links = {RestrictedLink(a, sets[c], x), RestrictedLink(sets[c], b, y)};
+                        step.digits = static_cast<Mask>(Bit(x) | Bit(y) | zs);
                         found.push_back(std::move(step));
                     }
                 }
@@ -272,25 +284,6 @@ constexpr int kMaxChainSets = 6;
 
 // A chain's set and the digit it loses to the set before it, as one number.
 int ChainState(int set, int digit) { return 10 * set + digit; }
-
-std::string AlsChainReason(const std::vector<AlmostLockedSet>& sets, const std::vector<int>& path,
-                           const std::vector<int>& lost, int z) {
-    std::string text = "ALS chain of sets that each hold one digit more than cells";
-    for (std::size_t i = 0; i < path.size(); ++i)
-        text +=
-            (i == 0 ? ": set " : "; set ") + std::to_string(i + 1) + ", " + sets[path[i]].Name();
-    const std::string digit = std::to_string(z);
-    text += ". If " + digit + " were in a cell that sees every " + digit +
-            " of the first and the last set: set 1 would lose " + digit + " and be locked";
-    for (std::size_t i = 1; i < path.size(); ++i) {
-        const std::string x = std::to_string(lost[i]), set = std::to_string(i + 1);
-        text += " ⇒ " + x + " in set " + std::to_string(i) + " ⇒ " + x + " leaves set " + set +
-                " (its places there all see those in set " + std::to_string(i) +
-                "), which is locked";
-    }
-    return text + " ⇒ " + digit + " in set " + std::to_string(path.size()) +
-           ", which that cell sees; so no such cell holds " + digit + ".";
-}
 
 // Whether a digit of both ends, neither link's at the ends, has a cell
 // outside both that sees all its places in them: a quick look before the
@@ -327,10 +320,17 @@ void AddChainTo(const Holding& holding, const std::vector<AlmostLockedSet>& sets
     const Mask zs = a.digits & b.digits & static_cast<Mask>(~Bit(lost[1]) & ~Bit(lost.back()));
     for (Mask m = zs; m; m &= static_cast<Mask>(m - 1)) {
         const int z = LowestDigit(m);
-        Step step{Technique::kAlsChain, -1, 0, {}, {}, {}};
+        Step step{Technique::kAlsChain};
         StrikeCommonDigits(holding, a, b, Bit(z), chainCells, step);
         if (step.strikes.empty()) continue;
-        step.reason = AlsChainReason(sets, path, lost, z);
+        step.digits = Bit(z);
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            step.groups.push_back(sets[path[i]].AsGroup());
+            if (i > 0) {
+                step.links.push_back(RestrictedLink(sets[path[i - 1]], sets[path[i]], lost[i]));
+                step.digits |= Bit(lost[i]);
+            }
+        }
         found.push_back(std::move(step));
     }
 }

@@ -16,21 +16,30 @@ struct Chain {
     int placeNode = -1;  // a placement instead, for a chain that proves its start
 };
 
-using Reason = std::string (*)(const Grid&, const Chain&);
+// Fills in the step's pattern from the chain.
+using Pattern = void (*)(const Grid&, const Chain&, Step&);
 
 // The shortest chains first, so that a hint shows the simplest.
-void Emit(std::vector<Chain>& found, Technique technique, Reason reason, const Grid& grid,
+void Emit(std::vector<Chain>& found, Technique technique, Pattern pattern, const Grid& grid,
           StepFinder& finder) {
     std::stable_sort(found.begin(), found.end(), [](const Chain& a, const Chain& b) {
         return a.nodes.size() < b.nodes.size();
     });
     for (Chain& chain : found) {
         if (finder.Done()) return;
-        std::string why = reason(grid, chain);
         const int cell = chain.placeNode < 0 ? -1 : CellOfCandidate(chain.placeNode);
         const int digit = chain.placeNode < 0 ? 0 : DigitOfCandidate(chain.placeNode);
-        finder.Add({technique, cell, digit, std::move(chain.strikes), std::move(why), {}});
+        Step step{technique, cell, digit, std::move(chain.strikes)};
+        pattern(grid, chain, step);
+        finder.Add(std::move(step));
     }
+}
+
+// Links between the nodes in turn, strong first, then weak, and so on.
+template <typename CandidateOf>
+void AlternatingLinks(const std::vector<int>& nodes, CandidateOf candidateOf, Step& step) {
+    for (std::size_t i = 0; i + 1 < nodes.size(); ++i)
+        step.links.push_back({candidateOf(nodes[i]), candidateOf(nodes[i + 1]), i % 2 == 0});
 }
 
 // The path of a breadth-first search back from `state` to its start, as the
@@ -63,15 +72,18 @@ std::vector<int> ConjugatesOf(const Grid& grid, int cell, int digit) {
     return partners;
 }
 
-std::string XChainReason(const Grid&, const Chain& chain) {
-    std::string text = "X-chain of " + std::to_string(chain.strikes.front().digit) + ": ";
-    for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
-        if (i > 0) text += i % 2 == 1 ? " = " : " - ";
-        text += CellName(chain.nodes[i]);
-    }
-    return text +
-           " (\"=\": the digit's only two places in a unit, \"-\": cells that see each "
-           "other), so one end of the chain holds it.";
+// The chain's cells, strongly linked first, on the one digit.
+void XChainPattern(const Grid& grid, const Chain& chain, Step& step) {
+    const int digit = step.strikes.front().digit;
+    step.cells = chain.nodes;
+    for (const int cell : step.cells) step.held.push_back(grid.cells[cell]);
+    step.digits = Bit(digit);
+    AlternatingLinks(
+        chain.nodes,
+        [digit](int cell) {
+            return Candidate{cell, digit};
+        },
+        step);
 }
 
 // Follows "if this cell is not d, that one is" (a conjugate pair) and "if this
@@ -118,14 +130,21 @@ void XChainsOf(const Grid& grid, int digit, int limit, std::vector<Chain>& found
     }
 }
 
-std::string XYChainReason(const Grid& grid, const Chain& chain) {
-    std::string text = "XY-chain of cells with two candidates: ";
+// The chain's cells; in each a strong link between its two digits, from the
+// struck digit on, and a weak one to the next cell on the digit passed on.
+void XYChainPattern(const Grid& grid, const Chain& chain, Step& step) {
+    step.cells = chain.nodes;
+    int incoming = step.strikes.front().digit;
     for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
-        if (i > 0) text += " - ";
-        text += CellName(chain.nodes[i]) + " (" + DigitList(grid.cells[chain.nodes[i]]) + ")";
+        const int cell = chain.nodes[i];
+        step.held.push_back(grid.cells[cell]);
+        step.digits |= grid.cells[cell];
+        const int out = LowestDigit(grid.cells[cell] & static_cast<Mask>(~Bit(incoming)));
+        step.links.push_back({{cell, incoming}, {cell, out}, true});
+        if (i + 1 < chain.nodes.size())
+            step.links.push_back({{cell, out}, {chain.nodes[i + 1], out}, false});
+        incoming = out;
     }
-    return text + "; whatever the first cell holds, one end of the chain is " +
-           std::to_string(chain.strikes.front().digit) + ".";
 }
 
 // Cells of two candidates each seeing the next: if the start is not z it is
@@ -164,16 +183,21 @@ void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, i
     }
 }
 
-std::string AlternatingReason(const Grid&, const Chain& chain) {
-    std::string text = "Alternating chain: ";
-    for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
-        if (i > 0) text += i % 2 == 1 ? " = " : " - ";
-        text += CandidateName(chain.nodes[i]);
+// The chain's candidates, strongly linked first; its cells in the order met.
+void AlternatingPattern(const Grid& grid, const Chain& chain, Step& step) {
+    for (const int node : chain.nodes) {
+        const int cell = CellOfCandidate(node);
+        step.digits |= Bit(DigitOfCandidate(node));
+        if (std::find(step.cells.begin(), step.cells.end(), cell) != step.cells.end()) continue;
+        step.cells.push_back(cell);
+        step.held.push_back(grid.cells[cell]);
     }
-    text += " (\"=\": one of the two is true, \"-\": not both are), so ";
-    const std::string start = CandidateName(chain.nodes.front());
-    if (chain.placeNode >= 0) return text + "if " + start + " were false it would be true.";
-    return text + start + " or " + CandidateName(chain.nodes.back()) + " is true.";
+    AlternatingLinks(
+        chain.nodes,
+        [](int node) {
+            return Candidate{CellOfCandidate(node), DigitOfCandidate(node)};
+        },
+        step);
 }
 
 // What "the start or the end is true" strikes: the other digits of a cell
@@ -262,13 +286,13 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
 constexpr int kChainLimits[] = {4, 6, 8, 12, 2 * kCandidateCount};
 
 template <typename Search>
-void FindShortest(Technique technique, Reason reason, const Grid& grid, StepFinder& finder,
+void FindShortest(Technique technique, Pattern pattern, const Grid& grid, StepFinder& finder,
                   Search search) {
     for (const int limit : kChainLimits) {
         if (finder.all && limit != kChainLimits[std::size(kChainLimits) - 1]) continue;
         std::vector<Chain> found;
         search(limit, found);
-        Emit(found, technique, reason, grid, finder);
+        Emit(found, technique, pattern, grid, finder);
         if (!finder.steps.empty()) return;
     }
 }
@@ -292,7 +316,7 @@ CandidateLinks::CandidateLinks(const Grid& grid) : strong(kCandidateCount) {
 }
 
 void FindXChains(const Grid& grid, StepFinder& finder) {
-    FindShortest(Technique::kXChain, XChainReason, grid, finder,
+    FindShortest(Technique::kXChain, XChainPattern, grid, finder,
                  [&](int limit, std::vector<Chain>& found) {
                      for (int digit = 1; digit <= 9; ++digit) XChainsOf(grid, digit, limit, found);
                  });
@@ -300,7 +324,7 @@ void FindXChains(const Grid& grid, StepFinder& finder) {
 
 void FindXYChains(const Grid& grid, StepFinder& finder) {
     std::vector<int> parent(kCandidateCount), depth(kCandidateCount);
-    FindShortest(Technique::kXYChain, XYChainReason, grid, finder,
+    FindShortest(Technique::kXYChain, XYChainPattern, grid, finder,
                  [&](int limit, std::vector<Chain>& found) {
                      for (int z = 1; z <= 9; ++z) {
                          const CellSet holdingZ = CellsHolding(grid, z);
@@ -316,7 +340,7 @@ void FindXYChains(const Grid& grid, StepFinder& finder) {
 
 void FindAlternatingChains(const Grid& grid, StepFinder& finder) {
     FindShortest(
-        Technique::kAlternatingChain, AlternatingReason, grid, finder,
+        Technique::kAlternatingChain, AlternatingPattern, grid, finder,
         [&](int limit, std::vector<Chain>& found) { AlternatingChains(grid, limit, found); });
 }
 

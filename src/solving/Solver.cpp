@@ -251,9 +251,7 @@ double RatedValue(const Grid& grid, const Step& step) {
     if (step.technique == Technique::kNakedSingle && step.placeCell >= 0) {
         const int cell = step.placeCell, digit = step.placeDigit;
         const auto only = [&](int unit) { return CountOf(PlacesOf(grid, unit, digit)) == 1; };
-        const auto value = [](Technique hidden) {
-            return SharedScaleRating({hidden, -1, 0, {}, {}, {}});
-        };
+        const auto value = [](Technique hidden) { return SharedScaleRating(Step{hidden}); };
         if (only(BoxUnit(cell))) return value(Technique::kHiddenSingleBox);
         if (only(RowUnit(cell)) || only(ColumnUnit(cell)))
             return value(Technique::kHiddenSingleRow);
@@ -293,8 +291,7 @@ double SharedScaleOf(Grid grid, OneSolution& unique, FoundOnGrids& memo) {
     // starts from candidates so cleared.
     for (int cell = 0; cell < kCellCount; ++cell)
         if (CountOf(grid.cells[cell]) == 1)
-            ApplyStep({Technique::kNakedSingle, cell, LowestDigit(grid.cells[cell]), {}, {}, {}},
-                      grid);
+            ApplyStep({Technique::kNakedSingle, cell, LowestDigit(grid.cells[cell])}, grid);
     double hardest = 0;
     while (!grid.Solved()) {
         if (FindContradiction(grid)) return 0;

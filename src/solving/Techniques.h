@@ -84,7 +84,5 @@ std::vector<Candidate> StrikesOf(const CellSet& cells, int digit);
 
 // The cells of a unit that hold the digit, as bits of their places 0..8.
 unsigned PlacesOf(const Grid& grid, int unit, int digit);
-// "column 1, row 2, column 3, row 2 and column 9, row 2".
-std::string CellList(const std::vector<int>& cells);
 
 }  // namespace quillet::solving

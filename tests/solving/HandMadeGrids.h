@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "solving/English.h"
 #include "solving/Grid.h"
 #include "solving/Solver.h"
 

@@ -158,8 +158,8 @@ TEST(Solver, ForcingNetsFinishPuzzlesWithoutAWrongStep) {
         ApplyStep(steps.front(), grid);
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_GE(steps.front().technique, Technique::kForcingNets);
-    EXPECT_NE(steps.front().reason.find(" ⇒ "), std::string::npos) << steps.front().reason;
-    EXPECT_NE(steps.front().tree.find("\n  "), std::string::npos) << steps.front().tree;
+    EXPECT_NE(Reason(steps.front()).find(" ⇒ "), std::string::npos) << Reason(steps.front());
+    EXPECT_NE(ProofTree(steps.front()).find("\n  "), std::string::npos) << ProofTree(steps.front());
     EXPECT_TRUE(StepsOf(FullGrid(), Technique::kForcingNets, true).empty());
     // Where the nets are the simplest technique, every step of either kind
     // of net is right, not only the one taken.
@@ -197,9 +197,10 @@ TEST(Solver, NestedForcingNetsFinishTheHardestWithoutAWrongStep) {
         ApplyStep(steps.front(), grid);
     ASSERT_FALSE(steps.empty());
     const Step& nested = steps.front();
-    EXPECT_NE(nested.reason.find("(if it were in the cell: "), std::string::npos) << nested.reason;
-    EXPECT_EQ(nested.reason.find('\n'), std::string::npos);
-    EXPECT_NE(nested.tree.find(", since)\n"), std::string::npos) << nested.tree;
+    EXPECT_NE(Reason(nested).find("(if it were in the cell: "), std::string::npos)
+        << Reason(nested);
+    EXPECT_EQ(Reason(nested).find('\n'), std::string::npos);
+    EXPECT_NE(ProofTree(nested).find(", since)\n"), std::string::npos) << ProofTree(nested);
     EXPECT_GE(SharedScaleRating(nested), 9.5);
     // Nested twice, the same grid's first step is right too, and worth more.
     const std::string solution = line.substr(82);
@@ -248,12 +249,25 @@ TEST(Solver, SharedScaleTakesTheRatersEasiestSteps) {
     // The length ladder: a tenth more once the implications between the
     // ends pass 4, 6 and 8.
     auto cellCases = [](int facts) {
-        std::string reason = "Forcing chains: column 1, row 1 holds one of its digits.";
-        for (int c = 1; c <= 2; ++c) {
-            reason += " Case " + std::to_string(c) + ": 1 in column 1, row 1";
-            for (int f = 1; f < facts; ++f) reason += " ⇒ 2 leaves column 2, row 1";
+        auto proof = std::make_shared<Proof>();
+        proof->premise = Proof::Premise::kCellDigits;
+        proof->cases = 2;
+        for (int c = 0; c < 2; ++c) {
+            Derivation chain;
+            for (int f = 0; f < facts; ++f) {
+                Fact fact;
+                fact.candidate = {At(1 + f, 1), 1 + c};
+                if (f > 0) fact.parents = {static_cast<int>(proof->facts.size()) - 1};
+                chain.facts.push_back(static_cast<int>(proof->facts.size()));
+                proof->facts.push_back(fact);
+            }
+            chain.supposition = chain.facts.front();
+            chain.reached = chain.facts.back();
+            proof->nets.push_back(chain);
         }
-        return SharedScaleRating({Technique::kForcingChains, -1, 0, {{0, 3}}, reason, {}});
+        Step step{Technique::kForcingChains, -1, 0, {{0, 3}}};
+        step.proof = proof;
+        return SharedScaleRating(step);
     };
     EXPECT_NEAR(cellCases(3), 8.0, 0.01);  // 6 facts
     EXPECT_NEAR(cellCases(4), 8.1, 0.01);  // 8

@@ -11,6 +11,7 @@
 #include "ToolInput.h"
 #include "files/BoardFileName.h"
 #include "files/Escaped.h"
+#include "solving/English.h"
 #include "solving/Solver.h"
 
 namespace quillet::board_tool {
@@ -89,7 +90,7 @@ int Hint(const CommandLine& line, ToolStreams& io) {
     // A net follows its paragraph as a tree, to be checked fact by fact.
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (steps.size() > 1) io.out << i + 1 << ". ";
-        io.out << solving::Describe(steps[i]) << "\n" << steps[i].tree;
+        io.out << solving::Describe(steps[i]) << "\n" << solving::ProofTree(steps[i]);
     }
     if (apply && inWindow) {
         ApplyStepInWindow(steps.front(), *io.window);
