@@ -46,23 +46,11 @@ int TheDigit(const Step& step) {
                                : (step.strikes.empty() ? 0 : step.strikes.front().digit);
 }
 
-// The lines of a fish, which its reason names as "rows 1, 5" and
-// "columns 2, 7": the numbers up to the digit's ", D fits only".
+// The lines of a fish: its base lines, then its cover lines.
 void AddFishLines(const Step& step, StepDrawing& drawing) {
-    const std::string text = solving::Reason(step);
-    const std::string fits = ", " + std::to_string(TheDigit(step)) + " fits only ";
-    const std::size_t in = text.find(": in ");
-    const std::size_t middle = text.find(fits);
-    if (in == std::string::npos || middle == std::string::npos) return;
-    auto lines = [&](std::size_t from, std::size_t to) {
-        const bool rows = text.compare(from, 4, "rows") == 0;
-        for (std::size_t i = from; i < to && i < text.size(); ++i)
-            if (text[i] >= '1' && text[i] <= '9')
-                AddOnce(drawing.units, rows ? text[i] - '1' : 8 + (text[i] - '0'));
-    };
-    lines(in + 5, middle);
-    const std::size_t cover = middle + fits.size();
-    lines(cover, text.find(", so", cover));
+    drawing.units.clear();
+    for (const int unit : step.units) AddOnce(drawing.units, unit);
+    for (const int unit : step.covers) AddOnce(drawing.units, unit);
 }
 
 // The digits two cells hold in common, the one given left out.

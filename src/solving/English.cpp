@@ -78,22 +78,25 @@ std::string Subset(const Step& step, bool naked) {
            ", so those cells hold nothing else.";
 }
 
-// "2, 7": the lines' numbers.
-std::string LineNumbers(const std::vector<int>& lines) {
-    std::string text;
-    for (const int line : lines)
-        text += (text.empty() ? "" : ", ") + Number(line < 9 ? line + 1 : line - 8);
+// "rows 1, 4 and 8".
+std::string Lines(const std::vector<int>& lines) {
+    std::string text = lines.front() < 9 ? "rows " : "columns ";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += i + 1 == lines.size() ? " and " : ", ";
+        text += Number(lines[i] < 9 ? lines[i] + 1 : lines[i] - 8);
+    }
     return text;
 }
 
+// The digit named before the lines, so that it does not read as one of them.
 std::string Fish(const Step& step) {
     const char* name = step.technique == Technique::kXWing       ? "X-wing"
                        : step.technique == Technique::kSwordfish ? "Swordfish"
                                                                  : "Jellyfish";
-    const bool rows = step.units[0] < 9;
-    return std::string(name) + ": in " + (rows ? "rows " : "columns ") + LineNumbers(step.units) +
-           ", " + DigitList(step.digits) + " fits only " + (rows ? "columns " : "rows ") +
-           LineNumbers(step.covers) + ", so those lines hold it nowhere else.";
+    const std::string covers = Lines(step.covers);
+    return std::string(name) + " of " + DigitList(step.digits) + ": in " + Lines(step.units) +
+           " it fits only " + covers + ", so the rest of those " +
+           covers.substr(0, covers.find(' ')) + " loses it.";
 }
 
 std::string Wing(const Step& step) {
@@ -135,7 +138,8 @@ std::string Rectangle(const Step& step) {
     switch (step.technique) {
         case Technique::kUniqueRectangle1:
             text += "1): " + corners + " hold " + pair + ", three of them nothing else; were " +
-                    CellName(roofs[0]) + " " + pair + " too, the two digits could swap.";
+                    CellName(roofs[0]) + " to hold only " + pair +
+                    " as well, the two digits could swap.";
             break;
         case Technique::kUniqueRectangle2:
             text += "2): " + corners + " hold " + pair + "; " + CellName(roofs[0]) + " and " +
@@ -306,7 +310,7 @@ public:
             return title + ": if " + Number(supposed.candidate.digit) +
                    (supposed.placed ? " were in " : " were not in ") +
                    CellName(supposed.candidate.cell) + ": " + Paragraph(first) + "; then " +
-                   NetFault(*first.fault) + ".";
+                   MidSentence(*first.fault) + ".";
         }
         std::string text = title + ": " + Premise() + ". ";
         for (int i = 0; i < proof_.cases; ++i)

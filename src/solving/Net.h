@@ -138,8 +138,13 @@ private:
         const int struck = struckFact_[CandidateNode(cell, digit)];
         if (taken_[cell] != 0 || struck >= 0 || !Holds(base_.cells[cell], digit)) {
             facts_.push_back({true, cell, digit, rule, unit, std::move(parents), nullptr});
-            Fail({Fault::Kind::kTwoDigits, cell},
-                 {static_cast<int>(facts_.size()) - 1, struck >= 0 ? struck : placedFact_[cell]});
+            const int placed = static_cast<int>(facts_.size()) - 1;
+            // Struck before, the digit would be both in the cell and out of
+            // it; else another digit took the cell.
+            if (struck >= 0)
+                Fail({Fault::Kind::kBothWays, cell, -1, digit}, {placed, struck});
+            else
+                Fail({Fault::Kind::kTwoDigits, cell}, {placed, placedFact_[cell]});
             return;
         }
         taken_[cell] = digit;

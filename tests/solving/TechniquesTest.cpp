@@ -132,8 +132,8 @@ TEST(Techniques, Fish) {
     Step step = OnlyStep(grid, Technique::kXWing);
     EXPECT_EQ(step.strikes.size(), 14u);
     EXPECT_EQ(Reason(step),
-              "X-wing: in rows 2, 7, 5 fits only columns 3, 8, so those lines hold "
-              "it nowhere else.");
+              "X-wing of 5: in rows 2 and 7 it fits only columns 3 and 8, so the rest of those "
+              "columns loses it.");
 
     Grid sword = FullGrid();
     KeepOnly(sword, Column(1), 9, {1, 4});
