@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <unordered_set>
 
-#include "solving/English.h"
 #include "solving/Techniques.h"
 
 namespace quillet::solving {
@@ -201,17 +200,6 @@ std::shared_ptr<const AlsNetwork> NetworkOf(const Grid& grid, StepFinder& finder
     network->linked = LinksOf(network->sets, network->holding);
     if (finder.scratch) finder.scratch->als = network;
     return network;
-}
-
-// The smallest sets first, so that a hint shows the simplest.
-void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder) {
-    std::stable_sort(found.begin(), found.end(), [](const Step& p, const Step& q) {
-        return Reason(p).size() < Reason(q).size();
-    });
-    for (Step& step : found) {
-        if (finder.Done()) return;
-        finder.Add(std::move(step));
-    }
 }
 
 }  // namespace

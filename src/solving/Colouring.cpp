@@ -25,12 +25,10 @@ struct LinkGraph {
     }
 };
 
-}  // namespace
-
 // The conjugate pairs of a digit join cells into clusters whose cells take
 // the digit alternately: one colour holds it, the other not. A colour that
 // meets itself in a unit is false; a cell that sees both colours is false.
-void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
+void FindColourings(const Grid& grid, StepFinder& finder) {
     for (int digit = 1; digit <= 9 && !finder.Done(); ++digit) {
         const LinkGraph graph(grid, digit);
         std::array<int, kCellCount> colour;
@@ -85,6 +83,15 @@ void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
             finder.Add(std::move(trap));
         }
     }
+}
+
+}  // namespace
+
+void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
+    // Every cluster of every digit, the smallest shown first.
+    StepFinder every{true, {}, finder.scratch};
+    FindColourings(grid, every);
+    AddSimplestFirst(every.steps, finder);
 }
 
 }  // namespace quillet::solving

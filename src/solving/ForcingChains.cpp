@@ -254,12 +254,10 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
     proven(std::move(step), 2 * CandidateNode(first.cell, first.digit));
 }
 
-}  // namespace
-
 // Supposes each candidate true and follows the links: a supposition that
 // ends in an impossibility is false; what all the possibilities of a cell,
 // or of a digit in a unit, agree on is so.
-void FindForcingChains(const Grid& grid, StepFinder& finder) {
+void FindAllForcingChains(const Grid& grid, StepFinder& finder) {
     const CandidateLinks links(
         grid);  // Only the candidates of open cells are supposed; each when first
     // needed, as the first impossibility may end the search.
@@ -300,6 +298,15 @@ void FindForcingChains(const Grid& grid, StepFinder& finder) {
             Agreement(grid, premises, all, Proof::Premise::kUnitPlaces, unit, finder);
         }
     }
+}
+
+}  // namespace
+
+void FindForcingChains(const Grid& grid, StepFinder& finder) {
+    // Every step, the lowest rated and shortest shown first.
+    StepFinder every{true, {}, finder.scratch};
+    FindAllForcingChains(grid, every);
+    AddSimplestFirst(every.steps, finder);
 }
 
 }  // namespace quillet::solving

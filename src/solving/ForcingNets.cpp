@@ -17,6 +17,17 @@ struct Found {
     std::function<Step()> step;
 };
 
+// The facts of the net that `roots` rest on, with those of the inner nets of
+// its nested strikes: the size of its proof.
+std::size_t FactsOf(const Net& net, const std::vector<int>& roots) {
+    std::size_t size = 0;
+    for (const int f : Closure(net, roots)) {
+        ++size;
+        if (const auto& nested = net.Facts()[f].nested) size += nested->weight;
+    }
+    return size;
+}
+
 // The facts of nets derived fact by fact, each once, as a proof's facts:
 // those of an inner net that are its outer net's are that net's.
 class ProofOfNets {
@@ -108,7 +119,7 @@ public:
         if (!o.present || o.holds) return;
         const Net* net = Recorded(n, supposedOn);
         if (!net->Contradicts()) return;
-        const std::size_t facts = Closure(*net, net->WhyParents()).size();
+        const std::size_t facts = FactsOf(*net, net->WhyParents());
         const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
         // Its proof made only if taken: most are not.
         found.push_back({facts, [=, this] {
@@ -145,8 +156,7 @@ public:
             }
             if (roots.size() != nets.size()) continue;
             std::size_t size = 0;
-            for (std::size_t i = 0; i < nets.size(); ++i)
-                size += Closure(*nets[i], {roots[i]}).size();
+            for (std::size_t i = 0; i < nets.size(); ++i) size += FactsOf(*nets[i], {roots[i]});
             found.push_back({size, [=, this, &fact] {
                                  Step step{technique_};
                                  if (fact.placed)

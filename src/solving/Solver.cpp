@@ -82,6 +82,26 @@ constexpr FindFunction kFinders[kTechniqueCount] = {
 
 }  // namespace
 
+std::size_t PatternSize(const Step& step) {
+    std::size_t size = step.cells.size() + step.links.size();
+    for (const Group& group : step.groups) size += group.cells.size();
+    if (step.proof) size += step.proof->facts.size();
+    return size;
+}
+
+void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder) {
+    std::vector<std::pair<double, std::size_t>> keys;
+    for (const Step& step : found) keys.push_back({SharedScaleRating(step), PatternSize(step)});
+    std::vector<std::size_t> order(found.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    for (const std::size_t i : order) {
+        if (finder.Done()) return;
+        finder.Add(std::move(found[i]));
+    }
+}
+
 std::optional<Contradiction> ContradictionIn(const Grid& grid) {
     for (int cell = 0; cell < kCellCount; ++cell)
         if (grid.cells[cell] == 0) return Contradiction{Contradiction::Kind::kEmptyCell, {cell}};
@@ -177,9 +197,11 @@ std::vector<Step> Find(const Grid& grid, Technique technique, bool all, OneSolut
     if (kept) {
         if (const auto& same = found->steps[2 * t + (all ? 1 : 0)]) return *same;
         // Nothing found either way: a search for the first step that finds
-        // none has searched them all.
+        // none has searched them all. Every technique gives its steps in
+        // the order it shows them, so the first is the first of all.
         if (const auto& other = found->steps[2 * t + (all ? 0 : 1)]; other && other->empty())
             return {};
+        if (const auto& every = found->steps[2 * t + 1]; !all && every) return {every->front()};
     }
     StepFinder finder{all, {}, found ? &found->scratch : nullptr};
     kFinders[t](grid, finder);

@@ -79,6 +79,13 @@ struct CandidateLinks {
     explicit CandidateLinks(const Grid& grid);
 };
 
+// Adds the steps found, the lowest rated first (SharedScaleRating) and of
+// those the smallest (PatternSize), as many as the finder takes.
+void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder);
+// The size of a step's pattern: its cells, its links, the cells of its
+// groups and the facts of its proof.
+std::size_t PatternSize(const Step& step);
+
 // Strikes of the digit from the cells of `cells`.
 std::vector<Candidate> StrikesOf(const CellSet& cells, int digit);
 

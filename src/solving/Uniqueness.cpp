@@ -171,7 +171,12 @@ void EachRectangle(const Grid& grid, StepFinder& finder, Type type) {
 void FindUniqueRectangles(const Grid& grid, int type, StepFinder& finder) {
     if (type == 1) EachRectangle(grid, finder, TypeOne);
     if (type == 2) EachRectangle(grid, finder, TypeTwo);
-    if (type == 3) EachRectangle(grid, finder, TypeThree);
+    if (type == 3) {
+        // Every naked set of every rectangle, the smallest shown first.
+        StepFinder every{true, {}, finder.scratch};
+        EachRectangle(grid, every, TypeThree);
+        AddSimplestFirst(every.steps, finder);
+    }
     if (type == 4) EachRectangle(grid, finder, TypeFour);
 }
 
