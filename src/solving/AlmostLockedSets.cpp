@@ -2,7 +2,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <unordered_set>
 
 #include "solving/Techniques.h"
 
@@ -10,17 +9,31 @@ namespace quillet::solving {
 
 namespace {
 
+constexpr int kMaxCells = 5;
+
+// A few cells kept in place, as a grid has hundreds of sets.
+class FewCells {
+public:
+    void push_back(int cell) { at_[size_++] = cell; }
+    const int* begin() const { return at_.data(); }
+    const int* end() const { return at_.data() + size_; }
+
+private:
+    std::array<int, kMaxCells> at_{};
+    int size_ = 0;
+};
+
 // An almost locked set: open cells of one unit holding one digit more than
 // there are cells. Lose any one of its digits and the rest are locked there.
 struct AlmostLockedSet {
     CellSet cells;
-    std::vector<int> list;  // the same cells, in the board's order
+    FewCells list;  // the same cells, in the board's order
     int unit = 0;
     Mask digits = 0;
     std::array<CellSet, 10> holding{};    // its cells that hold each digit
     std::array<CellSet, 10> seenByAll{};  // the cells that see all of those
 
-    Group AsGroup() const { return {list, digits, unit}; }
+    Group AsGroup() const { return {{list.begin(), list.end()}, digits, unit}; }
 };
 
 // The restricted common digit x of two sets as one weak link between them:
@@ -43,14 +56,31 @@ Link RestrictedLink(const AlmostLockedSet& a, const AlmostLockedSet& b, int x) {
     return link;
 }
 
-// Every almost locked set of up to `maxCells` cells, each set of cells once.
+// Whether the cells, found as a set in `unit`, are one in an earlier unit:
+// a single cell in its row, a box's cells along a row or a column in that
+// line, where the line has more open cells than the set.
+bool FoundBefore(int unit, const std::vector<int>& cells, const std::array<int, kUnitCount>& open) {
+    const int size = static_cast<int>(cells.size());
+    auto along = [&](int (*lineOf)(int)) {
+        for (const int cell : cells)
+            if (lineOf(cell) != lineOf(cells.front())) return false;
+        return open[lineOf(cells.front())] > size;
+    };
+    if (unit < 9) return false;
+    if (unit < 18) return size == 1 && along(RowUnit);
+    return along(RowUnit) || along(ColumnUnit);
+}
+
+// Every almost locked set of up to `maxCells` cells, each set of cells once,
+// from the first unit (rows, columns, then boxes) it is one in.
 std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
     std::vector<AlmostLockedSet> sets;
-    // Hashed: a hard grid has thousands of sets, and a list searched for
-    // each costs the square of their number.
-    std::unordered_set<CellSet> seen;
+    std::array<int, kUnitCount> openCount{};
+    for (int unit = 0; unit < kUnitCount; ++unit)
+        for (const int cell : UnitCells(unit)) openCount[unit] += CountOf(grid.cells[cell]) > 1;
+    std::vector<int> open, members;
     for (int unit = 0; unit < kUnitCount; ++unit) {
-        std::vector<int> open;
+        open.clear();
         for (const int cell : UnitCells(unit))
             if (CountOf(grid.cells[cell]) > 1) open.push_back(cell);
         const int n = static_cast<int>(open.size());
@@ -64,16 +94,18 @@ std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
             if (size > maxCells || size >= n) continue;
             const Mask digits = digitsOf[subset];
             if (CountOf(digits) != size + 1) continue;
+            members.clear();
+            for (int i = 0; i < n; ++i)
+                if (subset & (1u << i)) members.push_back(open[i]);
+            if (FoundBefore(unit, members, openCount)) continue;
             AlmostLockedSet set;
             set.unit = unit;
             set.digits = digits;
-            for (int i = 0; i < n; ++i) {
-                if (!(subset & (1u << i))) continue;
-                set.cells.set(open[i]);
-                set.list.push_back(open[i]);
+            // A unit's cells are in the board's order.
+            for (const int cell : members) {
+                set.cells.set(cell);
+                set.list.push_back(cell);
             }
-            if (!seen.insert(set.cells).second) continue;
-            std::sort(set.list.begin(), set.list.end());
             for (int d = 1; d <= 9; ++d) {
                 if (!Holds(set.digits, d)) continue;
                 set.seenByAll[d].set();
@@ -102,8 +134,6 @@ Holding HoldingOf(const Grid& grid) {
 CellSet Targets(const Holding& holding, const AlmostLockedSet& a, const AlmostLockedSet& b, int z) {
     return holding[z] & a.seenByAll[z] & b.seenByAll[z] & ~a.cells & ~b.cells;
 }
-
-constexpr int kMaxCells = 5;
 
 // Strikes each digit of `digits` from the cells outside a, b and `spared`
 // that see all its places in both; returns the digits that struck anything.
@@ -138,21 +168,68 @@ void ForEachCellIn(const CellSet& cells, Visit visit) {
 // sets whose first place of the digit is one of those are compared, not
 // every pair: hard grids have thousands of sets.
 using SetLink = std::pair<int, Mask>;
-std::vector<std::vector<SetLink>> LinksOf(const std::vector<AlmostLockedSet>& sets,
-                                          const Holding& holding) {
-    const int count = static_cast<int>(sets.size());
-    std::vector<std::vector<int>> byFirstPlace(10 * kCellCount);
-    for (int j = 0; j < count; ++j) {
-        for (Mask m = sets[j].digits; m; m &= static_cast<Mask>(m - 1)) {
-            const int d = LowestDigit(m);
-            for (const int cell : sets[j].list) {
-                if (!sets[j].holding[d][cell]) continue;
-                byFirstPlace[d * kCellCount + cell].push_back(j);
-                break;
-            }
-        }
+
+// The links of every set, in one list: a grid has hundreds of sets.
+class SetLinks {
+public:
+    struct Range {
+        const SetLink* first;
+        const SetLink* last;
+        const SetLink* begin() const { return first; }
+        const SetLink* end() const { return last; }
+        std::size_t size() const { return static_cast<std::size_t>(last - first); }
+        const SetLink& operator[](std::size_t i) const { return first[i]; }
+    };
+    void Add(SetLink link) { all_.push_back(link); }
+    void EndSet() { ends_.push_back(all_.size()); }  // the set's links are added
+    Range operator[](std::size_t set) const {
+        const std::size_t from = set == 0 ? 0 : ends_[set - 1];
+        return {all_.data() + from, all_.data() + ends_[set]};
     }
-    std::vector<std::vector<SetLink>> linked(count);
+
+private:
+    std::vector<SetLink> all_;
+    std::vector<std::size_t> ends_;
+};
+
+// The numbers of the sets whose first place of a digit is a cell, by digit
+// and cell, in one list.
+class ByFirstPlace {
+public:
+    explicit ByFirstPlace(const std::vector<AlmostLockedSet>& sets) : starts_(10 * kCellCount + 1) {
+        auto each = [&](auto visit) {
+            for (int j = 0; j < static_cast<int>(sets.size()); ++j) {
+                for (Mask m = sets[j].digits; m; m &= static_cast<Mask>(m - 1)) {
+                    const int d = LowestDigit(m);
+                    for (const int cell : sets[j].list) {
+                        if (!sets[j].holding[d][cell]) continue;
+                        visit(d * kCellCount + cell, j);
+                        break;
+                    }
+                }
+            }
+        };
+        each([&](int key, int) { ++starts_[key + 1]; });
+        for (std::size_t k = 1; k < starts_.size(); ++k) starts_[k] += starts_[k - 1];
+        sets_.resize(starts_.back());
+        std::vector<int> next(starts_.begin(), starts_.end() - 1);
+        each([&](int key, int j) { sets_[next[key]++] = j; });
+    }
+    template <typename Visit>
+    void ForEach(int digit, int cell, Visit visit) const {
+        const int key = digit * kCellCount + cell;
+        for (int k = starts_[key]; k < starts_[key + 1]; ++k) visit(sets_[k]);
+    }
+
+private:
+    std::vector<int> starts_;
+    std::vector<int> sets_;
+};
+
+SetLinks LinksOf(const std::vector<AlmostLockedSet>& sets, const Holding& holding) {
+    const int count = static_cast<int>(sets.size());
+    const ByFirstPlace byFirstPlace(sets);
+    SetLinks linked;
     std::vector<Mask> restricted(count, 0);
     std::vector<int> partners;
     for (int i = 0; i < count; ++i) {
@@ -161,20 +238,20 @@ std::vector<std::vector<SetLink>> LinksOf(const std::vector<AlmostLockedSet>& se
         for (Mask m = a.digits; m; m &= static_cast<Mask>(m - 1)) {
             const int d = LowestDigit(m);
             ForEachCellIn(a.seenByAll[d] & holding[d], [&](int cell) {
-                for (const int j : byFirstPlace[d * kCellCount + cell]) {
+                byFirstPlace.ForEach(d, cell, [&](int j) {
                     const AlmostLockedSet& b = sets[j];
-                    if ((b.holding[d] & ~a.seenByAll[d]).any() || (a.cells & b.cells).any())
-                        continue;
+                    if ((b.holding[d] & ~a.seenByAll[d]).any() || (a.cells & b.cells).any()) return;
                     if (!restricted[j]) partners.push_back(j);
                     restricted[j] |= Bit(d);
-                }
+                });
             });
         }
         std::sort(partners.begin(), partners.end());
         for (const int j : partners) {
-            linked[i].push_back({j, restricted[j]});
+            linked.Add({j, restricted[j]});
             restricted[j] = 0;
         }
+        linked.EndSet();
     }
     return linked;
 }
@@ -185,7 +262,7 @@ std::vector<std::vector<SetLink>> LinksOf(const std::vector<AlmostLockedSet>& se
 struct AlsNetwork {
     std::vector<AlmostLockedSet> sets;
     Holding holding;
-    std::vector<std::vector<SetLink>> linked;
+    SetLinks linked;
 };
 
 namespace {

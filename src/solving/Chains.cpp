@@ -16,23 +16,36 @@ struct Chain {
     int placeNode = -1;  // a placement instead, for a chain that proves its start
 };
 
+// The most nodes a chain searched for may have. For a hint, once a chain is
+// found, only chains that could rate as low are looked for: no more nodes,
+// or one more for a chain that places (rated on fewer nodes than one that
+// strikes).
+struct Limit {
+    int nodes;
+    bool shrink;
+    void Found(const Chain& chain) {
+        const int longest = static_cast<int>(chain.nodes.size()) + (chain.placeNode < 0 ? 1 : 0);
+        if (shrink) nodes = std::min(nodes, longest);
+    }
+};
+
 // Fills in the step's pattern from the chain.
 using Pattern = void (*)(const Grid&, const Chain&, Step&);
 
-// The shortest chains first, so that a hint shows the simplest.
+// The lowest rated and shortest chains first, so that a hint shows the
+// simplest (the shortest chain is the lowest rated but for a placement,
+// rated by fewer nodes than a strike).
 void Emit(std::vector<Chain>& found, Technique technique, Pattern pattern, const Grid& grid,
           StepFinder& finder) {
-    std::stable_sort(found.begin(), found.end(), [](const Chain& a, const Chain& b) {
-        return a.nodes.size() < b.nodes.size();
-    });
+    std::vector<Step> steps;
     for (Chain& chain : found) {
-        if (finder.Done()) return;
         const int cell = chain.placeNode < 0 ? -1 : CellOfCandidate(chain.placeNode);
         const int digit = chain.placeNode < 0 ? 0 : DigitOfCandidate(chain.placeNode);
         Step step{technique, cell, digit, std::move(chain.strikes)};
         pattern(grid, chain, step);
-        finder.Add(std::move(step));
+        steps.push_back(std::move(step));
     }
+    AddSimplestFirst(steps, finder);
 }
 
 // Links between the nodes in turn, strong first, then weak, and so on.
@@ -60,8 +73,8 @@ std::vector<int> PathTo(const std::vector<int>& parent, int state, NodeOf nodeOf
 int OnOffNode(int state) { return state / 2; }
 
 // The other cell of each unit of `cell` where the digit has only two places.
-std::vector<int> ConjugatesOf(const Grid& grid, int cell, int digit) {
-    std::vector<int> partners;
+Partners ConjugatesOf(const Grid& grid, int cell, int digit) {
+    Partners partners;
     for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
         const unsigned places = PlacesOf(grid, unit, digit);
         if (CountOf(places) != 2) continue;
@@ -89,9 +102,9 @@ void XChainPattern(const Grid& grid, const Chain& chain, Step& step) {
 // Follows "if this cell is not d, that one is" (a conjugate pair) and "if this
 // cell is d, that one is not" (cells that see each other), from the start not
 // being d. A cell reached after a conjugate pair is d unless the start is.
-void XChainsOf(const Grid& grid, int digit, int limit, std::vector<Chain>& found) {
+void XChainsOf(const Grid& grid, int digit, Limit& limit, std::vector<Chain>& found) {
     const CellSet holding = CellsHolding(grid, digit);
-    std::array<std::vector<int>, kCellCount> strong;
+    std::array<Partners, kCellCount> strong;
     for (int cell = 0; cell < kCellCount; ++cell)
         if (holding[cell] && CountOf(grid.cells[cell]) > 1)
             strong[cell] = ConjugatesOf(grid, cell, digit);
@@ -106,14 +119,16 @@ void XChainsOf(const Grid& grid, int digit, int limit, std::vector<Chain>& found
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const int state = queue[i];
             const int cell = state / 2;
+            if (depth[state] > limit.nodes) break;
             if (state % 2 == 1 && cell != start) {
                 const CellSet seen = holding & PeerSet(start) & PeerSet(cell);
                 if (seen.any()) {
                     found.push_back({PathTo(parent, state, OnOffNode), StrikesOf(seen, digit)});
+                    limit.Found(found.back());
                     break;
                 }
             }
-            if (depth[state] == limit) continue;
+            if (depth[state] >= limit.nodes) continue;
             auto visit = [&](int next) {
                 if (parent[next] != -1) return;
                 parent[next] = state;
@@ -150,7 +165,7 @@ void XYChainPattern(const Grid& grid, const Chain& chain, Step& step) {
 // Cells of two candidates each seeing the next: if the start is not z it is
 // its other digit, which the next cell then is not, so that cell is its other
 // digit, and so on. A cell that must be z unless the start is ends the chain.
-void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, int limit,
+void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, Limit& limit,
                   std::vector<int>& parent, std::vector<int>& depth, std::vector<Chain>& found) {
     // State CandidateNode(cell, d): the cell is d unless the start is z.
     std::fill(parent.begin(), parent.end(), -1);
@@ -163,14 +178,16 @@ void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, i
         const int state = queue[i];
         const int cell = CellOfCandidate(state);
         const int digit = DigitOfCandidate(state);
+        if (depth[state] > limit.nodes) return;
         if (digit == z && cell != start) {
             const CellSet seen = holdingZ & PeerSet(start) & PeerSet(cell);
             if (seen.any()) {
                 found.push_back({PathTo(parent, state, CellOfCandidate), StrikesOf(seen, z)});
+                limit.Found(found.back());
                 return;
             }
         }
-        if (depth[state] == limit) continue;
+        if (depth[state] >= limit.nodes) continue;
         for (const int next : Peers(cell)) {
             const Mask m = grid.cells[next];
             if (CountOf(m) != 2 || !Holds(m, digit)) continue;
@@ -224,7 +241,7 @@ std::vector<Candidate> EitherStrikes(const Grid& grid, const std::array<CellSet,
 // Chains of candidates mixing both kinds of strong link (a digit's only two
 // places in a unit, a cell's only two digits) with both kinds of weak link
 // (one digit in cells that see each other, two digits of one cell).
-void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
+void AlternatingChains(const Grid& grid, Limit& limit, std::vector<Chain>& found) {
     const CandidateLinks links(grid);
     const auto& holding = links.holding;
     const auto& strong = links.strong;
@@ -247,16 +264,18 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const int state = queue[i];
             const int node = state / 2;
+            if (depth[state] > limit.nodes) return;
             if (state % 2 == 1) {
                 Chain chain{{}, {}, node == start ? start : -1};
                 if (node != start) chain.strikes = EitherStrikes(grid, holding, start, node);
                 if (chain.placeNode >= 0 || !chain.strikes.empty()) {
                     chain.nodes = PathTo(parent, state, OnOffNode);
                     found.push_back(std::move(chain));
+                    limit.Found(found.back());
                     return;
                 }
             }
-            if (depth[state] == limit) continue;
+            if (depth[state] >= limit.nodes) continue;
             auto visit = [&](int next) {
                 if (seenBy[next] == searchNumber || strong[next / 2].empty()) return;
                 seenBy[next] = searchNumber;
@@ -281,20 +300,15 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
     }
 }
 
-// Chains of at most this many links' ends are tried first, then longer ones:
-// a short chain is the simpler step and is found with less searching.
-constexpr int kChainLimits[] = {4, 6, 8, 12, 2 * kCandidateCount};
-
+// Every chain from every start, or for a hint only those that could be the
+// lowest rated: once one is found the search goes no deeper than it.
 template <typename Search>
 void FindShortest(Technique technique, Pattern pattern, const Grid& grid, StepFinder& finder,
                   Search search) {
-    for (const int limit : kChainLimits) {
-        if (finder.all && limit != kChainLimits[std::size(kChainLimits) - 1]) continue;
-        std::vector<Chain> found;
-        search(limit, found);
-        Emit(found, technique, pattern, grid, finder);
-        if (!finder.steps.empty()) return;
-    }
+    Limit limit{2 * kCandidateCount, !finder.all};
+    std::vector<Chain> found;
+    search(limit, found);
+    Emit(found, technique, pattern, grid, finder);
 }
 
 }  // namespace
@@ -306,7 +320,7 @@ CandidateLinks::CandidateLinks(const Grid& grid) : strong(kCandidateCount) {
         if (CountOf(m) < 2) continue;
         for (int d = 1; d <= 9; ++d) {
             if (!Holds(m, d)) continue;
-            std::vector<int>& links = strong[CandidateNode(cell, d)];
+            Partners& links = strong[CandidateNode(cell, d)];
             for (const int partner : ConjugatesOf(grid, cell, d))
                 links.push_back(CandidateNode(partner, d));
             if (CountOf(m) == 2)
@@ -317,7 +331,7 @@ CandidateLinks::CandidateLinks(const Grid& grid) : strong(kCandidateCount) {
 
 void FindXChains(const Grid& grid, StepFinder& finder) {
     FindShortest(Technique::kXChain, XChainPattern, grid, finder,
-                 [&](int limit, std::vector<Chain>& found) {
+                 [&](Limit& limit, std::vector<Chain>& found) {
                      for (int digit = 1; digit <= 9; ++digit) XChainsOf(grid, digit, limit, found);
                  });
 }
@@ -325,7 +339,7 @@ void FindXChains(const Grid& grid, StepFinder& finder) {
 void FindXYChains(const Grid& grid, StepFinder& finder) {
     std::vector<int> parent(kCandidateCount), depth(kCandidateCount);
     FindShortest(Technique::kXYChain, XYChainPattern, grid, finder,
-                 [&](int limit, std::vector<Chain>& found) {
+                 [&](Limit& limit, std::vector<Chain>& found) {
                      for (int z = 1; z <= 9; ++z) {
                          const CellSet holdingZ = CellsHolding(grid, z);
                          for (int start = 0; start < kCellCount; ++start) {
@@ -341,7 +355,7 @@ void FindXYChains(const Grid& grid, StepFinder& finder) {
 void FindAlternatingChains(const Grid& grid, StepFinder& finder) {
     FindShortest(
         Technique::kAlternatingChain, AlternatingPattern, grid, finder,
-        [&](int limit, std::vector<Chain>& found) { AlternatingChains(grid, limit, found); });
+        [&](Limit& limit, std::vector<Chain>& found) { AlternatingChains(grid, limit, found); });
 }
 
 }  // namespace quillet::solving

@@ -23,14 +23,16 @@ struct Consequences {
     std::array<Mask, kCellCount> offDigits{};
     // By state, set only for the states reached (on and off say which): -1
     // for the supposition. Left unset otherwise, as most states are not.
-    std::unique_ptr<int[]> from;
+    int* from = nullptr;
 
     Consequences() = default;
-    Consequences(const Grid& grid, const CandidateLinks& links, int node)
-        : from(new int[2 * kCandidateCount]) {
+    // `from`: room for 2 * kCandidateCount states, the search's own; `queue`:
+    // room for the search, kept from one supposition to the next.
+    Consequences(const Grid& grid, const CandidateLinks& links, int node, int* states,
+                 std::vector<int>& queue)
+        : from(states) {
         from[2 * node + 1] = -1;
-        std::vector<int> queue{2 * node + 1};
-        queue.reserve(64);
+        queue.assign(1, 2 * node + 1);
         on.set(node);
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const int state = queue[i];
@@ -65,11 +67,13 @@ struct Consequences {
 class ChainFacts {
 public:
     ChainFacts(const Grid& grid, const Consequences& c, Proof& proof)
-        : grid_(grid), c_(c), proof_(proof), numbers_(2 * kCandidateCount, -1) {}
+        : grid_(grid), c_(c), proof_(proof) {}
 
     // The fact of the state, with those of the chain that leads to it.
     int FactOf(int state) {
-        if (numbers_[state] >= 0) return numbers_[state];
+        // A case shows a few chains of a few facts: looked up in a list.
+        for (const auto& [made, number] : numbers_)
+            if (made == state) return number;
         const int before = c_.from[state];
         const int node = state / 2;
         Fact fact;
@@ -87,10 +91,11 @@ public:
                 fact.rule = a == b ? Rule::kCellTaken : Rule::kPeerTaken;
             }
         }
-        numbers_[state] = static_cast<int>(proof_.facts.size());
+        const int number = static_cast<int>(proof_.facts.size());
+        numbers_.push_back({state, number});
         proof_.facts.push_back(std::move(fact));
-        facts_.push_back(numbers_[state]);
-        return numbers_[state];
+        facts_.push_back(number);
+        return number;
     }
 
     // The facts made so far, in the order made.
@@ -108,14 +113,14 @@ private:
     const Grid& grid_;
     const Consequences& c_;
     Proof& proof_;
-    std::vector<int> numbers_;  // by state
+    std::vector<std::pair<int, int>> numbers_;  // the states made, with their facts' numbers
     std::vector<int> facts_;
 };
 
 // Whether some cell would lose every candidate or some digit every place in
 // a unit: the cells' candidates left as masks, so that most suppositions,
 // which have no impossibility, are passed over without a search by units.
-bool LosesAll(const Grid& grid, const Consequences& c) {
+bool LosesAll(const Grid& grid, const std::array<Mask, kUnitCount>& open, const Consequences& c) {
     std::array<Mask, kCellCount> left{};
     for (int cell = 0; cell < kCellCount; ++cell) {
         const Mask m = grid.cells[cell];
@@ -127,20 +132,19 @@ bool LosesAll(const Grid& grid, const Consequences& c) {
         if (left[cell] == 0) return true;
     }
     for (int unit = 0; unit < kUnitCount; ++unit) {
-        Mask open = 0, kept = 0;
-        for (const int cell : UnitCells(unit)) {
-            if (CountOf(grid.cells[cell]) > 1) open |= grid.cells[cell];
-            kept |= left[cell];
-        }
-        if (open & ~kept) return true;
+        Mask kept = 0;
+        for (const int cell : UnitCells(unit)) kept |= left[cell];
+        if (open[unit] & ~kept) return true;
     }
     return false;
 }
 
 // Why the supposition cannot hold, its facts the states whose chains show
 // it, or nothing.
-std::optional<Fault> Impossibility(const Grid& grid, const Consequences& c) {
-    if ((c.on & c.off).none() && !LosesAll(grid, c)) return std::nullopt;
+// `open`: the digits of each unit's open cells.
+std::optional<Fault> Impossibility(const Grid& grid, const std::array<Mask, kUnitCount>& open,
+                                   const Consequences& c) {
+    if ((c.on & c.off).none() && !LosesAll(grid, open, c)) return std::nullopt;
     const NodeSet both = c.on & c.off;
     if (both.any()) {
         for (int n = 0; n < kCandidateCount; ++n) {
@@ -258,24 +262,34 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
 // ends in an impossibility is false; what all the possibilities of a cell,
 // or of a digit in a unit, agree on is so.
 void FindAllForcingChains(const Grid& grid, StepFinder& finder) {
-    const CandidateLinks links(
-        grid);  // Only the candidates of open cells are supposed; each when first
-    // needed, as the first impossibility may end the search.
+    const CandidateLinks links(grid);
+    // Only the candidates of open cells are supposed; each when first
+    // needed.
     std::vector<Consequences> all(kCandidateCount);
+    // Where each supposition's consequences came from, in one block: left
+    // unset but for the states each reaches.
+    const std::unique_ptr<int[]> from(new int[std::size_t{2} * kCandidateCount * kCandidateCount]);
     std::vector<char> followed(kCandidateCount, 0);
+    std::vector<int> queue;
+    queue.reserve(2 * kCandidateCount);
+    std::array<Mask, kUnitCount> open{};
+    for (int unit = 0; unit < kUnitCount; ++unit)
+        for (const int cell : UnitCells(unit))
+            if (CountOf(grid.cells[cell]) > 1) open[unit] |= grid.cells[cell];
     auto follow = [&](int n) -> const Consequences& {
         if (followed[n]) return all[n];
         followed[n] = 1;
         const Mask m = grid.cells[CellOfCandidate(n)];
         if (!links.strong[n].empty() || (CountOf(m) > 1 && Holds(m, DigitOfCandidate(n))))
-            all[n] = Consequences(grid, links, n);
+            all[n] = Consequences(grid, links, n, from.get() + std::size_t{2} * kCandidateCount * n,
+                                  queue);
         return all[n];
     };
     for (int n = 0; n < kCandidateCount && !finder.Done(); ++n) {
         const Mask m = grid.cells[CellOfCandidate(n)];
         if (!Holds(m, DigitOfCandidate(n)) || CountOf(m) < 2) continue;
         const Consequences& c = follow(n);
-        std::optional<Fault> fault = Impossibility(grid, c);
+        std::optional<Fault> fault = Impossibility(grid, open, c);
         if (!fault) continue;
         finder.Add(Contradicting(grid, c, n, std::move(*fault)));
     }

@@ -17,16 +17,33 @@ struct Found {
     std::function<Step()> step;
 };
 
-// The facts of the net that `roots` rest on, with those of the inner nets of
-// its nested strikes: the size of its proof.
-std::size_t FactsOf(const Net& net, const std::vector<int>& roots) {
-    std::size_t size = 0;
-    for (const int f : Closure(net, roots)) {
-        ++size;
-        if (const auto& nested = net.Facts()[f].nested) size += nested->weight;
+// The facts of a net that some of its facts rest on, with those of the
+// inner nets of its nested strikes: the size of their proof. Counted on
+// marks kept from one count to the next, as a search counts thousands.
+class FactCounter {
+public:
+    std::size_t FactsOf(const Net& net, const std::vector<int>& roots) {
+        if (marks_.size() < net.Facts().size()) marks_.resize(net.Facts().size(), 0);
+        ++stamp_;
+        stack_.assign(roots.begin(), roots.end());
+        std::size_t size = 0;
+        while (!stack_.empty()) {
+            const int f = stack_.back();
+            stack_.pop_back();
+            if (marks_[f] == stamp_) continue;
+            marks_[f] = stamp_;
+            const NetFact& fact = net.Facts()[f];
+            size += 1 + (fact.nested ? fact.nested->weight : 0);
+            ForEachParent(fact, [&](int p) { stack_.push_back(p); });
+        }
+        return size;
     }
-    return size;
-}
+
+private:
+    std::vector<unsigned> marks_;
+    unsigned stamp_ = 0;
+    std::vector<int> stack_;
+};
 
 // The facts of nets derived fact by fact, each once, as a proof's facts:
 // those of an inner net that are its outer net's are that net's.
@@ -119,7 +136,7 @@ public:
         if (!o.present || o.holds) return;
         const Net* net = Recorded(n, supposedOn);
         if (!net->Contradicts()) return;
-        const std::size_t facts = FactsOf(*net, net->WhyParents());
+        const std::size_t facts = counter_.FactsOf(*net, net->WhyParents());
         const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
         // Its proof made only if taken: most are not.
         found.push_back({facts, [=, this] {
@@ -156,7 +173,8 @@ public:
             }
             if (roots.size() != nets.size()) continue;
             std::size_t size = 0;
-            for (std::size_t i = 0; i < nets.size(); ++i) size += FactsOf(*nets[i], {roots[i]});
+            for (std::size_t i = 0; i < nets.size(); ++i)
+                size += counter_.FactsOf(*nets[i], {roots[i]});
             found.push_back({size, [=, this, &fact] {
                                  Step step{technique_};
                                  if (fact.placed)
@@ -320,6 +338,7 @@ private:
     mutable long budget_ = kNestedBudget;
     mutable std::array<Outcome, kCandidateCount> onFast_, offFast_;
     mutable std::array<std::unique_ptr<Net>, kCandidateCount> on_, off_;
+    mutable FactCounter counter_;
 };
 
 // The shortest explanation first.

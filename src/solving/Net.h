@@ -32,7 +32,7 @@ public:
 
 private:
     std::array<int, 9> at_{};
-    std::size_t size_ = 0;
+    std::uint8_t size_ = 0;
 };
 
 class Net;
@@ -81,7 +81,7 @@ public:
     Net(const Grid& grid, bool placed, int cell, int digit, bool locked, int nesting = 0,
         const Propagation* fast = nullptr)
         : base_(grid), cur_(grid), locked_(locked), nesting_(nesting), fast_(fast) {
-        facts_.reserve(256);
+        facts_.reserve(128);
         placedFact_.fill(-1);
         struckFact_.fill(-1);
         for (int c = 0; c < kCellCount; ++c) {

@@ -2,14 +2,6 @@
 
 namespace quillet::solving {
 
-unsigned PlacesOf(const Grid& grid, int unit, int digit) {
-    unsigned places = 0;
-    const auto& cells = UnitCells(unit);
-    for (int i = 0; i < 9; ++i)
-        if (Holds(grid.cells[cells[i]], digit)) places |= 1u << i;
-    return places;
-}
-
 std::vector<Candidate> StrikesOf(const CellSet& cells, int digit) {
     std::vector<Candidate> strikes;
     for (int cell = 0; cell < kCellCount; ++cell)

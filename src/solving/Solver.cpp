@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 
 #include "solving/Solutions.h"
@@ -90,8 +91,9 @@ std::size_t PatternSize(const Step& step) {
 }
 
 void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder) {
-    std::vector<std::pair<double, std::size_t>> keys;
-    for (const Step& step : found) keys.push_back({SharedScaleRating(step), PatternSize(step)});
+    std::vector<std::tuple<double, std::size_t, std::size_t>> keys;
+    for (const Step& step : found)
+        keys.push_back({SharedScaleRating(step), step.links.size(), PatternSize(step)});
     std::vector<std::size_t> order(found.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::stable_sort(order.begin(), order.end(),
@@ -257,12 +259,10 @@ const std::vector<Technique>& ByScaleFloor() {
     return order;
 }
 
-// Whether the technique's steps have values on the shared scale that grow
-// with their size, so that its first step found need not be its lowest.
-bool Sized(Technique technique) {
-    return technique == Technique::kNakedSingle || technique == Technique::kUniqueRectangle3 ||
-           (technique >= Technique::kSimpleColouring && technique <= Technique::kForcingChains);
-}
+// Whether the technique's first step need not be its lowest rated on the
+// grid: every technique shows its lowest rated step first, but a naked
+// single's value depends on its digit's other places (RatedValue).
+bool Sized(Technique technique) { return technique == Technique::kNakedSingle; }
 
 // A step's value on the shared scale, on the grid it is found on. The
 // scale's rater looks for a digit's places in a unit among the cells not yet

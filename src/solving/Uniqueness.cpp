@@ -17,22 +17,30 @@ struct Rectangle {
 std::vector<Rectangle> Rectangles(const Grid& grid) {
     std::vector<Rectangle> found;
     for (int r1 = 1; r1 <= 9; ++r1)
-        for (int r2 = r1 + 1; r2 <= 9; ++r2)
-            for (int c1 = 1; c1 <= 9; ++c1)
-                for (int c2 = c1 + 1; c2 <= 9; ++c2) {
-                    const bool band = (r1 - 1) / 3 == (r2 - 1) / 3;
+        for (int r2 = r1 + 1; r2 <= 9; ++r2) {
+            // The columns where both rows' cells are open with two digits in
+            // common, before the pairs of them are tried.
+            int columns[9];
+            Mask common[9];
+            int count = 0;
+            for (int c = 1; c <= 9; ++c) {
+                const Mask a = grid.cells[ColumnMajorIndex({c, r1})];
+                const Mask b = grid.cells[ColumnMajorIndex({c, r2})];
+                if (CountOf(a) < 2 || CountOf(b) < 2 || CountOf(a & b) < 2) continue;
+                columns[count] = c;
+                common[count++] = a & b;
+            }
+            const bool band = (r1 - 1) / 3 == (r2 - 1) / 3;
+            for (int i = 0; i < count; ++i)
+                for (int j = i + 1; j < count; ++j) {
+                    const int c1 = columns[i], c2 = columns[j];
                     const bool stack = (c1 - 1) / 3 == (c2 - 1) / 3;
                     if (band == stack) continue;  // four boxes, or one
-                    const Rectangle r{{ColumnMajorIndex({c1, r1}), ColumnMajorIndex({c2, r1}),
-                                       ColumnMajorIndex({c1, r2}), ColumnMajorIndex({c2, r2})}};
-                    Mask common = kAllDigits;
-                    bool open = true;
-                    for (const int cell : r.cells) {
-                        common &= grid.cells[cell];
-                        open = open && CountOf(grid.cells[cell]) > 1;
-                    }
-                    if (open && CountOf(common) >= 2) found.push_back(r);
+                    if (CountOf(common[i] & common[j]) < 2) continue;
+                    found.push_back({{ColumnMajorIndex({c1, r1}), ColumnMajorIndex({c2, r1}),
+                                      ColumnMajorIndex({c1, r2}), ColumnMajorIndex({c2, r2})}});
                 }
+        }
     return found;
 }
 
