@@ -51,10 +51,13 @@ std::string Singles(const Step& step) {
            DigitList(step.held[0] & static_cast<Mask>(~Bit(step.placeDigit))) + ".";
 }
 
+// The digit named first, as for a fish: "in column 7, 2 can only go" read
+// as two columns.
 std::string Locked(const Step& step) {
-    return std::string(step.technique == Technique::kPointing ? "Locked candidates (pointing): "
-                                                              : "Locked candidates (claiming): ") +
-           "in " + UnitName(step.units[0]) + ", " + DigitList(step.digits) + " can only go in " +
+    return std::string(step.technique == Technique::kPointing
+                           ? "Locked candidates (pointing) of "
+                           : "Locked candidates (claiming) of ") +
+           DigitList(step.digits) + ": in " + UnitName(step.units[0]) + " it can only go in " +
            CellList(step.cells) + ", all in " + UnitName(step.covers[0]) + ".";
 }
 
