@@ -75,6 +75,7 @@ bool FoundBefore(int unit, const std::vector<int>& cells, const std::array<int, 
 // from the first unit (rows, columns, then boxes) it is one in.
 std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
     std::vector<AlmostLockedSet> sets;
+    sets.reserve(256);  // a hard grid's number, so that they are seldom moved
     std::array<int, kUnitCount> openCount{};
     for (int unit = 0; unit < kUnitCount; ++unit)
         for (const int cell : UnitCells(unit)) openCount[unit] += CountOf(grid.cells[cell]) > 1;
@@ -86,7 +87,8 @@ std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
         const int n = static_cast<int>(open.size());
         // The digits of each subset from those of the subset less its
         // lowest cell, before the set is built: most subsets are not one.
-        std::array<Mask, 512> digitsOf{};
+        std::array<Mask, 512> digitsOf;  // each set before it is read
+        digitsOf[0] = 0;
         for (unsigned subset = 1; subset < (1u << n); ++subset) {
             digitsOf[subset] =
                 digitsOf[subset & (subset - 1)] | grid.cells[open[std::countr_zero(subset)]];
@@ -98,7 +100,7 @@ std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
             for (int i = 0; i < n; ++i)
                 if (subset & (1u << i)) members.push_back(open[i]);
             if (FoundBefore(unit, members, openCount)) continue;
-            AlmostLockedSet set;
+            AlmostLockedSet& set = sets.emplace_back();
             set.unit = unit;
             set.digits = digits;
             // A unit's cells are in the board's order.
@@ -115,7 +117,6 @@ std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
                     set.seenByAll[d] &= PeerSet(cell);
                 }
             }
-            sets.push_back(std::move(set));
         }
     }
     return sets;

@@ -287,11 +287,7 @@ void AlternatingChains(const Grid& grid, Limit& limit, std::vector<Chain>& found
                 for (const int next : strong[node]) visit(2 * next + 1);
                 continue;
             }
-            const int cell = CellOfCandidate(node), digit = DigitOfCandidate(node);
-            for (const int peer : Peers(cell))
-                if (holding[digit][peer]) visit(2 * CandidateNode(peer, digit));
-            for (int d = 1; d <= 9; ++d)
-                if (d != digit && Holds(grid.cells[cell], d)) visit(2 * CandidateNode(cell, d));
+            links.ForEachWeak(node, [&](int next) { visit(2 * next); });
         }
     };
     for (int start = 0; start < kCandidateCount; ++start) {
@@ -313,8 +309,20 @@ void FindShortest(Technique technique, Pattern pattern, const Grid& grid, StepFi
 
 }  // namespace
 
-CandidateLinks::CandidateLinks(const Grid& grid) : strong(kCandidateCount) {
+CandidateLinks::CandidateLinks(const Grid& grid)
+    : strong(kCandidateCount), weakFrom_(kCandidateCount + 1, 0) {
     for (int d = 1; d <= 9; ++d) holding[d] = CellsHolding(grid, d);
+    for (int n = 0; n < kCandidateCount; ++n) {
+        weakFrom_[n] = static_cast<int>(weak_.size());
+        const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
+        if (CountOf(grid.cells[cell]) < 2 || !Holds(grid.cells[cell], digit)) continue;
+        for (const int peer : Peers(cell))
+            if (holding[digit][peer] && CountOf(grid.cells[peer]) > 1)
+                weak_.push_back(CandidateNode(peer, digit));
+        for (int d = 1; d <= 9; ++d)
+            if (d != digit && Holds(grid.cells[cell], d)) weak_.push_back(CandidateNode(cell, d));
+    }
+    weakFrom_[kCandidateCount] = static_cast<int>(weak_.size());
     for (int cell = 0; cell < kCellCount; ++cell) {
         const Mask m = grid.cells[cell];
         if (CountOf(m) < 2) continue;

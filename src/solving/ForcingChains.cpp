@@ -25,12 +25,11 @@ struct Consequences {
     // for the supposition. Left unset otherwise, as most states are not.
     int* from = nullptr;
 
-    Consequences() = default;
-    // `from`: room for 2 * kCandidateCount states, the search's own; `queue`:
-    // room for the search, kept from one supposition to the next.
-    Consequences(const Grid& grid, const CandidateLinks& links, int node, int* states,
-                 std::vector<int>& queue)
-        : from(states) {
+    // Follows the node supposed true, in place. `states`: room for 2 *
+    // kCandidateCount states, the search's own; `queue`: room for the
+    // search, kept from one supposition to the next.
+    void Follow(const CandidateLinks& links, int node, int* states, std::vector<int>& queue) {
+        from = states;
         from[2 * node + 1] = -1;
         queue.assign(1, 2 * node + 1);
         on.set(node);
@@ -46,19 +45,13 @@ struct Consequences {
                 }
                 continue;
             }
-            const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
-            auto falsify = [&](int next) {
+            links.ForEachWeak(n, [&](int next) {
                 if (off[next]) return;
                 off.set(next);
                 offDigits[CellOfCandidate(next)] |= Bit(DigitOfCandidate(next));
                 from[2 * next] = state;
                 queue.push_back(2 * next);
-            };
-            for (const int peer : Peers(cell))
-                if (links.holding[digit][peer] && CountOf(grid.cells[peer]) > 1)
-                    falsify(CandidateNode(peer, digit));
-            for (int d = 1; d <= 9; ++d)
-                if (d != digit && Holds(grid.cells[cell], d)) falsify(CandidateNode(cell, d));
+            });
         }
     }
 };
@@ -281,8 +274,7 @@ void FindAllForcingChains(const Grid& grid, StepFinder& finder) {
         followed[n] = 1;
         const Mask m = grid.cells[CellOfCandidate(n)];
         if (!links.strong[n].empty() || (CountOf(m) > 1 && Holds(m, DigitOfCandidate(n))))
-            all[n] = Consequences(grid, links, n, from.get() + std::size_t{2} * kCandidateCount * n,
-                                  queue);
+            all[n].Follow(links, n, from.get() + std::size_t{2} * kCandidateCount * n, queue);
         return all[n];
     };
     for (int n = 0; n < kCandidateCount && !finder.Done(); ++n) {

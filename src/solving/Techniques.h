@@ -92,6 +92,19 @@ struct CandidateLinks {
     std::vector<Partners> strong;     // by node; empty for solved cells
 
     explicit CandidateLinks(const Grid& grid);
+
+    // Calls visit(other) for each candidate the node's sees: its digit in
+    // the open peers, in their order, then the cell's other digits.
+    template <typename Visit>
+    void ForEachWeak(int node, Visit visit) const {
+        for (int i = weakFrom_[node]; i < weakFrom_[node + 1]; ++i) visit(weak_[i]);
+    }
+
+private:
+    // Every node's, one after the other: they are followed for every
+    // supposition of a search.
+    std::vector<int> weak_;
+    std::vector<int> weakFrom_;
 };
 
 // Adds the steps found, the lowest rated first (SharedScaleRating) and of
