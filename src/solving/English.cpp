@@ -550,6 +550,22 @@ std::string Describe(const Step& step) {
     return text + ".";
 }
 
+std::string ContradictionText(const Contradiction& c) {
+    switch (c.kind) {
+        case Contradiction::Kind::kEmptyCell:
+            return CellName(c.cells.front()) + " has no candidate left";
+        case Contradiction::Kind::kSolvedTwice:
+            return Number(c.digit) + " is solved twice in " + UnitName(c.unit) + ": at " +
+                   CellName(c.cells[0]) + " and at " + CellName(c.cells[1]);
+        case Contradiction::Kind::kNoPlace: {
+            std::string name = UnitName(c.unit);
+            if (IsBox(c.unit)) name[0] = 'T';  // "The top-left box ..."
+            return name + " has no place left for " + Number(c.digit);
+        }
+    }
+    return {};
+}
+
 std::string ProofTree(const Step& step) {
     if (!step.proof || step.technique < Technique::kForcingNets) return {};
     return ProofText(step).Tree();

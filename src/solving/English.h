@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "solving/Solver.h"
 #include "solving/Step.h"
 
 // The solver's steps in English, written from their patterns: the words of
@@ -13,6 +14,9 @@ std::string Reason(const Step& step);
 
 // The reason followed by what the step does, as one paragraph.
 std::string Describe(const Step& step);
+
+// A board's contradiction: "column 4 has no place left for 7".
+std::string ContradictionText(const Contradiction& contradiction);
 
 // For the nets: the proof as an indented tree, a fact a line over the facts
 // it rests on; empty for the other techniques.

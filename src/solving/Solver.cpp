@@ -8,6 +8,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "solving/English.h"
 #include "solving/Solutions.h"
 #include "solving/Techniques.h"
 
@@ -133,20 +134,7 @@ std::optional<Contradiction> ContradictionIn(const Grid& grid) {
 std::optional<std::string> FindContradiction(const Grid& grid) {
     const std::optional<Contradiction> found = ContradictionIn(grid);
     if (!found) return std::nullopt;
-    const Contradiction& c = *found;
-    switch (c.kind) {
-        case Contradiction::Kind::kEmptyCell:
-            return CellName(c.cells.front()) + " has no candidate left";
-        case Contradiction::Kind::kSolvedTwice:
-            return std::to_string(c.digit) + " is solved twice in " + UnitName(c.unit) + ": at " +
-                   CellName(c.cells[0]) + " and at " + CellName(c.cells[1]);
-        case Contradiction::Kind::kNoPlace: {
-            std::string name = UnitName(c.unit);
-            if (IsBox(c.unit)) name[0] = 'T';  // "The top-left box ..."
-            return name + " has no place left for " + std::to_string(c.digit);
-        }
-    }
-    return std::nullopt;
+    return ContradictionText(*found);
 }
 
 namespace {
@@ -316,7 +304,7 @@ double SharedScaleOf(Grid grid, OneSolution& unique, FoundOnGrids& memo) {
             ApplyStep({Technique::kNakedSingle, cell, LowestDigit(grid.cells[cell])}, grid);
     double hardest = 0;
     while (!grid.Solved()) {
-        if (FindContradiction(grid)) return 0;
+        if (ContradictionIn(grid)) return 0;
         double value = 0;
         const std::optional<Step> step = Easiest(grid, unique, memo, value);
         if (!step) return 0;
