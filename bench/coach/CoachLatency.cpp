@@ -23,8 +23,8 @@
 #include <string>
 #include <vector>
 
-#include "CoachWindow.h"
 #include "PrivateSessionBus.h"
+#include "coach/CoachWindow.h"
 #include "coaching/Advice.h"
 #include "drawing/Fonts.h"
 #include "solving/Solver.h"

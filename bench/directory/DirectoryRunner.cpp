@@ -20,12 +20,13 @@
 #include <thread>
 #include <vector>
 
-#include "xlib/MainWindowDriver.h"
-#include "xlib/Options.h"
-#include "xlib/Process.h"
-#include "xlib/Rows.h"
-#include "xlib/Runner.h"
-#include "xlib/Stats.h"
+#include "harness/Options.h"
+#include "harness/Process.h"
+#include "harness/Rows.h"
+#include "harness/Runner.h"
+#include "harness/Stats.h"
+#include "x11/BenchDisplay.h"
+#include "x11/MainWindowDriver.h"
 
 namespace quillet::bench {
 namespace {

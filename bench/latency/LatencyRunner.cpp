@@ -14,13 +14,14 @@
 #include <vector>
 
 #include "files/BoardText.h"
+#include "harness/Options.h"
+#include "harness/Process.h"
+#include "harness/Rows.h"
+#include "harness/Runner.h"
+#include "harness/Stats.h"
 #include "latency/PreparedBoards.h"
-#include "xlib/MainWindowDriver.h"
-#include "xlib/Options.h"
-#include "xlib/Process.h"
-#include "xlib/Rows.h"
-#include "xlib/Runner.h"
-#include "xlib/Stats.h"
+#include "x11/BenchDisplay.h"
+#include "x11/MainWindowDriver.h"
 
 namespace quillet::bench {
 namespace {

@@ -16,8 +16,8 @@
 #include "board/BoardState.h"
 #include "drawing/Fonts.h"
 #include "drawing/QImageCanvas.h"
+#include "harness/Rows.h"
 #include "pictures/Pictures.h"
-#include "xlib/Rows.h"
 
 namespace quillet::bench {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "xlib/Process.h"
+#include "harness/Process.h"
 
 namespace quillet::bench {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "xlib/Options.h"
+#include "harness/Options.h"
 
 namespace quillet::bench {
 namespace {

@@ -15,25 +15,26 @@ namespace {
 
 using quillet::testing::RecordingInformer;
 
-// Counts what the aids place through the Decide path.
-class CountingPath : public SelectorPath {
-public:
-    using SelectorPath::SelectorPath;
-    void Decide() override {
-        placed.push_back(SelectorValue());
-        SelectorPath::Decide();
-    }
-    std::vector<int> placed;
-};
+// Records in `placed` the digit of every Decide the aids run.
+DecidePath CountingPath(BoardState& state, std::vector<int>& placed) {
+    DecidePath path = SelectorPath(state);
+    path.Decide = [&placed, selector = path.SelectorValue, decide = path.Decide] {
+        placed.push_back(selector());
+        return decide();
+    };
+    return path;
+}
 
 struct Loaded {
-    Loaded(const std::vector<std::string>& lines) : state(informer), path(state) {
+    Loaded(const std::vector<std::string>& lines)
+        : state(informer), path(CountingPath(state, placed)) {
         for (const std::string& line : lines) state.Snapshot().Append(line);
         state.Snapshot().RestoreBoard(state.Board());
     }
     RecordingInformer informer;
     BoardState state;
-    CountingPath path;
+    std::vector<int> placed;
+    DecidePath path;
 };
 
 TEST(PreparedBoardsTest, SolvedBoardIsAValidGridThatTheCheckCongratulates) {
@@ -54,14 +55,14 @@ TEST(PreparedBoardsTest, SolvedBoardIsAValidGridThatTheCheckCongratulates) {
     bool congratulated = false;
     CheckBoard(board.state, board.path, [&] { congratulated = true; });
     EXPECT_TRUE(congratulated);
-    EXPECT_EQ(board.path.placed.size(), 81u);
+    EXPECT_EQ(board.placed.size(), 81u);
     EXPECT_TRUE(board.informer.texts.empty());
 }
 
 TEST(PreparedBoardsTest, BoxAidPlacesAFiveInEveryBoxAndLinesAidWritesNine) {
     Loaded boxes(HiddenFivesBoard());
     SolveAllBoxes(boxes.state, boxes.path);
-    EXPECT_EQ(boxes.path.placed, std::vector<int>(9, 5));
+    EXPECT_EQ(boxes.placed, std::vector<int>(9, 5));
     EXPECT_TRUE(boxes.informer.texts.empty());
 
     Loaded lines(HiddenFivesBoard());

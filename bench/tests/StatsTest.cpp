@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "xlib/Stats.h"
+#include "harness/Stats.h"
 
 namespace quillet::bench {
 namespace {

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "xlib/Scratch.h"
-#include "xlib/WindowHistory.h"
+#include "harness/Scratch.h"
+#include "x11/WindowHistory.h"
 
 namespace quillet::bench {
 namespace {

@@ -5,7 +5,7 @@
 
 namespace quillet {
 
-AidRoundsOutcome PressAidsInRounds(const CandidateBoard& board, AidButtons& buttons) {
+AidRoundsOutcome PressAidsInRounds(const CandidateBoard& board, const AidButtons& buttons) {
     AidRoundsOutcome outcome;
     // Every press only shortens cell texts, so a round either shortens one
     // or nothing will change any more: the rounds end.
@@ -22,19 +22,18 @@ AidRoundsOutcome PressAidsInRounds(const CandidateBoard& board, AidButtons& butt
     }
 }
 
-bool AidCommands::PressCheck() {
-    bool congratulated = false;
-    CheckBoard(state_, path_, [&] { congratulated = true; });
-    return congratulated;
+AidButtons AidCommands(BoardState& state, const DecidePath& path) {
+    return {[&state, path] {
+                bool congratulated = false;
+                CheckBoard(state, path, [&] { congratulated = true; });
+                return congratulated;
+            },
+            [&state, path] { SolveAllBoxes(state, path); },
+            [&state, path] { RunLinesAid(state.Board(), path); }};
 }
 
-void AidCommands::PressBoxAid() { SolveAllBoxes(state_, path_); }
-
-void AidCommands::PressLinesAid() { RunLinesAid(state_.Board(), path_); }
-
-AidRoundsOutcome FinishWithAids(BoardState& state, DecidePath& path) {
-    AidCommands commands(state, path);
-    return PressAidsInRounds(state.Board(), commands);
+AidRoundsOutcome FinishWithAids(BoardState& state, const DecidePath& path) {
+    return PressAidsInRounds(state.Board(), AidCommands(state, path));
 }
 
 }  // namespace quillet

@@ -5,7 +5,8 @@
 
 namespace quillet {
 
-void CheckBoard(BoardState& state, DecidePath& path, const std::function<void()>& congratulate) {
+void CheckBoard(BoardState& state, const DecidePath& path,
+                const std::function<void()>& congratulate) {
     CandidateBoard& board = state.Board();
     const CellPos remembered = board.Selection();
     int solved = 0;

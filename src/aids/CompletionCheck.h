@@ -13,6 +13,7 @@ namespace quillet {
 // solved as the scan reached them, `congratulate` runs.
 // A solved cell that is not a digit ends the check with a CommandError,
 // leaving the selection on that cell.
-void CheckBoard(BoardState& state, DecidePath& path, const std::function<void()>& congratulate);
+void CheckBoard(BoardState& state, const DecidePath& path,
+                const std::function<void()>& congratulate);
 
 }  // namespace quillet

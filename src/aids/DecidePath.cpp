@@ -2,7 +2,7 @@
 
 namespace quillet {
 
-bool RunDecide(BoardState& state, DecidePath& path) {
+bool RunDecide(BoardState& state, const DecidePath& path) {
     const int v = path.SelectorValue();
     const bool placed = state.PlaceDigit(v);
     path.SetSelectorValue(v);

@@ -29,7 +29,7 @@ void SolveLine(CandidateBoard& board, CellOf cellOf) {
 
 }  // namespace
 
-void SolveBox(BoardState& state, DecidePath& path, int bc, int br) {
+void SolveBox(BoardState& state, const DecidePath& path, int bc, int br) {
     CandidateBoard& board = state.Board();
     auto forEachBoxCell = [&](auto&& f) {
         for (int c = bc; c <= bc + 2; ++c)
@@ -49,7 +49,7 @@ void SolveBox(BoardState& state, DecidePath& path, int bc, int br) {
     }
 }
 
-void SolveAllBoxes(BoardState& state, DecidePath& path) {
+void SolveAllBoxes(BoardState& state, const DecidePath& path) {
     const CellPos remembered = state.Board().Selection();
     for (int i = 0; i <= 2; ++i)
         for (int j = 0; j <= 2; ++j) SolveBox(state, path, 3 * i + 1, 3 * j + 1);
@@ -61,7 +61,7 @@ void SolveLines(CandidateBoard& board) {
     for (int c = 1; c <= 9; ++c) SolveLine(board, [c](int r) { return CellPos{c, r}; });
 }
 
-void RunLinesAid(CandidateBoard& board, DecidePath& path) {
+void RunLinesAid(CandidateBoard& board, const DecidePath& path) {
     const int v = path.SelectorValue();
     SolveLines(board);
     path.SetSelectorValue(v);

@@ -10,10 +10,16 @@
 
 namespace quillet {
 
-BoardBus::BoardBus(TForm1& window, QDBusConnection bus, QObject* parent)
-    : QObject(parent), window_(window), bus_(std::move(bus)) {
+BoardBus::BoardBus(TForm1& window, QDBusConnection bus,
+                   boardbus::SharedNameClaim::ActiveQuestion isActive, QObject* parent)
+    : QObject(parent),
+      window_(window),
+      bus_(std::move(bus)),
+      primaryName_(bus_, boardbus::PrimaryName(), std::move(isActive)) {
     boardbus::RegisterTypes();
     window_.installEventFilter(this);
+    connect(&focusReports_, &FocusReports::FocusMayHaveCome, &primaryName_,
+            &boardbus::SharedNameClaim::FocusMayHaveCome);
 }
 
 QString BoardBus::PrimaryName() { return boardbus::PrimaryName(); }
@@ -36,18 +42,11 @@ bool BoardBus::Offer() {
     offered_ = true;
     published_ = Current();
     connect(&window_, &TForm1::BoardTouched, this, &BoardBus::Touched);
-    TakePrimaryName(window_.isActiveWindow());
+    primaryName_.Join();
     return true;
 }
 
-void BoardBus::TakePrimaryName(bool replacing) {
-    // Taken from another window only when this one is activated; at the
-    // start only when no window holds it.
-    bus_.interface()->registerService(PrimaryName(),
-                                      replacing ? QDBusConnectionInterface::ReplaceExistingService
-                                                : QDBusConnectionInterface::DontQueueService,
-                                      QDBusConnectionInterface::AllowReplacement);
-}
+bool BoardBus::HoldsPrimaryName() const { return primaryName_.Holds(); }
 
 bool BoardBus::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &window_) {
@@ -55,8 +54,8 @@ bool BoardBus::eventFilter(QObject* watched, QEvent* event) {
             waitingForPaint_ = false;
             // After the paint has reached the screen, not inside it.
             QTimer::singleShot(0, this, [this] { Offer(); });
-        } else if (event->type() == QEvent::WindowActivate && offered_) {
-            TakePrimaryName(true);
+        } else if (event->type() == QEvent::WindowActivate) {
+            primaryName_.FocusMayHaveCome();
         }
     }
     return QObject::eventFilter(watched, event);
@@ -115,7 +114,7 @@ void BoardBus::PublishIfChanged() {
     Published now = Current();
     if (now == published_) return;
     published_ = std::move(now);
-    emit Changed();
+    emit Changed(Cells(), SelectedColumn(), SelectedRow(), UndoAvailable());
 }
 
 }  // namespace quillet

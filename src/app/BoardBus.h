@@ -6,10 +6,14 @@
 #include <QList>
 #include <QObject>
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 
+#include "app/WindowFocus.h"
 #include "board/CandidateBoard.h"
 #include "boardbus/BoardBusContract.h"
+#include "boardbus/SharedNameClaim.h"
 
 namespace quillet {
 
@@ -18,8 +22,8 @@ class TForm1;
 // The main window's board on the session bus, for the coach and for
 // quillet-board: read and watched there, changed only through the window's
 // own commands, under the names of boardbus/BoardBusContract.h. The window
-// activated last also owns the primary name; when it closes, no other takes
-// it back, so a client that finds it unowned takes any window's name.
+// the person is in, or was in last, also owns the primary name
+// (boardbus/SharedNameClaim.h).
 class BoardBus : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "io.github.quillet.quillet.Board")
@@ -33,14 +37,21 @@ class BoardBus : public QObject, protected QDBusContext {
     Q_PROPERTY(bool UndoAvailable READ UndoAvailable)
 
 public:
-    BoardBus(TForm1& window, QDBusConnection bus, QObject* parent = nullptr);
+    // `isActive` tells whether the person is in the window now; the display
+    // is asked by default.
+    BoardBus(TForm1& window, QDBusConnection bus,
+             boardbus::SharedNameClaim::ActiveQuestion isActive = FocusIsInThisProgram,
+             QObject* parent = nullptr);
 
     // Offers the board once the window has painted for the first time, so
     // that the start-up does not wait for the bus.
     void OfferAfterFirstPaint();
-    // Registers the object and the window's name now. False, and nothing
-    // offered, without a bus or when the name is taken.
+    // Registers the object and the window's name now, and stands in the
+    // queue for the primary name. False, and nothing offered, without a bus
+    // or when the window's name is taken.
     bool Offer();
+    // Whether this window holds the primary name, as the bus last said.
+    bool HoldsPrimaryName() const;
 
     static QString PrimaryName();
     static QString WindowName(qint64 pid);
@@ -61,8 +72,11 @@ public slots:
 
 signals:
     // Cells, selection or "戻る" changed: at most once per turn of the event
-    // loop, and only for a real change.
-    void Changed();
+    // loop, and only for a real change. It carries them all, as the
+    // properties give them, so that a client follows the board without
+    // asking for it again.
+    void Changed(const QList<QByteArray>& cells, int selectedColumn, int selectedRow,
+                 bool undoAvailable);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,7 +87,6 @@ private:
     bool Answer(std::optional<bool> taken);
     void Touched();
     void PublishIfChanged();
-    void TakePrimaryName(bool replacing);
 
     struct Published {
         std::array<CandidateString, kCellCount> cells;
@@ -85,6 +98,8 @@ private:
 
     TForm1& window_;
     QDBusConnection bus_;
+    boardbus::SharedNameClaim primaryName_;
+    FocusReports focusReports_;
     bool offered_ = false;
     bool waitingForPaint_ = false;
     bool publishQueued_ = false;

@@ -1,7 +1,7 @@
 #include "app/ModalDialogs.h"
 
-#include "app/MessageBox.h"
 #include "windows/congratulation/Unit5.h"
+#include "windows/main/MessageBox.h"
 #include "windows/main/ProgramTitle.h"
 
 namespace quillet {

@@ -10,8 +10,8 @@ class QDBusConnectionInterface;
 
 // What the main window's board on the session bus and its clients agree on,
 // named after the application id APPID: each window owns APPID.Window_PID,
-// the one activated last APPID as well; the board is the object ObjectPath()
-// with the interface APPID.Board.
+// the one the person is in, or was in last, APPID as well (SharedNameClaim.h);
+// the board is the object ObjectPath() with the interface APPID.Board.
 namespace quillet::boardbus {
 
 QString PrimaryName();
@@ -23,8 +23,8 @@ QString InterfaceName();
 // The error of a command sent while the window shows a box or a menu.
 QString BusyErrorName();
 
-// The name of the window to follow: the one activated last; when it has
-// closed, any that still runs; empty when none does.
+// The name of the window to follow: the one the person is in or was in last;
+// any that runs while that name is between owners; empty when none runs.
 QString FindWindow(QDBusConnectionInterface& names);
 
 // Makes the candidates and the cells' byte arrays known to the bus; before

@@ -29,7 +29,7 @@ protected:
 
     RecordingInformer informer;
     BoardState state{informer};
-    SelectorPath path{state};
+    DecidePath path = SelectorPath(state);
     int congratulations = 0;
 };
 

@@ -18,7 +18,7 @@ TEST(Puzzles, TheAidsFinishSimplePuzzlesAndNeverPlaceAWrongDigit) {
     for (const auto& puzzle : puzzles) {
         testing::RecordingInformer informer;
         BoardState state(informer);
-        SelectorPath path(state);
+        const DecidePath path = SelectorPath(state);
         puzzle.SetUp(state.Board());
         const bool done = FinishWithAids(state, path).congratulated;
         ForEachCellColumnMajor([&](CellPos p) {

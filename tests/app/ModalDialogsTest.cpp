@@ -7,8 +7,8 @@
 #include <QTimer>
 
 #include "EventDeadline.h"
-#include "app/MessageBox.h"
 #include "app/ModalDialogs.h"
+#include "windows/main/MessageBox.h"
 #include "windows/main/ProgramTitle.h"
 
 using namespace quillet;

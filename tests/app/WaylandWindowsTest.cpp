@@ -2,12 +2,16 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 #include <functional>
 
 #include "app/ModalDialogs.h"
+#include "platform/WindowStart.h"
 #include "windows/congratulation/PictureImage.h"
 #include "windows/congratulation/Unit5.h"
+#include "windows/main/BoardGrid.h"
+#include "windows/main/OwnTitleBar.h"
 #include "windows/main/Unit1.h"
 
 using namespace quillet;
@@ -102,6 +106,33 @@ private slots:
         QVERIFY(unmasked);
         QCOMPARE(parentSeen, form->windowHandle());
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // Weston leaves the title bar to the program. Qt's own would offer
+    // maximise, so the window starts as the program starts it, with a title
+    // bar of its own: the caption, a minimise box and the close box.
+    void theOwnTitleBarOffersMinimiseAndCloseOnly() {
+        int argc = 1;
+        char name[] = "quillet";
+        char* argv[] = {name, nullptr};
+        QVERIFY(WindowStart(argc, argv, "quillet").TitleBarsLeftToProgram());
+        TForm1 own(dialogs);
+        OwnTitleBar* bar = OwnTitleBar::Install(own);
+        own.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&own, kDeadlineMs));
+        // Nothing drawn around it by Qt, and the controls below the bar.
+        QCOMPARE(own.frameGeometry(), own.geometry());
+        QCOMPARE(own.size(), QSize(534, 416 + bar->height()));
+        QCOMPARE(own.SG1->geometry(), QRect(0, bar->height(), 417, 416));
+        QStringList boxes;
+        for (const QToolButton* box : bar->findChildren<QToolButton*>())
+            boxes.append(box->accessibleName());
+        QCOMPARE(boxes, (QStringList{QStringLiteral("最小化"), QStringLiteral("閉じる")}));
+
+        QTest::mouseClick(bar->MinimiseBox(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(own.windowState() & Qt::WindowMinimized, kDeadlineMs);
+        QTest::mouseClick(bar->CloseBox(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!own.isVisible(), kDeadlineMs);
     }
 };
 

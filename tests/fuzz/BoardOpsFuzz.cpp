@@ -29,17 +29,18 @@ constexpr std::size_t kCells = 81;
 #define Check(condition) \
     ((condition) ? void() : (std::fprintf(stderr, "failed: %s\n", #condition), std::abort()))
 
-// The window-free selector and Decide, remembering the board before the last
-// placement that went through.
-class RecordingPath : public SelectorPath {
-public:
-    using SelectorPath::SelectorPath;
-    void Decide() override {
-        Cells before = AllCells(State().Board());
-        if (RunDecide(State(), *this)) lastBefore = std::move(before);
-    }
-    std::optional<Cells> lastBefore;
-};
+// The window-free selector and Decide, remembering in `lastBefore` the board
+// before the last placement that went through.
+DecidePath RecordingPath(BoardState& state, std::optional<Cells>& lastBefore) {
+    DecidePath path = SelectorPath(state);
+    path.Decide = [&state, &lastBefore, decide = path.Decide] {
+        Cells before = AllCells(state.Board());
+        const bool placed = decide();
+        if (placed) lastBefore = std::move(before);
+        return placed;
+    };
+    return path;
+}
 
 void CheckNoCellGrew(const Cells& before, const Cells& after) {
     for (std::size_t i = 0; i < before.size(); ++i) Check(after[i].size() <= before[i].size());
@@ -54,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CandidateBoard& board = state.Board();
     ForEachCellColumnMajor(
         [&](CellPos p) { board.SetCell(p, input.ConsumeRandomLengthString(12)); });
-    RecordingPath path(state);
+    std::optional<Cells> lastBefore;
+    const DecidePath path = RecordingPath(state, lastBefore);
 
     for (int step = 0; step < 32 && input.remaining_bytes() > 0; ++step) {
         const Cells before = AllCells(board);
@@ -71,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     Check(AllCells(board) == before);
                 } else {
                     Check(d >= 1 && d <= 9 && board.SelectedCell() == DigitText(d));
-                    path.lastBefore = before;
+                    lastBefore = before;
                 }
                 break;
             }
@@ -81,9 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 3:
                 if (!state.UndoAvailable()) break;
-                Check(path.lastBefore.has_value());
+                Check(lastBefore.has_value());
                 state.UndoLast();
-                Check(AllCells(board) == *path.lastBefore && !state.UndoAvailable());
+                Check(AllCells(board) == *lastBefore && !state.UndoAvailable());
                 grows = true;
                 break;
             case 4:
@@ -107,10 +109,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         if (!grows) CheckNoCellGrew(before, AllCells(board));
         if (state.UndoAvailable()) {
-            Check(path.lastBefore.has_value());
+            Check(lastBefore.has_value());
             // The buffer holds the board before the last placement.
             for (std::size_t k = 0; k < kCells; ++k)
-                Check(state.Snapshot().Line(k) == (*path.lastBefore)[k]);
+                Check(state.Snapshot().Line(k) == (*lastBefore)[k]);
         }
     }
     return 0;

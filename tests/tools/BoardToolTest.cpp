@@ -45,7 +45,7 @@ TEST(BoardTool, PropagateStrikesAsTheProgramsCheckDoes) {
 
         quillet::testing::RecordingInformer informer;
         BoardState state(informer);
-        SelectorPath path(state);
+        const DecidePath path = SelectorPath(state);
         ForEachCellColumnMajor([&](CellPos p) {
             const char g = givens[RowMajorIndex(p)];
             state.Board().SetCell(p, g == '.' ? std::string(FULL_SET) : std::string(1, g));

@@ -103,9 +103,10 @@ boards out. Puzzle texts run row by row, board files column by column.
       the lines still in the text's order.
 
   --window    export, show, check, hint and solve read the board of the
-              open Quillet window (the one activated last) instead of
-              FILE.cgd; hint --apply does the step there as one move that
-              "戻る" takes back, solve leaves the window's board as it is.
+              open Quillet window (the one you are in, or were in last)
+              instead of FILE.cgd; hint --apply does the step there as one
+              move that "戻る" takes back, solve leaves the window's board as
+              it is.
               Without a window they say so and exit with 1
   --help      show this text
   --version   show the version

@@ -35,7 +35,7 @@ public:
 private:
     CountingInformer informer_;
     BoardState state_{informer_};
-    SelectorPath path_{state_};
+    DecidePath path_ = SelectorPath(state_);
 };
 
 }  // namespace quillet::board_tool

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "CoachWindow.h"
+#include "coach/CoachWindow.h"
 #include "drawing/Fonts.h"
 
 int main(int argc, char* argv[]) {

@@ -2,8 +2,12 @@
 #include <QCommandLineParser>
 #include <QDBusConnection>
 
-#include "CoachWindow.h"
+#include <cstdio>
+
+#include "coach/CoachWindow.h"
 #include "drawing/Fonts.h"
+#include "platform/AccessibilityStatus.h"
+#include "platform/WindowStart.h"
 
 int main(int argc, char* argv[]) {
     {
@@ -18,7 +22,14 @@ int main(int argc, char* argv[]) {
         parser.addVersionOption();
         parser.process(options);
     }
-    QApplication application(argc, argv);
+    // As the main window starts: the same display, and a screen reader hears both.
+    quillet::WindowStart start(argc, argv, "quillet-coach");
+    if (!start.Refusal().empty()) {
+        std::fprintf(stderr, "%s\n", start.Refusal().c_str());
+        return 1;
+    }
+    QApplication application(start.ArgumentCount(), start.Arguments());
+    quillet::AccessibilityStatus accessibilityStatus;
     QApplication::setApplicationName(QStringLiteral("quillet-coach"));
     QApplication::setDesktopFileName(QStringLiteral(QUILLET_APP_ID ".Coach"));
 

@@ -54,7 +54,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent, std::string boardDirectory)
       dialogs_(dialogs),
       files_(std::move(boardDirectory)),
       state_(*this) {
-    InstallControlAccessibility();
+    InstallControlAccessibility<TForm1>();
     setWindowTitle(QStringLiteral("Quillet"));
     setFixedSize(kClientWidth, kClientHeight);
     move(kWindowPosition);
@@ -74,10 +74,10 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent, std::string boardDirectory)
 
 TForm1::~TForm1() = default;
 
-// The window has a fixed size. Where the title bar is drawn by Qt itself (a
-// Wayland compositor without server-side decorations) or a window manager
-// ignores the size hints, maximising is still offered; the window turns it
-// down and keeps its size.
+// The window has a fixed size. Where a window manager ignores the size hints
+// (or Qt draws the title bar and the window has none of its own,
+// OwnTitleBar.h), maximising is still offered; the window turns it down and
+// keeps its size.
 void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     constexpr Qt::WindowStates kEnlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
@@ -115,9 +115,7 @@ std::optional<bool> TForm1::PlaceFromOutside(CellPos at, int digit) {
         state_.Board().SetSelection(at);
         SG1->HighlightCell(at);
         WriteSelectionToPanel();
-        lastDecidePlaced_ = false;
-        PopupDigitClick(digit);
-        placed = lastDecidePlaced_;
+        placed = PopupDigitClick(digit);
     });
     return placed;
 }
@@ -308,7 +306,12 @@ int TForm1::SelectorValue() const { return SpinEdit1->Value(); }
 
 void TForm1::SetSelectorValue(int value) { SpinEdit1->SetValue(value); }
 
-void TForm1::Decide() { lastDecidePlaced_ = RunDecide(state_, *this); }
+bool TForm1::Decide() { return RunDecide(state_, Path()); }
+
+DecidePath TForm1::Path() {
+    return {[this] { return SelectorValue(); }, [this](int value) { SetSelectorValue(value); },
+            [this] { return Decide(); }};
+}
 
 void TForm1::Button1Click() { state_.Board().ResetAll(); }
 
@@ -336,20 +339,20 @@ bool TForm1::FileCommandDone(const FileOutcome& outcome) {
 
 void TForm1::Button5Click() { state_.UndoLast(); }
 
-void TForm1::Button6Click() { SolveAllBoxes(state_, *this); }
+void TForm1::Button6Click() { SolveAllBoxes(state_, Path()); }
 
-void TForm1::Button7Click() { RunLinesAid(state_.Board(), *this); }
+void TForm1::Button7Click() { RunLinesAid(state_.Board(), Path()); }
 
 void TForm1::Button8Click() {
-    CheckBoard(state_, *this, [this] { dialogs_.ShowCongratulation(this); });
+    CheckBoard(state_, Path(), [this] { dialogs_.ShowCongratulation(this); });
 }
 
 void TForm1::Button9Click() { close(); }
 
-void TForm1::PopupDigitClick(int digit) {
-    if (!state_.Board().Selection().IsOnBoard()) return;
+bool TForm1::PopupDigitClick(int digit) {
+    if (!state_.Board().Selection().IsOnBoard()) return false;
     SetSelectorValue(digit);
-    Decide();
+    return Decide();
 }
 
 void TForm1::N12Click() { state_.Board().ResetCell(); }

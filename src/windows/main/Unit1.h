@@ -27,7 +27,7 @@ class SpinEdit;
 struct GridPress;
 
 // The main window: the board grid on the left, the controls on the right.
-class TForm1 : public QWidget, private Informer, public DecidePath {
+class TForm1 : public QWidget, private Informer {
     Q_OBJECT
 public:
     // Boards are listed, saved and loaded in `boardDirectory` (bytes).
@@ -54,10 +54,11 @@ public:
     std::optional<bool> PlaceFromOutside(CellPos at, int digit);
     std::optional<bool> StrikeFromOutside(std::span<const Candidate> strikes);
 
-    // DecidePath: the digit selector and the one way the window places digits.
-    int SelectorValue() const override;
-    void SetSelectorValue(int value) override;
-    void Decide() override;
+    // The digit selector and the one way the window places digits; Decide
+    // tells whether it placed.
+    int SelectorValue() const;
+    void SetSelectorValue(int value);
+    bool Decide();
 
     BoardGrid* SG1;
     QPushButton* Button1;
@@ -116,6 +117,8 @@ private:
     // Tells of a save or load that had no name, or ends the command with its
     // error as any command ends; true when it was done.
     bool FileCommandDone(const FileOutcome& outcome);
+    // The selector and Decide, as the aids take them.
+    DecidePath Path();
 
     void Button1Click();
     void Button2Click();
@@ -126,7 +129,8 @@ private:
     void Button7Click();
     void Button8Click();
     void Button9Click();
-    void PopupDigitClick(int digit);
+    // Whether the digit was placed.
+    bool PopupDigitClick(int digit);
     void N12Click();
     void SG1MouseDown(const GridPress& press);
 
@@ -135,7 +139,6 @@ private:
     BoardState state_;
     // Commands under way: more than one only inside a box a command opened.
     int runningCommands_ = 0;
-    bool lastDecidePlaced_ = false;
 };
 
 }  // namespace quillet

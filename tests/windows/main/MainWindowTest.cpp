@@ -261,6 +261,15 @@ private slots:
         QCOMPARE(dialogs->informations, QStringList{QStringLiteral("その数字は入力できません。")});
     }
 
+    void decideTellsWhetherItPlaced() {
+        ClickCell(*form, 5, 5);
+        form->SetSelectorValue(5);
+        QVERIFY(form->Decide());
+        form->SetSelectorValue(4);
+        QVERIFY(!form->Decide());  // the cell holds only 5
+        QCOMPARE(dialogs->informations, QStringList{QStringLiteral("その数字は入力できません。")});
+    }
+
     void undoButtonFollowsTheCommands() {
         QVERIFY(!form->Button5->isEnabled());
         ClickCell(*form, 5, 5);

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QDBusMessage>
 #include <memory>
 
 #include "WindowLink.h"
+#include "boardbus/BoardClient.h"
 
 namespace quillet::board_tool {
 
-// The window's board as the window offers it on the user's session bus. Qt's
+// The window's board as the window offers it on the user's session bus, read
+// and changed through the board's one client (boardbus/BoardClient.h). Qt's
 // bus needs an application object, made on first use so that the commands
 // without --window start as quickly as before.
 class BusWindowLink : public WindowLink {
@@ -20,13 +21,12 @@ public:
     bool Strike(const std::vector<Candidate>& strikes) override;
 
 private:
-    // The window's board object, found on the first call.
-    QDBusMessage Call(const QString& method, const QVariantList& arguments);
-    QString window_;
+    boardbus::BoardClient& Client();
     int argc_ = 1;
     char name_[14] = "quillet-board";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QCoreApplication> application_;
+    std::unique_ptr<boardbus::BoardClient> client_;
 };
 
 }  // namespace quillet::board_tool
