@@ -181,7 +181,7 @@ int main(int argc, char** argv) {
         const double puzzleStart = ThreadSeconds();
         int hardest = 0;
         for (;;) {
-            if (FindContradiction(grid) || grid.Solved()) break;
+            if (ContradictionIn(grid) || grid.Solved()) break;
             const auto start = Clock::now();
             const double cpuStart = ThreadSeconds();
             const std::vector<Step> next = NextSteps(grid);
@@ -203,7 +203,7 @@ int main(int argc, char** argv) {
             ApplyStep(next.front(), grid);
         }
         puzzleCpu.push_back(ThreadSeconds() - puzzleStart);
-        if (grid.Solved() && !FindContradiction(grid)) {
+        if (grid.Solved() && !ContradictionIn(grid)) {
             ++solved;
             ++hardestOf[hardest];
         } else if (firstUnsolved < 0) {

@@ -96,10 +96,9 @@ std::string Fish(const Step& step) {
     const char* name = step.technique == Technique::kXWing       ? "X-wing"
                        : step.technique == Technique::kSwordfish ? "Swordfish"
                                                                  : "Jellyfish";
-    const std::string covers = Lines(step.covers);
     return std::string(name) + " of " + DigitList(step.digits) + ": in " + Lines(step.units) +
-           " it fits only " + covers + ", so the rest of those " +
-           covers.substr(0, covers.find(' ')) + " loses it.";
+           " it fits only " + Lines(step.covers) + ", so the rest of those " +
+           (step.covers.front() < 9 ? "rows" : "columns") + " loses it.";
 }
 
 std::string Wing(const Step& step) {
@@ -382,26 +381,21 @@ private:
         return {};
     }
 
-    // A net's contradiction, to begin a sentence.
-    static std::string NetFault(const Fault& fault) {
+    // A net's contradiction, to begin a sentence or (`begins` false) inside one.
+    static std::string NetFault(const Fault& fault, bool begins = true) {
         switch (fault.kind) {
             case Fault::Kind::kBothWays:
                 return Number(fault.digit) + " would be both in and out of " + CellName(fault.cell);
             case Fault::Kind::kNoPlace: {
                 std::string name = UnitName(fault.unit);
-                if (IsBox(fault.unit)) name[0] = 'T';
+                if (begins && IsBox(fault.unit)) name[0] = 'T';
                 return name + " would have no place left for " + Number(fault.digit);
             }
             default: return ChainFault(fault);
         }
     }
 
-    // The same inside a sentence.
-    static std::string MidSentence(const Fault& fault) {
-        std::string why = NetFault(fault);
-        if (why.rfind("The ", 0) == 0) why[0] = 't';
-        return why;
-    }
+    static std::string MidSentence(const Fault& fault) { return NetFault(fault, false); }
 
     std::string Premise() const {
         const Candidate first = Of(proof_.nets.front().supposition).candidate;
@@ -564,6 +558,12 @@ std::string ContradictionText(const Contradiction& c) {
         }
     }
     return {};
+}
+
+std::optional<std::string> FindContradiction(const Grid& grid) {
+    const std::optional<Contradiction> found = ContradictionIn(grid);
+    if (!found) return std::nullopt;
+    return ContradictionText(*found);
 }
 
 std::string ProofTree(const Step& step) {

@@ -18,6 +18,10 @@ std::string Describe(const Step& step);
 // A board's contradiction: "column 4 has no place left for 7".
 std::string ContradictionText(const Contradiction& contradiction);
 
+// The grid's contradiction (ContradictionIn) in those words, or nothing when
+// no such fault shows.
+std::optional<std::string> FindContradiction(const Grid& grid);
+
 // For the nets: the proof as an indented tree, a fact a line over the facts
 // it rests on; empty for the other techniques.
 std::string ProofTree(const Step& step);

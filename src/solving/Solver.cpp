@@ -8,7 +8,6 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "solving/English.h"
 #include "solving/Solutions.h"
 #include "solving/Techniques.h"
 
@@ -129,12 +128,6 @@ std::optional<Contradiction> ContradictionIn(const Grid& grid) {
                                  LowestDigit(static_cast<Mask>(kAllDigits & ~seen))};
     }
     return std::nullopt;
-}
-
-std::optional<std::string> FindContradiction(const Grid& grid) {
-    const std::optional<Contradiction> found = ContradictionIn(grid);
-    if (!found) return std::nullopt;
-    return ContradictionText(*found);
 }
 
 namespace {
@@ -341,8 +334,8 @@ SolveOutcome Solve(Grid& grid, const std::function<void(const Step&)>& onStep) {
     FoundOnGrids memo;
     // Every step strikes at least one candidate, so this ends.
     for (;;) {
-        if (const auto fault = FindContradiction(grid)) {
-            outcome.contradiction = *fault;
+        if (auto fault = ContradictionIn(grid)) {
+            outcome.contradiction = std::move(fault);
             return outcome;
         }
         if (grid.Solved()) {

@@ -18,7 +18,7 @@ Step OnlyStep(const Grid& grid, Technique technique) {
 }
 
 TEST(Techniques, NothingFiresOnAGridOfFullCells) {
-    EXPECT_FALSE(FindContradiction(FullGrid()));
+    EXPECT_FALSE(ContradictionIn(FullGrid()));
     EXPECT_TRUE(NextSteps(FullGrid(), true).empty());
 }
 
