@@ -410,8 +410,9 @@ private:
                 std::vector<int> cells;
                 for (int i = 0; i < proof_.cases; ++i)
                     cells.push_back(Of(proof_.nets[i].supposition).candidate.cell);
+                // A colon, so that the unit does not read as one of its cells.
                 return Number(first.digit) + " goes in one of its places in " +
-                       UnitName(proof_.unit) + ", " + CellList(cells);
+                       UnitName(proof_.unit) + ": " + CellList(cells);
             }
             default:
                 return Number(first.digit) + " is in " + CellName(first.cell) + " or it is not";
