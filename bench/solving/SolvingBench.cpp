@@ -29,6 +29,7 @@
 namespace {
 
 using namespace quillet::solving;
+using quillet::Candidate;
 using Clock = std::chrono::steady_clock;
 
 struct Puzzle {
@@ -112,7 +113,7 @@ int SolutionDigit(const Puzzle& puzzle, int cell) {
 bool StepIsWrong(const Puzzle& puzzle, const Step& step) {
     if (step.placeCell >= 0 && SolutionDigit(puzzle, step.placeCell) != step.placeDigit)
         return true;
-    for (const Strike& strike : step.strikes)
+    for (const Candidate& strike : step.strikes)
         if (SolutionDigit(puzzle, strike.cell) == strike.digit) return true;
     return false;
 }
@@ -180,7 +181,7 @@ int main(int argc, char** argv) {
         const double puzzleStart = ThreadSeconds();
         int hardest = 0;
         for (;;) {
-            if (FindContradiction(grid) || grid.Solved()) break;
+            if (ContradictionIn(grid) || grid.Solved()) break;
             const auto start = Clock::now();
             const double cpuStart = ThreadSeconds();
             const std::vector<Step> next = NextSteps(grid);
@@ -202,7 +203,7 @@ int main(int argc, char** argv) {
             ApplyStep(next.front(), grid);
         }
         puzzleCpu.push_back(ThreadSeconds() - puzzleStart);
-        if (grid.Solved() && !FindContradiction(grid)) {
+        if (grid.Solved() && !ContradictionIn(grid)) {
             ++solved;
             ++hardestOf[hardest];
         } else if (firstUnsolved < 0) {

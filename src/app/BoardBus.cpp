@@ -86,12 +86,9 @@ bool BoardBus::Place(int column, int row, int digit) {
     return Answer(window_.PlaceFromOutside(at, digit));
 }
 
-bool BoardBus::Strike(const QList<boardbus::Strike>& strikes) {
-    std::vector<CellDigit> struck;
-    struck.reserve(static_cast<std::size_t>(strikes.size()));
-    for (const boardbus::Strike& strike : strikes)
-        struck.push_back({{strike.column, strike.row}, strike.digit});
-    return Answer(window_.StrikeFromOutside(struck));
+bool BoardBus::Strike(const QList<Candidate>& strikes) {
+    return Answer(window_.StrikeFromOutside(
+        std::span<const Candidate>(strikes.constData(), static_cast<std::size_t>(strikes.size()))));
 }
 
 bool BoardBus::Answer(std::optional<bool> taken) {

@@ -68,7 +68,7 @@ public slots:
     // Strikes each digit from its cell, as a step of solving lists them, as
     // one step that "戻る" takes back; true when the board took it, else the
     // window's box told why.
-    bool Strike(const QList<quillet::boardbus::Strike>& strikes);
+    bool Strike(const QList<quillet::Candidate>& strikes);
 
 signals:
     // Cells, selection or "戻る" changed: at most once per turn of the event

@@ -19,7 +19,7 @@ bool BoardState::PlaceDigit(int d) {
     return true;
 }
 
-bool BoardState::StrikeCandidates(std::span<const CellDigit> strikes) {
+bool BoardState::StrikeCandidates(std::span<const Candidate> strikes) {
     if (!StrikeCandidatesOnBoard(board_, strikes, &snapshot_)) {
         informer_.Inform(kCannotStrikeMessage);
         return false;

@@ -38,7 +38,7 @@ public:
     // Strikes candidates as one step by the rule of board/Strike.h, keeping
     // the board before it in the line buffer, as a placement does; undo is then
     // available. Returns false, after informing the user, when the rule refuses.
-    bool StrikeCandidates(std::span<const CellDigit> strikes);
+    bool StrikeCandidates(std::span<const Candidate> strikes);
     // Restores the board from the line buffer; undo is then no longer available.
     void UndoLast();
 

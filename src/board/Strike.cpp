@@ -2,14 +2,15 @@
 
 namespace quillet {
 
-bool StrikeCandidatesOnBoard(CandidateBoard& board, std::span<const CellDigit> strikes,
+bool StrikeCandidatesOnBoard(CandidateBoard& board, std::span<const Candidate> strikes,
                              BoardSnapshot* before) {
     // Worked out on a copy first, so that a refused strike leaves the board
     // and the line buffer untouched.
     std::array<CandidateString, kCellCount> after = board.Cells();
-    for (const CellDigit& strike : strikes) {
-        if (!strike.at.IsOnBoard() || strike.digit < 1 || strike.digit > 9) return false;
-        CandidateString& text = after[ColumnMajorIndex(strike.at)];
+    for (const Candidate& strike : strikes) {
+        if (strike.cell < 0 || strike.cell >= kCellCount || strike.digit < 1 || strike.digit > 9)
+            return false;
+        CandidateString& text = after[strike.cell];
         text = RemoveDigit(text, DigitText(strike.digit));
     }
     bool strikesAny = false;

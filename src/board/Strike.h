@@ -3,15 +3,10 @@
 #include <span>
 
 #include "board/BoardSnapshot.h"
+#include "board/Candidate.h"
 #include "board/CandidateBoard.h"
 
 namespace quillet {
-
-// One candidate to strike: the digit (1..9) from the cell at `at`.
-struct CellDigit {
-    CellPos at;
-    int digit = 0;
-};
 
 // Strikes candidates on a plain board as one step: each digit from its cell,
 // as a step of solving lists them (any digits from any cells). The board is
@@ -20,7 +15,7 @@ struct CellDigit {
 // nothing changed, when a digit is not 1..9, a cell is off the board, nothing
 // would be struck, or a cell that holds something would be left empty:
 // striking is for candidates, and emptying a cell is never a step of solving.
-bool StrikeCandidatesOnBoard(CandidateBoard& board, std::span<const CellDigit> strikes,
+bool StrikeCandidatesOnBoard(CandidateBoard& board, std::span<const Candidate> strikes,
                              BoardSnapshot* before = nullptr);
 
 }  // namespace quillet

@@ -6,6 +6,8 @@
 #include <QList>
 #include <string_view>
 
+#include "board/BoardGeometry.h"
+
 namespace quillet::boardbus {
 
 static_assert(std::string_view(QUILLET_APP_ID ".Board") == "io.github.quillet.quillet.Board",
@@ -32,24 +34,31 @@ QString FindWindow(QDBusConnectionInterface& names) {
     return {};
 }
 
-QDBusArgument& operator<<(QDBusArgument& argument, const Strike& strike) {
-    argument.beginStructure();
-    argument << strike.column << strike.row << strike.digit;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, Strike& strike) {
-    argument.beginStructure();
-    argument >> strike.column >> strike.row >> strike.digit;
-    argument.endStructure();
-    return argument;
-}
-
 void RegisterTypes() {
-    qDBusRegisterMetaType<Strike>();
-    qDBusRegisterMetaType<QList<Strike>>();
+    qDBusRegisterMetaType<Candidate>();
+    qDBusRegisterMetaType<QList<Candidate>>();
     qDBusRegisterMetaType<QList<QByteArray>>();
 }
 
 }  // namespace quillet::boardbus
+
+namespace quillet {
+
+QDBusArgument& operator<<(QDBusArgument& argument, const Candidate& candidate) {
+    const CellPos at = CellOfColumnMajor(candidate.cell);
+    argument.beginStructure();
+    argument << at.col << at.row << candidate.digit;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, Candidate& candidate) {
+    CellPos at;
+    argument.beginStructure();
+    argument >> at.col >> at.row >> candidate.digit;
+    argument.endStructure();
+    candidate.cell = at.IsOnBoard() ? ColumnMajorIndex(at) : -1;
+    return argument;
+}
+
+}  // namespace quillet

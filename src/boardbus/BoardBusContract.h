@@ -4,6 +4,8 @@
 #include <QMetaType>
 #include <QString>
 
+#include "board/Candidate.h"
+
 class QDBusConnectionInterface;
 
 // What the main window's board on the session bus and its clients agree on,
@@ -25,19 +27,20 @@ QString BusyErrorName();
 // any that runs while that name is between owners; empty when none runs.
 QString FindWindow(QDBusConnectionInterface& names);
 
-// A candidate to strike as the bus carries it, (iii): column, row, digit.
-struct Strike {
-    int column = 0;
-    int row = 0;
-    int digit = 0;
-};
-QDBusArgument& operator<<(QDBusArgument& argument, const Strike& strike);
-const QDBusArgument& operator>>(const QDBusArgument& argument, Strike& strike);
-
-// Makes the strikes and the cells' byte arrays known to the bus; before
+// Makes the candidates and the cells' byte arrays known to the bus; before
 // the first call or answer that carries them.
 void RegisterTypes();
 
 }  // namespace quillet::boardbus
 
-Q_DECLARE_METATYPE(quillet::boardbus::Strike)
+namespace quillet {
+
+// A candidate as the bus carries it, (iii): column, row, digit. A column or
+// row off the board arrives as cell -1, which the board's strike rule
+// refuses.
+QDBusArgument& operator<<(QDBusArgument& argument, const Candidate& candidate);
+const QDBusArgument& operator>>(const QDBusArgument& argument, Candidate& candidate);
+
+}  // namespace quillet
+
+Q_DECLARE_METATYPE(quillet::Candidate)

@@ -81,7 +81,7 @@ CommandAnswer BoardClient::Place(int column, int row, int digit) {
     return Call(QStringLiteral("Place"), {column, row, digit});
 }
 
-CommandAnswer BoardClient::Strike(const QList<boardbus::Strike>& strikes) {
+CommandAnswer BoardClient::Strike(const QList<Candidate>& strikes) {
     return Call(QStringLiteral("Strike"), {QVariant::fromValue(strikes)});
 }
 
@@ -162,7 +162,7 @@ void BoardClient::PlaceLater(int column, int row, int digit) {
     SendLater(QStringLiteral("Place"), {column, row, digit});
 }
 
-void BoardClient::StrikeLater(const QList<boardbus::Strike>& strikes) {
+void BoardClient::StrikeLater(const QList<Candidate>& strikes) {
     SendLater(QStringLiteral("Strike"), {QVariant::fromValue(strikes)});
 }
 

@@ -60,7 +60,7 @@ public:
     // Selects (column, row) and runs the window's pop-up digit `digit`.
     CommandAnswer Place(int column, int row, int digit);
     // Strikes the candidates as one step that "戻る" takes back.
-    CommandAnswer Strike(const QList<boardbus::Strike>& strikes);
+    CommandAnswer Strike(const QList<Candidate>& strikes);
 
     // Follows the window to follow (FindWindow) from now on: WindowChanged
     // whenever it changes, then BoardChanged with its board, and BoardChanged
@@ -69,7 +69,7 @@ public:
     void Follow();
     bool HasWindow() const { return !owner_.isEmpty(); }
     void PlaceLater(int column, int row, int digit);
-    void StrikeLater(const QList<boardbus::Strike>& strikes);
+    void StrikeLater(const QList<Candidate>& strikes);
 
 signals:
     void WindowChanged(bool found);

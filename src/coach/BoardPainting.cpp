@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <iterator>
 
 #include "board/BoardGeometry.h"
 #include "drawing/Fonts.h"
@@ -12,6 +13,7 @@ namespace quillet::coach {
 namespace {
 
 using coaching::Advice;
+using coaching::StepDrawing;
 
 // The digits of a text of candidates, or 0 when it is not one (the coach
 // then shows the text as it is).
@@ -24,40 +26,69 @@ unsigned DigitsOf(const std::string& text) {
     return digits;
 }
 
-QString DigitText(int digit) { return QString(QChar(u'0' + digit)); }
-
-void ShadeAdvice(QPainter& painter, const BoardLayout& layout, const Advice& advice) {
-    const bool fault = advice.kind != Advice::Kind::kStep;
-    for (const int unit : advice.drawing.units)
-        for (const int cell : UnitCells(unit))
-            painter.fillRect(layout.CellRect(cell), fault ? kFaultShade.lighter(112) : kUnitShade);
-    for (const int cell : advice.drawing.cells)
-        painter.fillRect(layout.CellRect(cell), fault ? kFaultShade : kPatternShade);
-    for (const coaching::Candidate& mark : advice.drawing.marks)
-        painter.fillRect(layout.CandidateRect(mark.cell, mark.digit), kMarkShade);
-    for (const solving::Strike& strike : advice.drawing.strikes)
-        painter.fillRect(layout.CandidateRect(strike.cell, strike.digit), kStruckColour);
-    if (advice.drawing.placeCell >= 0)
-        painter.fillRect(layout.CandidateRect(advice.drawing.placeCell, advice.drawing.placeDigit),
-                         kPlacedColour);
+bool IsSolved(const BoardPicture& picture, int cell) {
+    const unsigned digits = DigitsOf(picture.cells[cell]);
+    return digits != 0 && (digits & (digits - 1)) == 0;
 }
 
-bool IsStruckOrPlaced(const Advice* advice, int cell, int digit) {
-    if (!advice) return false;
-    const coaching::StepDrawing& d = advice->drawing;
-    return (d.placeCell == cell && d.placeDigit == digit) ||
-           std::find(d.strikes.begin(), d.strikes.end(), solving::Strike{cell, digit}) !=
-               d.strikes.end();
+QString DigitText(int digit) { return QString(QChar(u'0' + digit)); }
+
+// The drawing of the advice's part shown, if there is one.
+const StepDrawing* DrawingShown(const BoardPicture& picture) {
+    if (!picture.advice || picture.part >= picture.advice->parts.size()) return nullptr;
+    return &picture.advice->parts[picture.part].drawing;
+}
+
+void ShadeAdvice(QPainter& painter, const BoardLayout& layout, const BoardPicture& picture,
+                 const StepDrawing& d) {
+    const bool fault = picture.advice->kind != Advice::Kind::kStep;
+    for (const int unit : d.units)
+        for (const int cell : UnitCells(unit))
+            painter.fillRect(layout.CellRect(cell), fault ? kFaultShade.lighter(112) : kUnitShade);
+    for (const int cell : d.cells)
+        painter.fillRect(layout.CellRect(cell), fault ? kFaultShade : kPatternShade);
+    for (std::size_t g = 0; g < d.groups.size(); ++g)
+        for (const int cell : d.groups[g].cells)
+            painter.fillRect(layout.CellRect(cell), kGroupShades[g % std::size(kGroupShades)]);
+    // Candidates are marked only where they stand: never over a solved
+    // cell's large digit.
+    auto fill = [&](const std::vector<Candidate>& candidates, const QColor& colour) {
+        for (const Candidate& c : candidates)
+            if (!IsSolved(picture, c.cell))
+                painter.fillRect(layout.CandidateRect(c.cell, c.digit), colour);
+    };
+    fill(d.marks, kMarkShade);
+    fill(d.madeTrue, kMarkShade);
+    fill(d.madeFalse, kMadeFalseShade);
+    fill(d.byInnerNet, kMadeFalseShade);
+    fill(d.strikes, kStruckColour);
+    if (d.placeCell < 0) return;
+    if (IsSolved(picture, d.placeCell)) {
+        // A given placed again: its cell framed, its digit left as it is.
+        painter.setPen(QPen(kPlacedColour, std::max(2.0, layout.CellRect(0).width() / 14)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(layout.CellRect(d.placeCell).adjusted(3, 3, -3, -3));
+    } else {
+        painter.fillRect(layout.CandidateRect(d.placeCell, d.placeDigit), kPlacedColour);
+    }
+}
+
+bool IsStruckOrPlaced(const StepDrawing* d, int cell, int digit) {
+    if (!d) return false;
+    return (d->placeCell == cell && d->placeDigit == digit) ||
+           std::find(d->strikes.begin(), d->strikes.end(), Candidate{cell, digit}) !=
+               d->strikes.end();
 }
 
 void PaintCells(QPainter& painter, const BoardLayout& layout, const BoardPicture& picture) {
     const double cellSize = layout.CellRect(0).width();
     const QFont big = GothicFont(static_cast<int>(cellSize * 0.7));
     const QFont small = GothicFont(static_cast<int>(cellSize * 0.3));
+    const StepDrawing* drawing = DrawingShown(picture);
     for (int cell = 0; cell < kCellCount; ++cell) {
         const std::string& text = picture.cells[cell];
         const unsigned digits = DigitsOf(text);
-        if (digits != 0 && (digits & (digits - 1)) == 0) {
+        if (IsSolved(picture, cell)) {
             painter.setFont(big);
             painter.setPen(Qt::black);
             painter.drawText(layout.CellRect(cell), Qt::AlignCenter,
@@ -74,8 +105,8 @@ void PaintCells(QPainter& painter, const BoardLayout& layout, const BoardPicture
         }
         for (int d = 1; d <= 9; ++d) {
             if (!(digits & (1u << (d - 1)))) continue;
-            painter.setPen(IsStruckOrPlaced(picture.advice, cell, d) ? Qt::white
-                                                                     : QColor(0x40, 0x40, 0x40));
+            painter.setPen(IsStruckOrPlaced(drawing, cell, d) ? Qt::white
+                                                              : QColor(0x40, 0x40, 0x40));
             painter.drawText(layout.CandidateRect(cell, d), Qt::AlignCenter, DigitText(d));
         }
     }
@@ -100,15 +131,54 @@ void PaintLines(QPainter& painter, const BoardLayout& layout) {
     }
 }
 
-void PaintLinks(QPainter& painter, const BoardLayout& layout, const Advice& advice) {
+void PaintLinks(QPainter& painter, const BoardLayout& layout, const BoardPicture& picture,
+                const StepDrawing& d) {
+    std::vector<QRectF> solved;
+    for (int cell = 0; cell < kCellCount; ++cell)
+        if (IsSolved(picture, cell)) solved.push_back(layout.DigitRect(cell));
     const double width = std::max(2.0, layout.CellRect(0).width() / 18);
-    for (const coaching::Link& link : advice.drawing.links) {
+    painter.setBrush(Qt::NoBrush);
+    for (const coaching::Link& link : d.links) {
         QPen pen(kLinkColour, width);
         if (!link.strong) pen.setDashPattern({3.0, 2.0});
         painter.setPen(pen);
+        const QPainterPath path = layout.LinkPath(link, solved);
+        painter.drawPath(path);
+        if (!d.implications) continue;
+        // An arrowhead at the end, along the way the arc arrives.
+        const QPointF tip = path.pointAtPercent(1.0);
+        const QPointF back = path.pointAtPercent(0.9);
+        const QPointF along = tip - back;
+        const double length = std::hypot(along.x(), along.y());
+        if (length <= 0) continue;
+        const QPointF unit = along / length, side(-unit.y(), unit.x());
+        const double size = width * 2.5;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kLinkColour);
+        painter.drawPolygon(QPolygonF(
+            {tip, tip - unit * size + side * size / 2, tip - unit * size - side * size / 2}));
         painter.setBrush(Qt::NoBrush);
-        painter.drawPath(layout.LinkPath(link));
     }
+    // The candidates an inner net struck, ringed.
+    painter.setPen(QPen(kInnerNetRing, std::max(1.5, width * 0.75)));
+    for (const Candidate& c : d.byInnerNet)
+        painter.drawEllipse(layout.CandidateRect(c.cell, c.digit).adjusted(1, 1, -1, -1));
+}
+
+// Whether the curve's points between its ends stay out of every rectangle.
+bool Clear(const QPainterPath& path, const std::vector<QRectF>& around) {
+    for (double t = 0.04; t < 0.97; t += 0.04) {
+        const QPointF p = path.pointAtPercent(t);
+        for (const QRectF& r : around)
+            if (r.contains(p)) return false;
+    }
+    return true;
+}
+
+QPointF Towards(QPointF from, QPointF to, double distance) {
+    const QPointF along = to - from;
+    const double length = std::hypot(along.x(), along.y());
+    return length > 0 ? from + along * (distance / length) : from;
 }
 
 }  // namespace
@@ -133,6 +203,11 @@ QRectF BoardLayout::CandidateRect(int cell, int digit) const {
                   third, third);
 }
 
+QRectF BoardLayout::DigitRect(int cell) const {
+    const QRectF rect = CellRect(cell);
+    return rect.adjusted(cell_ * 0.2, cell_ * 0.12, -cell_ * 0.2, -cell_ * 0.12);
+}
+
 QRectF BoardLayout::ColumnNumberRect(int column) const {
     return QRectF(board_.left() + (column - 1) * cell_, board_.top() - header_, cell_, header_);
 }
@@ -141,23 +216,34 @@ QRectF BoardLayout::RowNumberRect(int row) const {
     return QRectF(board_.left() - header_, board_.top() + (row - 1) * cell_, header_, cell_);
 }
 
-QPainterPath BoardLayout::LinkPath(const coaching::Link& link) const {
+QPainterPath BoardLayout::LinkPath(const coaching::Link& link,
+                                   const std::vector<QRectF>& around) const {
     const QPointF from = CandidateRect(link.from.cell, link.from.digit).center();
     const QPointF to = CandidateRect(link.to.cell, link.to.digit).center();
     const QPointF middle = (from + to) / 2;
     const QPointF along = to - from;
-    // Bent to the left of the way it runs by a sixth of its length.
-    const QPointF bend = QPointF(along.y(), -along.x()) / 6;
-    QPainterPath path(from);
-    path.quadTo(middle + bend, to);
-    return path;
+    const QPointF left = QPointF(along.y(), -along.x());
+    // Each end on the rim of its candidate, towards the bend.
+    const double rim = cell_ / 6;
+    QPainterPath first;
+    // Bent to the left of the way it runs by a sixth of its length, or
+    // further or to the right where that would cross a solved digit.
+    for (const double bend : {1.0 / 6, -1.0 / 6, 1.0 / 3, -1.0 / 3, 0.5, -0.5, 0.75, -0.75}) {
+        const QPointF control = middle + left * bend;
+        QPainterPath path(Towards(from, control, rim));
+        path.quadTo(control, Towards(to, control, rim));
+        if (Clear(path, around)) return path;
+        if (first.isEmpty()) first = path;
+    }
+    return first;
 }
 
 void PaintBoard(QPainter& painter, const BoardLayout& layout, const BoardPicture& picture) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(layout.Board(), Qt::white);
-    if (picture.advice) ShadeAdvice(painter, layout, *picture.advice);
+    const StepDrawing* drawing = DrawingShown(picture);
+    if (drawing) ShadeAdvice(painter, layout, picture, *drawing);
     PaintCells(painter, layout, picture);
     PaintLines(painter, layout);
     if (picture.selectedCell >= 0) {
@@ -165,7 +251,7 @@ void PaintBoard(QPainter& painter, const BoardLayout& layout, const BoardPicture
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(layout.CellRect(picture.selectedCell).adjusted(2, 2, -2, -2));
     }
-    if (picture.advice) PaintLinks(painter, layout, *picture.advice);
+    if (drawing) PaintLinks(painter, layout, picture, *drawing);
     painter.restore();
 }
 

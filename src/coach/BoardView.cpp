@@ -18,8 +18,15 @@ void BoardView::Show(const coaching::CellTexts& cells, int selectedCell) {
 
 void BoardView::ShowAdvice(std::shared_ptr<const coaching::Advice> advice) {
     advice_ = std::move(advice);
+    ShowPart(0);
+}
+
+void BoardView::ShowPart(std::size_t part) {
+    part_ = part;
     // A screen reader hears the step with the board.
-    setAccessibleDescription(advice_ ? QString::fromStdString(advice_->explanation) : QString());
+    const bool shown = advice_ && part_ < advice_->parts.size();
+    setAccessibleDescription(shown ? QString::fromStdString(advice_->parts[part_].explanation)
+                                   : QString());
     update();
 }
 
@@ -27,7 +34,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     PaintBoard(painter, BoardLayout(QRectF(rect()).adjusted(2, 2, -2, -2)),
-               {cells_, selectedCell_, advice_.get()});
+               {cells_, selectedCell_, advice_.get(), part_});
 }
 
 }  // namespace quillet::coach

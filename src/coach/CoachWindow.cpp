@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTimer>
@@ -61,16 +62,6 @@ QString AnswerText(const boardbus::CommandAnswer& answer) {
     return QStringLiteral("メインウィンドウが応答しません。");
 }
 
-// The step's strikes as the window's bus carries them.
-QList<boardbus::Strike> BusStrikes(const std::vector<solving::Strike>& strikes) {
-    QList<boardbus::Strike> list;
-    for (const solving::Strike& strike : strikes) {
-        const CellPos at = CellOfColumnMajor(strike.cell);
-        list.append({at.col, at.row, strike.digit});
-    }
-    return list;
-}
-
 }  // namespace
 
 CoachWindow::CoachWindow(QDBusConnection bus, QWidget* parent)
@@ -109,22 +100,35 @@ void CoachWindow::CreateControls() {
     explanation_->setAccessibleName(QStringLiteral("説明"));
     // Reachable with Tab, so that a screen reader reads it.
     explanation_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    explanation_->setMinimumHeight(explanation_->fontMetrics().lineSpacing() * 4);
     explanation_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    // A place of fixed height: the board keeps its size whatever is said,
+    // and a text too long for it scrolls rather than run over the board.
+    explanationArea_ = new QScrollArea(coaching);
+    explanationArea_->setObjectName(QStringLiteral("explanationArea"));
+    explanationArea_->setWidget(explanation_);
+    explanationArea_->setWidgetResizable(true);
+    explanationArea_->setFrameShape(QFrame::NoFrame);
+    explanationArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    explanationArea_->setFixedHeight(explanation_->fontMetrics().lineSpacing() * kExplanationLines +
+                                     explanation_->margin() * 2 + 4);
     apply_ =
         MakeButton(coaching, QStringLiteral("適用"),
                    QStringLiteral("この手をメインウィンドウで行う（A）"), QStringLiteral("apply"));
     next_ = MakeButton(coaching, QStringLiteral("次"),
                        QStringLiteral("同じ技法の次の手を示す（N）"), QStringLiteral("next"));
+    nextCase_ = MakeButton(coaching, QStringLiteral("次の場合"),
+                           QStringLiteral("証明の次の場合、最後に結論を示す（C）"),
+                           QStringLiteral("nextCase"));
     status_ = MakeLabel(coaching, QStringLiteral("status"));
     status_->setAccessibleName(QStringLiteral("状態"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(apply_);
     buttons->addWidget(next_);
+    buttons->addWidget(nextCase_);
     buttons->addStretch();
     column->addWidget(title_);
     column->addWidget(board_, 1);
-    column->addWidget(explanation_);
+    column->addWidget(explanationArea_);
     column->addLayout(buttons);
     column->addWidget(status_);
     pages_->addWidget(coaching);
@@ -146,13 +150,17 @@ void CoachWindow::CreateControls() {
 
     setTabOrder(explanation_, apply_);
     setTabOrder(apply_, next_);
+    setTabOrder(next_, nextCase_);
     connect(apply_, &QPushButton::clicked, this, &CoachWindow::ApplyShown);
     connect(next_, &QPushButton::clicked, this, &CoachWindow::NextStep);
+    connect(nextCase_, &QPushButton::clicked, this, &CoachWindow::NextCase);
     connect(open_, &QPushButton::clicked, this, &CoachWindow::OpenBoardFile);
     connect(new QShortcut(QKeySequence(Qt::Key_A), this), &QShortcut::activated, this,
             &CoachWindow::ApplyShown);
     connect(new QShortcut(QKeySequence(Qt::Key_N), this), &QShortcut::activated, this,
             &CoachWindow::NextStep);
+    connect(new QShortcut(QKeySequence(Qt::Key_C), this), &QShortcut::activated, this,
+            &CoachWindow::NextCase);
     resize(520, 700);
     UpdateButtons();
 }
@@ -224,9 +232,9 @@ void CoachWindow::ShowAdvice(std::shared_ptr<const Advice> advice, quint64 thoug
     if (shown_->count > 1)
         title += QStringLiteral("（%1 / %2）").arg(shown_->index + 1).arg(shown_->count);
     title_->setText(title);
-    explanation_->setText(QString::fromStdString(shown_->explanation));
     board_->ShowAdvice(shown_);
-    UpdateButtons();
+    part_ = 0;
+    ShowPart();
     emit AdviceShown();
     ThinkAhead();
 }
@@ -238,10 +246,27 @@ void CoachWindow::ThinkAhead() {
     haveAhead_ = true;
 }
 
+void CoachWindow::ShowPart() {
+    const bool shown = shown_ && part_ < shown_->parts.size();
+    explanation_->setText(shown ? QString::fromStdString(shown_->parts[part_].explanation)
+                                : QString());
+    explanationArea_->ensureVisible(0, 0);
+    board_->ShowPart(part_);
+    UpdateButtons();
+}
+
 void CoachWindow::UpdateButtons() {
     const bool step = shown_ && shown_->step;
     apply_->setEnabled(step && !applying_);
     next_->setEnabled(step);
+    nextCase_->setVisible(step && shown_->parts.size() > 1);
+    nextCase_->setEnabled(step && part_ + 1 < shown_->parts.size());
+}
+
+void CoachWindow::NextCase() {
+    if (!shown_ || part_ + 1 >= shown_->parts.size() || pages_->currentIndex() != 0) return;
+    ++part_;
+    ShowPart();
 }
 
 void CoachWindow::ApplyShown() {
@@ -257,7 +282,7 @@ void CoachWindow::Apply(const solving::Step& step) {
         const CellPos at = CellOfColumnMajor(step.placeCell);
         bus_.PlaceLater(at.col, at.row, step.placeDigit);
     } else {
-        bus_.StrikeLater(BusStrikes(step.strikes));
+        bus_.StrikeLater(QList<Candidate>(step.strikes.begin(), step.strikes.end()));
     }
 }
 

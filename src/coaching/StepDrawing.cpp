@@ -1,18 +1,15 @@
 #include "coaching/StepDrawing.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "board/BoardGeometry.h"
-#include "coaching/ReasonScan.h"
 
 namespace quillet::coaching {
 namespace {
 
-using solving::Grid;
 using solving::Mask;
+using solving::Proof;
 using solving::Step;
-using solving::Technique;
 
 template <typename T>
 void AddOnce(std::vector<T>& list, const T& item) {
@@ -20,175 +17,71 @@ void AddOnce(std::vector<T>& list, const T& item) {
 }
 
 bool IsStruck(const Step& step, Candidate candidate) {
-    return std::find(step.strikes.begin(), step.strikes.end(),
-                     solving::Strike{candidate.cell, candidate.digit}) != step.strikes.end();
-}
-
-// The techniques about one digit: their pattern is that digit in its cells.
-bool IsAboutOneDigit(Technique t) {
-    switch (t) {
-        case Technique::kHiddenSingleBox:
-        case Technique::kHiddenSingleRow:
-        case Technique::kHiddenSingleColumn:
-        case Technique::kPointing:
-        case Technique::kClaiming:
-        case Technique::kXWing:
-        case Technique::kSwordfish:
-        case Technique::kJellyfish:
-        case Technique::kSimpleColouring:
-        case Technique::kXChain: return true;
-        default: return false;
-    }
-}
-
-int TheDigit(const Step& step) {
-    return step.placeCell >= 0 ? step.placeDigit
-                               : (step.strikes.empty() ? 0 : step.strikes.front().digit);
-}
-
-// The lines of a fish, which its reason names as "rows 1, 5" and
-// "columns 2, 7": the numbers up to the digit's ", D fits only".
-void AddFishLines(const Step& step, StepDrawing& drawing) {
-    const std::string& text = step.reason;
-    const std::string fits = ", " + std::to_string(TheDigit(step)) + " fits only ";
-    const std::size_t in = text.find(": in ");
-    const std::size_t middle = text.find(fits);
-    if (in == std::string::npos || middle == std::string::npos) return;
-    auto lines = [&](std::size_t from, std::size_t to) {
-        const bool rows = text.compare(from, 4, "rows") == 0;
-        for (std::size_t i = from; i < to && i < text.size(); ++i)
-            if (text[i] >= '1' && text[i] <= '9')
-                AddOnce(drawing.units, rows ? text[i] - '1' : 8 + (text[i] - '0'));
-    };
-    lines(in + 5, middle);
-    const std::size_t cover = middle + fits.size();
-    lines(cover, text.find(", so", cover));
-}
-
-// The digits two cells hold in common, the one given left out.
-Mask Common(const Grid& grid, int a, int b, int without) {
-    return static_cast<Mask>(grid.cells[a] & grid.cells[b] & ~solving::Bit(without));
-}
-
-// Pivot to each wing: the link on the digit they share besides the one
-// struck; for the W-wing, the wings to the two places of the joining digit.
-void AddWingLinks(const Step& step, const Grid& grid, StepDrawing& drawing) {
-    const int z = TheDigit(step);
-    const std::vector<int>& cells = drawing.cells;
-    if (cells.size() < 3) return;
-    if (step.technique == Technique::kWWing && cells.size() >= 4) {
-        const int a = cells[0], b = cells[1], p = cells[2], q = cells[3];
-        const Mask joining = Common(grid, a, b, z);
-        if (joining == 0) return;
-        const int x = solving::LowestDigit(joining);
-        const int nearA = Sees(a, p) ? p : q;
-        const int nearB = nearA == p ? q : p;
-        drawing.links.push_back({{a, x}, {nearA, x}, false});
-        drawing.links.push_back({{nearA, x}, {nearB, x}, true});
-        drawing.links.push_back({{nearB, x}, {b, x}, false});
-        return;
-    }
-    const int pivot = cells[0];
-    for (std::size_t i = 1; i < 3; ++i) {
-        const Mask shared = Common(grid, pivot, cells[i], z);
-        if (solving::CountOf(shared) == 1) {
-            const int d = solving::LowestDigit(shared);
-            drawing.links.push_back({{pivot, d}, {cells[i], d}, false});
-        }
-    }
-}
-
-// An XY-chain's cells in order: in each cell a strong link between its two
-// digits, and a weak one to the next cell on the digit they pass on.
-void AddXYChainLinks(const Step& step, const Grid& grid, const std::vector<int>& chain,
-                     StepDrawing& drawing) {
-    int incoming = TheDigit(step);
-    for (std::size_t i = 0; i < chain.size(); ++i) {
-        const Mask rest = static_cast<Mask>(grid.cells[chain[i]] & ~solving::Bit(incoming));
-        if (solving::CountOf(rest) != 1) return;
-        const int out = solving::LowestDigit(rest);
-        drawing.links.push_back({{chain[i], incoming}, {chain[i], out}, true});
-        if (i + 1 < chain.size())
-            drawing.links.push_back({{chain[i], out}, {chain[i + 1], out}, false});
-        incoming = out;
-    }
-}
-
-// The links of a chain as its reason spells them: nodes (cells of one digit,
-// or candidates) joined by " = " (strong) and " - " (weak).
-void AddSpelledLinks(const std::vector<ReasonToken>& tokens, int digit, StepDrawing& drawing) {
-    std::optional<Candidate> last;
-    int joint = -1;  // 1 strong, 0 weak, -1 none since the last node
-    for (const ReasonToken& token : tokens) {
-        if (token.kind == ReasonToken::Kind::kStrongJoint ||
-            token.kind == ReasonToken::Kind::kWeakJoint) {
-            joint = token.kind == ReasonToken::Kind::kStrongJoint ? 1 : 0;
-            continue;
-        }
-        if (token.kind == ReasonToken::Kind::kUnit) continue;
-        const Candidate node{token.cell,
-                             token.kind == ReasonToken::Kind::kCandidate ? token.digit : digit};
-        if (last && joint >= 0 && node.digit > 0)
-            drawing.links.push_back({*last, node, joint == 1});
-        last = node;
-        joint = -1;
-    }
+    return std::find(step.strikes.begin(), step.strikes.end(), candidate) != step.strikes.end();
 }
 
 }  // namespace
 
-StepDrawing DrawingOf(const Step& step, const Grid& grid) {
+StepDrawing DrawingOf(const Step& step) {
     StepDrawing drawing;
     drawing.strikes = step.strikes;
     drawing.placeCell = step.placeCell;
     drawing.placeDigit = step.placeDigit;
-    const std::vector<ReasonToken> tokens = ScanReason(step.reason);
-    for (const ReasonToken& token : tokens) {
-        if (token.kind == ReasonToken::Kind::kCell) AddOnce(drawing.cells, token.cell);
-        if (token.kind == ReasonToken::Kind::kCandidate) {
-            AddOnce(drawing.cells, token.cell);
-            AddOnce(drawing.marks, Candidate{token.cell, token.digit});
-        }
-        if (token.kind == ReasonToken::Kind::kUnit) AddOnce(drawing.units, token.unit);
-    }
+    drawing.cells = step.cells;
     if (step.placeCell >= 0) AddOnce(drawing.cells, step.placeCell);
-
-    const Technique t = step.technique;
-    if (t == Technique::kXWing || t == Technique::kSwordfish || t == Technique::kJellyfish) {
-        // The cells of the digit where base and cover lines cross.
-        AddFishLines(step, drawing);
-        const int digit = TheDigit(step);
-        const std::size_t lines = drawing.units.size() / 2;
-        for (std::size_t b = 0; b < lines; ++b)
-            for (std::size_t c = lines; c < drawing.units.size(); ++c)
-                for (const int cell : UnitCells(drawing.units[b]))
-                    if (solving::Holds(grid.cells[cell], digit) &&
-                        std::ranges::find(UnitCells(drawing.units[c]), cell) !=
-                            UnitCells(drawing.units[c]).end())
-                        AddOnce(drawing.cells, cell);
-    }
-    if (t == Technique::kXYWing || t == Technique::kXYZWing || t == Technique::kWWing)
-        AddWingLinks(step, grid, drawing);
-    if (t == Technique::kXChain || t == Technique::kAlternatingChain)
-        AddSpelledLinks(tokens, TheDigit(step), drawing);
-    if (t == Technique::kXYChain) AddXYChainLinks(step, grid, drawing.cells, drawing);
-
-    // The pattern's candidates: the one digit, the ends of the links, or
-    // else whatever its cells hold that stays.
+    for (const int unit : step.units) AddOnce(drawing.units, unit);
+    for (const int unit : step.covers) AddOnce(drawing.units, unit);
+    drawing.groups = step.groups;
+    drawing.links = step.links;
+    // The pattern's candidates: the ends of its links, its digits in its
+    // cells and its groups' cells, but what the step strikes or places.
     for (const Link& link : drawing.links) {
         AddOnce(drawing.marks, link.from);
         AddOnce(drawing.marks, link.to);
     }
-    if (drawing.marks.empty()) {
-        const int digit = TheDigit(step);
-        for (const int cell : drawing.cells) {
-            if (cell == step.placeCell) continue;
-            for (int d = 1; d <= 9; ++d) {
-                const Candidate candidate{cell, d};
-                if (!solving::Holds(grid.cells[cell], d) || IsStruck(step, candidate)) continue;
-                if (!IsAboutOneDigit(t) || d == digit) drawing.marks.push_back(candidate);
-            }
-        }
+    auto mark = [&](int cell, Mask held, Mask digits) {
+        if (cell == step.placeCell || solving::CountOf(held) < 2) return;
+        for (int d = 1; d <= 9; ++d)
+            if (solving::Holds(held & digits, d) && !IsStruck(step, {cell, d}))
+                AddOnce(drawing.marks, Candidate{cell, d});
+    };
+    for (std::size_t i = 0; i < step.cells.size() && i < step.held.size(); ++i)
+        mark(step.cells[i], step.held[i], step.digits);
+    // A set's digits that the step is about, where the set holds them: an
+    // almost locked set's restricted common and struck digits.
+    for (const Group& group : step.groups)
+        for (const int cell : group.cells)
+            for (int d = 1; d <= 9; ++d)
+                if (solving::Holds(group.digits & step.digits, d) && !IsStruck(step, {cell, d}))
+                    AddOnce(drawing.marks, Candidate{cell, d});
+    return drawing;
+}
+
+StepDrawing CaseDrawing(const Step& step, int index) {
+    StepDrawing drawing;
+    drawing.implications = true;
+    const Proof& proof = *step.proof;
+    const solving::Derivation& net = proof.nets[static_cast<std::size_t>(index)];
+    std::vector<char> shown(proof.facts.size(), 0);
+    for (const int f : net.facts) shown[f] = 1;
+    for (const int f : net.facts) {
+        const solving::Fact& fact = proof.facts[f];
+        if (f == net.supposition) AddOnce(drawing.cells, fact.candidate.cell);
+        if (fact.rule == solving::Rule::kNested)
+            drawing.byInnerNet.push_back(fact.candidate);
+        else
+            (fact.placed ? drawing.madeTrue : drawing.madeFalse).push_back(fact.candidate);
+        // An inner net's strike rests on its own net: no line to it.
+        if (fact.rule == solving::Rule::kNested) continue;
+        for (const int p : fact.parents)
+            if (shown[p])
+                drawing.links.push_back({proof.facts[p].candidate, fact.candidate, fact.placed});
+    }
+    if (net.fault) {
+        if (net.fault->unit >= 0) drawing.units.push_back(net.fault->unit);
+        if (net.fault->cell >= 0) AddOnce(drawing.cells, net.fault->cell);
+    } else if (net.reached >= 0) {
+        AddOnce(drawing.cells, proof.facts[net.reached].candidate.cell);
     }
     return drawing;
 }

@@ -2,41 +2,41 @@
 
 #include <vector>
 
+#include "board/Candidate.h"
 #include "solving/Grid.h"
 #include "solving/Step.h"
 
 namespace quillet::coaching {
 
-// One candidate: a digit of a cell (the solver's column-major cell number).
-struct Candidate {
-    int cell = 0;
-    int digit = 0;
-    friend bool operator==(const Candidate&, const Candidate&) = default;
-};
+using solving::Group;
+using solving::Link;
 
-// A link of a wing or chain between two candidates: strong when one of the
-// two must be true, weak when not both can be.
-struct Link {
-    Candidate from;
-    Candidate to;
-    bool strong = false;
-    friend bool operator==(const Link&, const Link&) = default;
-};
-
-// What the coach draws of a step: the pattern's cells and units shaded, its
-// candidates marked, the links as lines, the struck candidates and the placed
-// digit each in a colour of its own.
+// What the coach draws of a step, or of one case of its proof: the pattern's
+// cells and units shaded, its groups each in a colour of their own, its
+// candidates marked, the links as lines, what the case makes true and false,
+// the struck candidates and the placed digit each in a colour of its own.
 struct StepDrawing {
     std::vector<int> cells;
     std::vector<int> units;
+    std::vector<Group> groups;
     std::vector<Candidate> marks;
+    std::vector<Candidate> madeTrue;    // placed by the case shown
+    std::vector<Candidate> madeFalse;   // struck by it
+    std::vector<Candidate> byInnerNet;  // struck by it as supposing them contradicts itself
     std::vector<Link> links;
-    std::vector<solving::Strike> strikes;
+    bool implications = false;  // each link leads from a fact to one it gives: an arrow
+    std::vector<Candidate> strikes;
     int placeCell = -1;
     int placeDigit = 0;
 };
 
-// The drawing of `step`, found on `grid`.
-StepDrawing DrawingOf(const solving::Step& step, const solving::Grid& grid);
+// The drawing of the step's pattern: the whole step, or for a forcing chain
+// or net its conclusion (the cells of its cases and what it does).
+StepDrawing DrawingOf(const solving::Step& step);
+
+// The drawing of one case of a forcing chain's or net's proof (or of its
+// supposition): its facts, each linked from those it rests on, and where it
+// ends, a contradiction or the fact every case reaches.
+StepDrawing CaseDrawing(const solving::Step& step, int index);
 
 }  // namespace quillet::coaching

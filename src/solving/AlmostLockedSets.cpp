@@ -2,7 +2,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <unordered_set>
 
 #include "solving/Techniques.h"
 
@@ -10,35 +9,86 @@ namespace quillet::solving {
 
 namespace {
 
+constexpr int kMaxCells = 5;
+
+// A few cells kept in place, as a grid has hundreds of sets.
+class FewCells {
+public:
+    void push_back(int cell) { at_[size_++] = cell; }
+    const int* begin() const { return at_.data(); }
+    const int* end() const { return at_.data() + size_; }
+
+private:
+    std::array<int, kMaxCells> at_{};
+    int size_ = 0;
+};
+
 // An almost locked set: open cells of one unit holding one digit more than
 // there are cells. Lose any one of its digits and the rest are locked there.
 struct AlmostLockedSet {
     CellSet cells;
-    std::vector<int> list;  // the same cells, in the board's order
+    FewCells list;  // the same cells, in the board's order
     int unit = 0;
     Mask digits = 0;
     std::array<CellSet, 10> holding{};    // its cells that hold each digit
     std::array<CellSet, 10> seenByAll{};  // the cells that see all of those
 
-    std::string Name() const {
-        return CellList(list) + " (" + DigitList(digits) + ", in " + UnitName(unit) + ")";
-    }
+    Group AsGroup() const { return {{list.begin(), list.end()}, digits, unit}; }
 };
 
-// Every almost locked set of up to `maxCells` cells, each set of cells once.
+// The restricted common digit x of two sets as one weak link between them:
+// from the x of `a` to the x of `b` nearest to it on the board.
+Link RestrictedLink(const AlmostLockedSet& a, const AlmostLockedSet& b, int x) {
+    Link link{{-1, x}, {-1, x}, false};
+    int nearest = 99;
+    for (const int p : a.list) {
+        if (!a.holding[x][p]) continue;
+        for (const int q : b.list) {
+            if (!b.holding[x][q]) continue;
+            const CellPos pp = CellOfColumnMajor(p), qq = CellOfColumnMajor(q);
+            const int distance = std::abs(pp.col - qq.col) + std::abs(pp.row - qq.row);
+            if (distance >= nearest) continue;
+            nearest = distance;
+            link.from.cell = p;
+            link.to.cell = q;
+        }
+    }
+    return link;
+}
+
+// Whether the cells, found as a set in `unit`, are one in an earlier unit:
+// a single cell in its row, a box's cells along a row or a column in that
+// line, where the line has more open cells than the set.
+bool FoundBefore(int unit, const std::vector<int>& cells, const std::array<int, kUnitCount>& open) {
+    const int size = static_cast<int>(cells.size());
+    auto along = [&](int (*lineOf)(int)) {
+        for (const int cell : cells)
+            if (lineOf(cell) != lineOf(cells.front())) return false;
+        return open[lineOf(cells.front())] > size;
+    };
+    if (unit < 9) return false;
+    if (unit < 18) return size == 1 && along(RowUnit);
+    return along(RowUnit) || along(ColumnUnit);
+}
+
+// Every almost locked set of up to `maxCells` cells, each set of cells once,
+// from the first unit (rows, columns, then boxes) it is one in.
 std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
     std::vector<AlmostLockedSet> sets;
-    // Hashed: a hard grid has thousands of sets, and a list searched for
-    // each costs the square of their number.
-    std::unordered_set<CellSet> seen;
+    sets.reserve(256);  // a hard grid's number, so that they are seldom moved
+    std::array<int, kUnitCount> openCount{};
+    for (int unit = 0; unit < kUnitCount; ++unit)
+        for (const int cell : UnitCells(unit)) openCount[unit] += CountOf(grid.cells[cell]) > 1;
+    std::vector<int> open, members;
     for (int unit = 0; unit < kUnitCount; ++unit) {
-        std::vector<int> open;
+        open.clear();
         for (const int cell : UnitCells(unit))
             if (CountOf(grid.cells[cell]) > 1) open.push_back(cell);
         const int n = static_cast<int>(open.size());
         // The digits of each subset from those of the subset less its
         // lowest cell, before the set is built: most subsets are not one.
-        std::array<Mask, 512> digitsOf{};
+        std::array<Mask, 512> digitsOf;  // each set before it is read
+        digitsOf[0] = 0;
         for (unsigned subset = 1; subset < (1u << n); ++subset) {
             digitsOf[subset] =
                 digitsOf[subset & (subset - 1)] | grid.cells[open[std::countr_zero(subset)]];
@@ -46,16 +96,18 @@ std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
             if (size > maxCells || size >= n) continue;
             const Mask digits = digitsOf[subset];
             if (CountOf(digits) != size + 1) continue;
-            AlmostLockedSet set;
+            members.clear();
+            for (int i = 0; i < n; ++i)
+                if (subset & (1u << i)) members.push_back(open[i]);
+            if (FoundBefore(unit, members, openCount)) continue;
+            AlmostLockedSet& set = sets.emplace_back();
             set.unit = unit;
             set.digits = digits;
-            for (int i = 0; i < n; ++i) {
-                if (!(subset & (1u << i))) continue;
-                set.cells.set(open[i]);
-                set.list.push_back(open[i]);
+            // A unit's cells are in the board's order.
+            for (const int cell : members) {
+                set.cells.set(cell);
+                set.list.push_back(cell);
             }
-            if (!seen.insert(set.cells).second) continue;
-            std::sort(set.list.begin(), set.list.end());
             for (int d = 1; d <= 9; ++d) {
                 if (!Holds(set.digits, d)) continue;
                 set.seenByAll[d].set();
@@ -65,7 +117,6 @@ std::vector<AlmostLockedSet> AlmostLockedSets(const Grid& grid, int maxCells) {
                     set.seenByAll[d] &= PeerSet(cell);
                 }
             }
-            sets.push_back(std::move(set));
         }
     }
     return sets;
@@ -85,8 +136,6 @@ CellSet Targets(const Holding& holding, const AlmostLockedSet& a, const AlmostLo
     return holding[z] & a.seenByAll[z] & b.seenByAll[z] & ~a.cells & ~b.cells;
 }
 
-constexpr int kMaxCells = 5;
-
 // Strikes each digit of `digits` from the cells outside a, b and `spared`
 // that see all its places in both; returns the digits that struck anything.
 Mask StrikeCommonDigits(const Holding& holding, const AlmostLockedSet& a, const AlmostLockedSet& b,
@@ -96,7 +145,7 @@ Mask StrikeCommonDigits(const Holding& holding, const AlmostLockedSet& a, const 
         const int z = LowestDigit(m);
         const CellSet targets = Targets(holding, a, b, z) & ~spared;
         if (targets.none()) continue;  // the common case, without a list made
-        const std::vector<Strike> strikes = StrikesOf(targets, z);
+        const std::vector<Candidate> strikes = StrikesOf(targets, z);
         struck |= Bit(z);
         step.strikes.insert(step.strikes.end(), strikes.begin(), strikes.end());
     }
@@ -119,22 +168,69 @@ void ForEachCellIn(const CellSet& cells, Visit visit) {
 // lie among the cells that see every place of it in the first, so only the
 // sets whose first place of the digit is one of those are compared, not
 // every pair: hard grids have thousands of sets.
-using Link = std::pair<int, Mask>;
-std::vector<std::vector<Link>> LinksOf(const std::vector<AlmostLockedSet>& sets,
-                                       const Holding& holding) {
-    const int count = static_cast<int>(sets.size());
-    std::vector<std::vector<int>> byFirstPlace(10 * kCellCount);
-    for (int j = 0; j < count; ++j) {
-        for (Mask m = sets[j].digits; m; m &= static_cast<Mask>(m - 1)) {
-            const int d = LowestDigit(m);
-            for (const int cell : sets[j].list) {
-                if (!sets[j].holding[d][cell]) continue;
-                byFirstPlace[d * kCellCount + cell].push_back(j);
-                break;
-            }
-        }
+using SetLink = std::pair<int, Mask>;
+
+// The links of every set, in one list: a grid has hundreds of sets.
+class SetLinks {
+public:
+    struct Range {
+        const SetLink* first;
+        const SetLink* last;
+        const SetLink* begin() const { return first; }
+        const SetLink* end() const { return last; }
+        std::size_t size() const { return static_cast<std::size_t>(last - first); }
+        const SetLink& operator[](std::size_t i) const { return first[i]; }
+    };
+    void Add(SetLink link) { all_.push_back(link); }
+    void EndSet() { ends_.push_back(all_.size()); }  // the set's links are added
+    Range operator[](std::size_t set) const {
+        const std::size_t from = set == 0 ? 0 : ends_[set - 1];
+        return {all_.data() + from, all_.data() + ends_[set]};
     }
-    std::vector<std::vector<Link>> linked(count);
+
+private:
+    std::vector<SetLink> all_;
+    std::vector<std::size_t> ends_;
+};
+
+// The numbers of the sets whose first place of a digit is a cell, by digit
+// and cell, in one list.
+class ByFirstPlace {
+public:
+    explicit ByFirstPlace(const std::vector<AlmostLockedSet>& sets) : starts_(10 * kCellCount + 1) {
+        auto each = [&](auto visit) {
+            for (int j = 0; j < static_cast<int>(sets.size()); ++j) {
+                for (Mask m = sets[j].digits; m; m &= static_cast<Mask>(m - 1)) {
+                    const int d = LowestDigit(m);
+                    for (const int cell : sets[j].list) {
+                        if (!sets[j].holding[d][cell]) continue;
+                        visit(d * kCellCount + cell, j);
+                        break;
+                    }
+                }
+            }
+        };
+        each([&](int key, int) { ++starts_[key + 1]; });
+        for (std::size_t k = 1; k < starts_.size(); ++k) starts_[k] += starts_[k - 1];
+        sets_.resize(starts_.back());
+        std::vector<int> next(starts_.begin(), starts_.end() - 1);
+        each([&](int key, int j) { sets_[next[key]++] = j; });
+    }
+    template <typename Visit>
+    void ForEach(int digit, int cell, Visit visit) const {
+        const int key = digit * kCellCount + cell;
+        for (int k = starts_[key]; k < starts_[key + 1]; ++k) visit(sets_[k]);
+    }
+
+private:
+    std::vector<int> starts_;
+    std::vector<int> sets_;
+};
+
+SetLinks LinksOf(const std::vector<AlmostLockedSet>& sets, const Holding& holding) {
+    const int count = static_cast<int>(sets.size());
+    const ByFirstPlace byFirstPlace(sets);
+    SetLinks linked;
     std::vector<Mask> restricted(count, 0);
     std::vector<int> partners;
     for (int i = 0; i < count; ++i) {
@@ -143,20 +239,20 @@ std::vector<std::vector<Link>> LinksOf(const std::vector<AlmostLockedSet>& sets,
         for (Mask m = a.digits; m; m &= static_cast<Mask>(m - 1)) {
             const int d = LowestDigit(m);
             ForEachCellIn(a.seenByAll[d] & holding[d], [&](int cell) {
-                for (const int j : byFirstPlace[d * kCellCount + cell]) {
+                byFirstPlace.ForEach(d, cell, [&](int j) {
                     const AlmostLockedSet& b = sets[j];
-                    if ((b.holding[d] & ~a.seenByAll[d]).any() || (a.cells & b.cells).any())
-                        continue;
+                    if ((b.holding[d] & ~a.seenByAll[d]).any() || (a.cells & b.cells).any()) return;
                     if (!restricted[j]) partners.push_back(j);
                     restricted[j] |= Bit(d);
-                }
+                });
             });
         }
         std::sort(partners.begin(), partners.end());
         for (const int j : partners) {
-            linked[i].push_back({j, restricted[j]});
+            linked.Add({j, restricted[j]});
             restricted[j] = 0;
         }
+        linked.EndSet();
     }
     return linked;
 }
@@ -167,7 +263,7 @@ std::vector<std::vector<Link>> LinksOf(const std::vector<AlmostLockedSet>& sets,
 struct AlsNetwork {
     std::vector<AlmostLockedSet> sets;
     Holding holding;
-    std::vector<std::vector<Link>> linked;
+    SetLinks linked;
 };
 
 namespace {
@@ -184,17 +280,6 @@ std::shared_ptr<const AlsNetwork> NetworkOf(const Grid& grid, StepFinder& finder
     return network;
 }
 
-// The smallest sets first, so that a hint shows the simplest.
-void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder) {
-    std::stable_sort(found.begin(), found.end(), [](const Step& p, const Step& q) {
-        return p.reason.size() < q.reason.size();
-    });
-    for (Step& step : found) {
-        if (finder.Done()) return;
-        finder.Add(std::move(step));
-    }
-}
-
 }  // namespace
 
 // Two almost locked sets with a restricted common digit x: one of them loses
@@ -209,15 +294,13 @@ void FindAlsXz(const Grid& grid, StepFinder& finder) {
             if (j < static_cast<int>(i)) continue;  // each pair once, as (i, j)
             const AlmostLockedSet &a = sets[i], &b = sets[j];
             const int x = LowestDigit(restricted);
-            Step step{Technique::kAlsXz, -1, 0, {}, {}, {}};
+            Step step{Technique::kAlsXz};
             const Mask zs = StrikeCommonDigits(
                 holding, a, b, a.digits & b.digits & static_cast<Mask>(~Bit(x)), CellSet{}, step);
             if (step.strikes.empty()) continue;
-            step.reason = "ALS-XZ: " + a.Name() + " and " + b.Name() +
-                          " each hold one digit more " + "than cells; " + std::to_string(x) +
-                          " cannot be in both, as its places in one all see those in the other, "
-                          "so one set loses it and is locked, and " +
-                          DigitList(zs) + " must be in one of them.";
+            step.groups = {a.AsGroup(), b.AsGroup()};
+            step.links = {RestrictedLink(a, b, x)};
+            step.digits = static_cast<Mask>(Bit(x) | zs);
             found.push_back(std::move(step));
         }
     }
@@ -241,21 +324,16 @@ void FindAlsXyWings(const Grid& grid, StepFinder& finder) {
                     for (Mask my = links[q].second; my; my &= static_cast<Mask>(my - 1)) {
                         const int x = LowestDigit(mx), y = LowestDigit(my);
                         if (x == y) continue;
-                        Step step{Technique::kAlsXyWing, -1, 0, {}, {}, {}};
+                        Step step{Technique::kAlsXyWing};
                         const Mask zs = StrikeCommonDigits(
                             holding, a, b,
                             a.digits & b.digits & static_cast<Mask>(~Bit(x) & ~Bit(y)),
                             sets[c].cells, step);
                         if (step.strikes.empty()) continue;
-                        step.reason = "ALS-XY-wing: " + sets[c].Name() + " shares " +
-                                      std::to_string(x) + " with " + a.Name() + " and " +
-                                      std::to_string(y) + " with " + b.Name() +
-                                      ", each digit's places in one set all seeing those in "
-                                      "the other; the middle set cannot lose both, so " +
-                                      "the first loses " + std::to_string(x) +
-                                      " or the last loses " + std::to_string(y) +
-                                      " and is locked, and " + DigitList(zs) +
-                                      " must be in one of those two.";
+                        // In the order of the chain: the first, the middle, the last.
+                        step.groups = {a.AsGroup(), sets[c].AsGroup(), b.AsGroup()};
+                        step.links = {RestrictedLink(a, sets[c], x), RestrictedLink(sets[c], b, y)};
+                        step.digits = static_cast<Mask>(Bit(x) | Bit(y) | zs);
                         found.push_back(std::move(step));
                     }
                 }
@@ -272,25 +350,6 @@ constexpr int kMaxChainSets = 6;
 
 // A chain's set and the digit it loses to the set before it, as one number.
 int ChainState(int set, int digit) { return 10 * set + digit; }
-
-std::string AlsChainReason(const std::vector<AlmostLockedSet>& sets, const std::vector<int>& path,
-                           const std::vector<int>& lost, int z) {
-    std::string text = "ALS chain of sets that each hold one digit more than cells";
-    for (std::size_t i = 0; i < path.size(); ++i)
-        text +=
-            (i == 0 ? ": set " : "; set ") + std::to_string(i + 1) + ", " + sets[path[i]].Name();
-    const std::string digit = std::to_string(z);
-    text += ". If " + digit + " were in a cell that sees every " + digit +
-            " of the first and the last set: set 1 would lose " + digit + " and be locked";
-    for (std::size_t i = 1; i < path.size(); ++i) {
-        const std::string x = std::to_string(lost[i]), set = std::to_string(i + 1);
-        text += " ⇒ " + x + " in set " + std::to_string(i) + " ⇒ " + x + " leaves set " + set +
-                " (its places there all see those in set " + std::to_string(i) +
-                "), which is locked";
-    }
-    return text + " ⇒ " + digit + " in set " + std::to_string(path.size()) +
-           ", which that cell sees; so no such cell holds " + digit + ".";
-}
 
 // Whether a digit of both ends, neither link's at the ends, has a cell
 // outside both that sees all its places in them: a quick look before the
@@ -327,10 +386,17 @@ void AddChainTo(const Holding& holding, const std::vector<AlmostLockedSet>& sets
     const Mask zs = a.digits & b.digits & static_cast<Mask>(~Bit(lost[1]) & ~Bit(lost.back()));
     for (Mask m = zs; m; m &= static_cast<Mask>(m - 1)) {
         const int z = LowestDigit(m);
-        Step step{Technique::kAlsChain, -1, 0, {}, {}, {}};
+        Step step{Technique::kAlsChain};
         StrikeCommonDigits(holding, a, b, Bit(z), chainCells, step);
         if (step.strikes.empty()) continue;
-        step.reason = AlsChainReason(sets, path, lost, z);
+        step.digits = Bit(z);
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            step.groups.push_back(sets[path[i]].AsGroup());
+            if (i > 0) {
+                step.links.push_back(RestrictedLink(sets[path[i - 1]], sets[path[i]], lost[i]));
+                step.digits |= Bit(lost[i]);
+            }
+        }
         found.push_back(std::move(step));
     }
 }

@@ -12,25 +12,47 @@ namespace {
 // (CandidateNode).
 struct Chain {
     std::vector<int> nodes;
-    std::vector<Strike> strikes;
+    std::vector<Candidate> strikes;
     int placeNode = -1;  // a placement instead, for a chain that proves its start
 };
 
-using Reason = std::string (*)(const Grid&, const Chain&);
+// The most nodes a chain searched for may have. For a hint, once a chain is
+// found, only chains that could rate as low are looked for: no more nodes,
+// or one more for a chain that places (rated on fewer nodes than one that
+// strikes).
+struct Limit {
+    int nodes;
+    bool shrink;
+    void Found(const Chain& chain) {
+        const int longest = static_cast<int>(chain.nodes.size()) + (chain.placeNode < 0 ? 1 : 0);
+        if (shrink) nodes = std::min(nodes, longest);
+    }
+};
 
-// The shortest chains first, so that a hint shows the simplest.
-void Emit(std::vector<Chain>& found, Technique technique, Reason reason, const Grid& grid,
+// Fills in the step's pattern from the chain.
+using Pattern = void (*)(const Grid&, const Chain&, Step&);
+
+// The lowest rated and shortest chains first, so that a hint shows the
+// simplest (the shortest chain is the lowest rated but for a placement,
+// rated by fewer nodes than a strike).
+void Emit(std::vector<Chain>& found, Technique technique, Pattern pattern, const Grid& grid,
           StepFinder& finder) {
-    std::stable_sort(found.begin(), found.end(), [](const Chain& a, const Chain& b) {
-        return a.nodes.size() < b.nodes.size();
-    });
+    std::vector<Step> steps;
     for (Chain& chain : found) {
-        if (finder.Done()) return;
-        std::string why = reason(grid, chain);
         const int cell = chain.placeNode < 0 ? -1 : CellOfCandidate(chain.placeNode);
         const int digit = chain.placeNode < 0 ? 0 : DigitOfCandidate(chain.placeNode);
-        finder.Add({technique, cell, digit, std::move(chain.strikes), std::move(why), {}});
+        Step step{technique, cell, digit, std::move(chain.strikes)};
+        pattern(grid, chain, step);
+        steps.push_back(std::move(step));
     }
+    AddSimplestFirst(steps, finder);
+}
+
+// Links between the nodes in turn, strong first, then weak, and so on.
+template <typename CandidateOf>
+void AlternatingLinks(const std::vector<int>& nodes, CandidateOf candidateOf, Step& step) {
+    for (std::size_t i = 0; i + 1 < nodes.size(); ++i)
+        step.links.push_back({candidateOf(nodes[i]), candidateOf(nodes[i + 1]), i % 2 == 0});
 }
 
 // The path of a breadth-first search back from `state` to its start, as the
@@ -51,8 +73,8 @@ std::vector<int> PathTo(const std::vector<int>& parent, int state, NodeOf nodeOf
 int OnOffNode(int state) { return state / 2; }
 
 // The other cell of each unit of `cell` where the digit has only two places.
-std::vector<int> ConjugatesOf(const Grid& grid, int cell, int digit) {
-    std::vector<int> partners;
+Partners ConjugatesOf(const Grid& grid, int cell, int digit) {
+    Partners partners;
     for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
         const unsigned places = PlacesOf(grid, unit, digit);
         if (CountOf(places) != 2) continue;
@@ -63,23 +85,26 @@ std::vector<int> ConjugatesOf(const Grid& grid, int cell, int digit) {
     return partners;
 }
 
-std::string XChainReason(const Grid&, const Chain& chain) {
-    std::string text = "X-chain of " + std::to_string(chain.strikes.front().digit) + ": ";
-    for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
-        if (i > 0) text += i % 2 == 1 ? " = " : " - ";
-        text += CellName(chain.nodes[i]);
-    }
-    return text +
-           " (\"=\": the digit's only two places in a unit, \"-\": cells that see each "
-           "other), so one end of the chain holds it.";
+// The chain's cells, strongly linked first, on the one digit.
+void XChainPattern(const Grid& grid, const Chain& chain, Step& step) {
+    const int digit = step.strikes.front().digit;
+    step.cells = chain.nodes;
+    for (const int cell : step.cells) step.held.push_back(grid.cells[cell]);
+    step.digits = Bit(digit);
+    AlternatingLinks(
+        chain.nodes,
+        [digit](int cell) {
+            return Candidate{cell, digit};
+        },
+        step);
 }
 
 // Follows "if this cell is not d, that one is" (a conjugate pair) and "if this
 // cell is d, that one is not" (cells that see each other), from the start not
 // being d. A cell reached after a conjugate pair is d unless the start is.
-void XChainsOf(const Grid& grid, int digit, int limit, std::vector<Chain>& found) {
+void XChainsOf(const Grid& grid, int digit, Limit& limit, std::vector<Chain>& found) {
     const CellSet holding = CellsHolding(grid, digit);
-    std::array<std::vector<int>, kCellCount> strong;
+    std::array<Partners, kCellCount> strong;
     for (int cell = 0; cell < kCellCount; ++cell)
         if (holding[cell] && CountOf(grid.cells[cell]) > 1)
             strong[cell] = ConjugatesOf(grid, cell, digit);
@@ -94,14 +119,16 @@ void XChainsOf(const Grid& grid, int digit, int limit, std::vector<Chain>& found
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const int state = queue[i];
             const int cell = state / 2;
+            if (depth[state] > limit.nodes) break;
             if (state % 2 == 1 && cell != start) {
                 const CellSet seen = holding & PeerSet(start) & PeerSet(cell);
                 if (seen.any()) {
                     found.push_back({PathTo(parent, state, OnOffNode), StrikesOf(seen, digit)});
+                    limit.Found(found.back());
                     break;
                 }
             }
-            if (depth[state] == limit) continue;
+            if (depth[state] >= limit.nodes) continue;
             auto visit = [&](int next) {
                 if (parent[next] != -1) return;
                 parent[next] = state;
@@ -118,20 +145,27 @@ void XChainsOf(const Grid& grid, int digit, int limit, std::vector<Chain>& found
     }
 }
 
-std::string XYChainReason(const Grid& grid, const Chain& chain) {
-    std::string text = "XY-chain of cells with two candidates: ";
+// The chain's cells; in each a strong link between its two digits, from the
+// struck digit on, and a weak one to the next cell on the digit passed on.
+void XYChainPattern(const Grid& grid, const Chain& chain, Step& step) {
+    step.cells = chain.nodes;
+    int incoming = step.strikes.front().digit;
     for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
-        if (i > 0) text += " - ";
-        text += CellName(chain.nodes[i]) + " (" + DigitList(grid.cells[chain.nodes[i]]) + ")";
+        const int cell = chain.nodes[i];
+        step.held.push_back(grid.cells[cell]);
+        step.digits |= grid.cells[cell];
+        const int out = LowestDigit(grid.cells[cell] & static_cast<Mask>(~Bit(incoming)));
+        step.links.push_back({{cell, incoming}, {cell, out}, true});
+        if (i + 1 < chain.nodes.size())
+            step.links.push_back({{cell, out}, {chain.nodes[i + 1], out}, false});
+        incoming = out;
     }
-    return text + "; whatever the first cell holds, one end of the chain is " +
-           std::to_string(chain.strikes.front().digit) + ".";
 }
 
 // Cells of two candidates each seeing the next: if the start is not z it is
 // its other digit, which the next cell then is not, so that cell is its other
 // digit, and so on. A cell that must be z unless the start is ends the chain.
-void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, int limit,
+void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, Limit& limit,
                   std::vector<int>& parent, std::vector<int>& depth, std::vector<Chain>& found) {
     // State CandidateNode(cell, d): the cell is d unless the start is z.
     std::fill(parent.begin(), parent.end(), -1);
@@ -144,14 +178,16 @@ void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, i
         const int state = queue[i];
         const int cell = CellOfCandidate(state);
         const int digit = DigitOfCandidate(state);
+        if (depth[state] > limit.nodes) return;
         if (digit == z && cell != start) {
             const CellSet seen = holdingZ & PeerSet(start) & PeerSet(cell);
             if (seen.any()) {
                 found.push_back({PathTo(parent, state, CellOfCandidate), StrikesOf(seen, z)});
+                limit.Found(found.back());
                 return;
             }
         }
-        if (depth[state] == limit) continue;
+        if (depth[state] >= limit.nodes) continue;
         for (const int next : Peers(cell)) {
             const Mask m = grid.cells[next];
             if (CountOf(m) != 2 || !Holds(m, digit)) continue;
@@ -164,26 +200,31 @@ void XYChainsFrom(const Grid& grid, int start, int z, const CellSet& holdingZ, i
     }
 }
 
-std::string AlternatingReason(const Grid&, const Chain& chain) {
-    std::string text = "Alternating chain: ";
-    for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
-        if (i > 0) text += i % 2 == 1 ? " = " : " - ";
-        text += CandidateName(chain.nodes[i]);
+// The chain's candidates, strongly linked first; its cells in the order met.
+void AlternatingPattern(const Grid& grid, const Chain& chain, Step& step) {
+    for (const int node : chain.nodes) {
+        const int cell = CellOfCandidate(node);
+        step.digits |= Bit(DigitOfCandidate(node));
+        if (std::find(step.cells.begin(), step.cells.end(), cell) != step.cells.end()) continue;
+        step.cells.push_back(cell);
+        step.held.push_back(grid.cells[cell]);
     }
-    text += " (\"=\": one of the two is true, \"-\": not both are), so ";
-    const std::string start = CandidateName(chain.nodes.front());
-    if (chain.placeNode >= 0) return text + "if " + start + " were false it would be true.";
-    return text + start + " or " + CandidateName(chain.nodes.back()) + " is true.";
+    AlternatingLinks(
+        chain.nodes,
+        [](int node) {
+            return Candidate{CellOfCandidate(node), DigitOfCandidate(node)};
+        },
+        step);
 }
 
 // What "the start or the end is true" strikes: the other digits of a cell
 // that is both; the digit from cells seeing both ends; for two different
 // digits in cells that see each other, each from the other's cell.
-std::vector<Strike> EitherStrikes(const Grid& grid, const std::array<CellSet, 10>& holding,
-                                  int start, int end) {
+std::vector<Candidate> EitherStrikes(const Grid& grid, const std::array<CellSet, 10>& holding,
+                                     int start, int end) {
     const int a = CellOfCandidate(start), b = CellOfCandidate(end);
     const int da = DigitOfCandidate(start), db = DigitOfCandidate(end);
-    std::vector<Strike> strikes;
+    std::vector<Candidate> strikes;
     if (a == b) {
         for (int d = 1; d <= 9; ++d)
             if (d != da && d != db && Holds(grid.cells[a], d)) strikes.push_back({a, d});
@@ -200,7 +241,7 @@ std::vector<Strike> EitherStrikes(const Grid& grid, const std::array<CellSet, 10
 // Chains of candidates mixing both kinds of strong link (a digit's only two
 // places in a unit, a cell's only two digits) with both kinds of weak link
 // (one digit in cells that see each other, two digits of one cell).
-void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
+void AlternatingChains(const Grid& grid, Limit& limit, std::vector<Chain>& found) {
     const CandidateLinks links(grid);
     const auto& holding = links.holding;
     const auto& strong = links.strong;
@@ -223,16 +264,18 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const int state = queue[i];
             const int node = state / 2;
+            if (depth[state] > limit.nodes) return;
             if (state % 2 == 1) {
                 Chain chain{{}, {}, node == start ? start : -1};
                 if (node != start) chain.strikes = EitherStrikes(grid, holding, start, node);
                 if (chain.placeNode >= 0 || !chain.strikes.empty()) {
                     chain.nodes = PathTo(parent, state, OnOffNode);
                     found.push_back(std::move(chain));
+                    limit.Found(found.back());
                     return;
                 }
             }
-            if (depth[state] == limit) continue;
+            if (depth[state] >= limit.nodes) continue;
             auto visit = [&](int next) {
                 if (seenBy[next] == searchNumber || strong[next / 2].empty()) return;
                 seenBy[next] = searchNumber;
@@ -244,11 +287,7 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
                 for (const int next : strong[node]) visit(2 * next + 1);
                 continue;
             }
-            const int cell = CellOfCandidate(node), digit = DigitOfCandidate(node);
-            for (const int peer : Peers(cell))
-                if (holding[digit][peer]) visit(2 * CandidateNode(peer, digit));
-            for (int d = 1; d <= 9; ++d)
-                if (d != digit && Holds(grid.cells[cell], d)) visit(2 * CandidateNode(cell, d));
+            links.ForEachWeak(node, [&](int next) { visit(2 * next); });
         }
     };
     for (int start = 0; start < kCandidateCount; ++start) {
@@ -257,32 +296,39 @@ void AlternatingChains(const Grid& grid, int limit, std::vector<Chain>& found) {
     }
 }
 
-// Chains of at most this many links' ends are tried first, then longer ones:
-// a short chain is the simpler step and is found with less searching.
-constexpr int kChainLimits[] = {4, 6, 8, 12, 2 * kCandidateCount};
-
+// Every chain from every start, or for a hint only those that could be the
+// lowest rated: once one is found the search goes no deeper than it.
 template <typename Search>
-void FindShortest(Technique technique, Reason reason, const Grid& grid, StepFinder& finder,
+void FindShortest(Technique technique, Pattern pattern, const Grid& grid, StepFinder& finder,
                   Search search) {
-    for (const int limit : kChainLimits) {
-        if (finder.all && limit != kChainLimits[std::size(kChainLimits) - 1]) continue;
-        std::vector<Chain> found;
-        search(limit, found);
-        Emit(found, technique, reason, grid, finder);
-        if (!finder.steps.empty()) return;
-    }
+    Limit limit{2 * kCandidateCount, !finder.all};
+    std::vector<Chain> found;
+    search(limit, found);
+    Emit(found, technique, pattern, grid, finder);
 }
 
 }  // namespace
 
-CandidateLinks::CandidateLinks(const Grid& grid) : strong(kCandidateCount) {
+CandidateLinks::CandidateLinks(const Grid& grid)
+    : strong(kCandidateCount), weakFrom_(kCandidateCount + 1, 0) {
     for (int d = 1; d <= 9; ++d) holding[d] = CellsHolding(grid, d);
+    for (int n = 0; n < kCandidateCount; ++n) {
+        weakFrom_[n] = static_cast<int>(weak_.size());
+        const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
+        if (CountOf(grid.cells[cell]) < 2 || !Holds(grid.cells[cell], digit)) continue;
+        for (const int peer : Peers(cell))
+            if (holding[digit][peer] && CountOf(grid.cells[peer]) > 1)
+                weak_.push_back(CandidateNode(peer, digit));
+        for (int d = 1; d <= 9; ++d)
+            if (d != digit && Holds(grid.cells[cell], d)) weak_.push_back(CandidateNode(cell, d));
+    }
+    weakFrom_[kCandidateCount] = static_cast<int>(weak_.size());
     for (int cell = 0; cell < kCellCount; ++cell) {
         const Mask m = grid.cells[cell];
         if (CountOf(m) < 2) continue;
         for (int d = 1; d <= 9; ++d) {
             if (!Holds(m, d)) continue;
-            std::vector<int>& links = strong[CandidateNode(cell, d)];
+            Partners& links = strong[CandidateNode(cell, d)];
             for (const int partner : ConjugatesOf(grid, cell, d))
                 links.push_back(CandidateNode(partner, d));
             if (CountOf(m) == 2)
@@ -292,16 +338,16 @@ CandidateLinks::CandidateLinks(const Grid& grid) : strong(kCandidateCount) {
 }
 
 void FindXChains(const Grid& grid, StepFinder& finder) {
-    FindShortest(Technique::kXChain, XChainReason, grid, finder,
-                 [&](int limit, std::vector<Chain>& found) {
+    FindShortest(Technique::kXChain, XChainPattern, grid, finder,
+                 [&](Limit& limit, std::vector<Chain>& found) {
                      for (int digit = 1; digit <= 9; ++digit) XChainsOf(grid, digit, limit, found);
                  });
 }
 
 void FindXYChains(const Grid& grid, StepFinder& finder) {
     std::vector<int> parent(kCandidateCount), depth(kCandidateCount);
-    FindShortest(Technique::kXYChain, XYChainReason, grid, finder,
-                 [&](int limit, std::vector<Chain>& found) {
+    FindShortest(Technique::kXYChain, XYChainPattern, grid, finder,
+                 [&](Limit& limit, std::vector<Chain>& found) {
                      for (int z = 1; z <= 9; ++z) {
                          const CellSet holdingZ = CellsHolding(grid, z);
                          for (int start = 0; start < kCellCount; ++start) {
@@ -316,8 +362,8 @@ void FindXYChains(const Grid& grid, StepFinder& finder) {
 
 void FindAlternatingChains(const Grid& grid, StepFinder& finder) {
     FindShortest(
-        Technique::kAlternatingChain, AlternatingReason, grid, finder,
-        [&](int limit, std::vector<Chain>& found) { AlternatingChains(grid, limit, found); });
+        Technique::kAlternatingChain, AlternatingPattern, grid, finder,
+        [&](Limit& limit, std::vector<Chain>& found) { AlternatingChains(grid, limit, found); });
 }
 
 }  // namespace quillet::solving

@@ -25,12 +25,10 @@ struct LinkGraph {
     }
 };
 
-}  // namespace
-
 // The conjugate pairs of a digit join cells into clusters whose cells take
 // the digit alternately: one colour holds it, the other not. A colour that
 // meets itself in a unit is false; a cell that sees both colours is false.
-void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
+void FindColourings(const Grid& grid, StepFinder& finder) {
     for (int digit = 1; digit <= 9 && !finder.Done(); ++digit) {
         const LinkGraph graph(grid, digit);
         std::array<int, kCellCount> colour;
@@ -38,36 +36,43 @@ void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
         for (int start = 0; start < kCellCount && !finder.Done(); ++start) {
             if (colour[start] != -1 || graph.strong[start].empty()) continue;
             std::vector<int> cluster{start};
+            // The conjugate pairs by which each cell was coloured.
+            std::vector<Link> links;
             colour[start] = 0;
             for (std::size_t i = 0; i < cluster.size(); ++i) {
                 for (const int next : graph.strong[cluster[i]]) {
                     if (colour[next] != -1) continue;
                     colour[next] = 1 - colour[cluster[i]];
                     cluster.push_back(next);
+                    links.push_back({{cluster[i], digit}, {next, digit}, true});
                 }
             }
-            std::vector<int> sides[2];
-            for (const int cell : cluster) sides[colour[cell]].push_back(cell);
-            std::sort(sides[0].begin(), sides[0].end());
-            std::sort(sides[1].begin(), sides[1].end());
-            const std::string colours = "Simple colouring of " + std::to_string(digit) + ": " +
-                                        CellList(sides[0]) + " take it or " + CellList(sides[1]) +
-                                        " do";
+            std::vector<Group> sides(2, Group{{}, Bit(digit), -1});
+            for (const int cell : cluster) sides[colour[cell]].cells.push_back(cell);
+            std::sort(sides[0].cells.begin(), sides[0].cells.end());
+            std::sort(sides[1].cells.begin(), sides[1].cells.end());
+            auto colouring = [&] {
+                Step step{Technique::kSimpleColouring};
+                step.groups = sides;
+                step.links = links;
+                step.digits = Bit(digit);
+                return step;
+            };
             for (int side = 0; side < 2 && !finder.Done(); ++side) {
                 int clashA = -1, clashB = -1;
-                for (const int a : sides[side])
-                    for (const int b : sides[side])
+                for (const int a : sides[side].cells)
+                    for (const int b : sides[side].cells)
                         if (a < b && Sees(a, b) && clashA < 0) clashA = a, clashB = b;
                 if (clashA < 0) continue;
-                Step step{Technique::kSimpleColouring, -1, 0, {}, {}, {}};
-                for (const int cell : sides[side]) step.strikes.push_back({cell, digit});
-                step.reason = colours + "; " + CellName(clashA) + " and " + CellName(clashB) +
-                              " see each other, so the " + (side == 0 ? "first" : "second") +
-                              " group cannot.";
+                // The two cells of one colour that see each other.
+                Step step = colouring();
+                for (const int cell : sides[side].cells) step.strikes.push_back({cell, digit});
+                step.cells = {clashA, clashB};
+                step.held = {grid.cells[clashA], grid.cells[clashB]};
                 finder.Add(std::move(step));
             }
             if (finder.Done()) break;
-            Step trap{Technique::kSimpleColouring, -1, 0, {}, {}, {}};
+            Step trap = colouring();
             for (int cell = 0; cell < kCellCount; ++cell) {
                 if (colour[cell] != -1 || !Holds(grid.cells[cell], digit)) continue;
                 bool seen[2] = {false, false};
@@ -75,10 +80,18 @@ void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
                 if (seen[0] && seen[1]) trap.strikes.push_back({cell, digit});
             }
             if (trap.strikes.empty()) continue;
-            trap.reason = colours + "; either way the cells that see both groups lose it.";
             finder.Add(std::move(trap));
         }
     }
+}
+
+}  // namespace
+
+void FindSimpleColouring(const Grid& grid, StepFinder& finder) {
+    // Every cluster of every digit, the smallest shown first.
+    StepFinder every{true, {}, finder.scratch};
+    FindColourings(grid, every);
+    AddSimplestFirst(every.steps, finder);
 }
 
 }  // namespace quillet::solving

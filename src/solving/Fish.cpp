@@ -4,10 +4,6 @@ namespace quillet::solving {
 
 namespace {
 
-const char* FishName(int size) {
-    return size == 2 ? "X-wing" : size == 3 ? "Swordfish" : "Jellyfish";
-}
-
 Technique FishTechnique(int size) {
     return size == 2   ? Technique::kXWing
            : size == 3 ? Technique::kSwordfish
@@ -33,13 +29,11 @@ void FindFishOn(const Grid& grid, int size, int digit, int baseFirst, int coverF
         for (int i = 0; i < 9; ++i)
             if (chosen & (1u << i)) covers |= places[i];
         if (CountOf(covers) != size) continue;
-        Step step{FishTechnique(size), -1, 0, {}, {}, {}};
-        std::string baseNames, coverNames;
+        Step step{FishTechnique(size)};
         for (int i = 0; i < 9; ++i) {
-            if (chosen & (1u << i))
-                baseNames += (baseNames.empty() ? "" : ", ") + std::to_string(i + 1);
+            if (chosen & (1u << i)) step.units.push_back(baseFirst + i);
             if (!(covers & (1u << i))) continue;
-            coverNames += (coverNames.empty() ? "" : ", ") + std::to_string(i + 1);
+            step.covers.push_back(coverFirst + i);
             // Place j of cover line i is base line j.
             for (int j = 0; j < 9; ++j) {
                 const int cell = UnitCells(coverFirst + i)[j];
@@ -48,11 +42,17 @@ void FindFishOn(const Grid& grid, int size, int digit, int baseFirst, int coverF
             }
         }
         if (step.strikes.empty()) continue;
-        const bool rows = baseFirst == 0;
-        step.reason = std::string(FishName(size)) + ": in " + (rows ? "rows " : "columns ") +
-                      baseNames + ", " + std::to_string(digit) + " fits only " +
-                      (rows ? "columns " : "rows ") + coverNames +
-                      ", so those lines hold it nowhere else.";
+        // The digit's cells where the lines cross, base line by base line:
+        // place j of a base line is on cover line j.
+        for (int i = 0; i < 9; ++i) {
+            if (!(chosen & (1u << i))) continue;
+            for (int j = 0; j < 9; ++j) {
+                if (!(places[i] & (1u << j))) continue;
+                step.cells.push_back(UnitCells(baseFirst + i)[j]);
+                step.held.push_back(grid.cells[step.cells.back()]);
+            }
+        }
+        step.digits = Bit(digit);
         finder.Add(std::move(step));
     }
 }

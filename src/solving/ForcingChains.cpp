@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <memory>
+#include <optional>
 
 #include "solving/Techniques.h"
 
@@ -21,15 +23,15 @@ struct Consequences {
     std::array<Mask, kCellCount> offDigits{};
     // By state, set only for the states reached (on and off say which): -1
     // for the supposition. Left unset otherwise, as most states are not.
-    std::unique_ptr<int[]> from;
-    const Grid* grid_ = nullptr;
+    int* from = nullptr;
 
-    Consequences() = default;
-    Consequences(const Grid& grid, const CandidateLinks& links, int node)
-        : from(new int[2 * kCandidateCount]), grid_(&grid) {
+    // Follows the node supposed true, in place. `states`: room for 2 *
+    // kCandidateCount states, the search's own; `queue`: room for the
+    // search, kept from one supposition to the next.
+    void Follow(const CandidateLinks& links, int node, int* states, std::vector<int>& queue) {
+        from = states;
         from[2 * node + 1] = -1;
-        std::vector<int> queue{2 * node + 1};
-        queue.reserve(64);
+        queue.assign(1, 2 * node + 1);
         on.set(node);
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const int state = queue[i];
@@ -43,57 +45,75 @@ struct Consequences {
                 }
                 continue;
             }
-            const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
-            auto falsify = [&](int next) {
+            links.ForEachWeak(n, [&](int next) {
                 if (off[next]) return;
                 off.set(next);
                 offDigits[CellOfCandidate(next)] |= Bit(DigitOfCandidate(next));
                 from[2 * next] = state;
                 queue.push_back(2 * next);
-            };
-            for (const int peer : Peers(cell))
-                if (links.holding[digit][peer] && CountOf(grid.cells[peer]) > 1)
-                    falsify(CandidateNode(peer, digit));
-            for (int d = 1; d <= 9; ++d)
-                if (d != digit && Holds(grid.cells[cell], d)) falsify(CandidateNode(cell, d));
+            });
         }
     }
+};
 
+// The chains of a case of forcing chains as a proof's facts, each state once.
+class ChainFacts {
+public:
+    ChainFacts(const Grid& grid, const Consequences& c, Proof& proof)
+        : grid_(grid), c_(c), proof_(proof) {}
+
+    // The fact of the state, with those of the chain that leads to it.
+    int FactOf(int state) {
+        // A case shows a few chains of a few facts: looked up in a list.
+        for (const auto& [made, number] : numbers_)
+            if (made == state) return number;
+        const int before = c_.from[state];
+        const int node = state / 2;
+        Fact fact;
+        fact.candidate = {CellOfCandidate(node), DigitOfCandidate(node)};
+        fact.placed = state % 2 == 1;
+        if (before >= 0) {
+            fact.parents = {FactOf(before)};
+            const int a = CellOfCandidate(before / 2), b = fact.candidate.cell;
+            if (fact.placed && a == b) {
+                fact.rule = Rule::kOnlyDigit;  // the cell's other digit
+            } else if (fact.placed) {
+                fact.rule = Rule::kOnlyPlace;  // the digit's other place in a unit
+                fact.unit = SharedUnitHolding(a, b, fact.candidate.digit);
+            } else {
+                fact.rule = a == b ? Rule::kCellTaken : Rule::kPeerTaken;
+            }
+        }
+        const int number = static_cast<int>(proof_.facts.size());
+        numbers_.push_back({state, number});
+        proof_.facts.push_back(std::move(fact));
+        facts_.push_back(number);
+        return number;
+    }
+
+    // The facts made so far, in the order made.
+    const std::vector<int>& Facts() const { return facts_; }
+
+private:
     // The unit of `a` and `b` where the digit has those two places only.
     int SharedUnitHolding(int a, int b, int digit) const {
         for (const int unit : {RowUnit(a), ColumnUnit(a), BoxUnit(a)})
             for (const int c : UnitCells(unit))
-                if (c == b && CountOf(PlacesOf(*grid_, unit, digit)) == 2) return unit;
+                if (c == b && CountOf(PlacesOf(grid_, unit, digit)) == 2) return unit;
         return SharedUnit(a, b);
     }
 
-    // The chain from the supposition to `state`, link by link: "4 in column
-    // 3, row 7 ⇒ 4 leaves column 3, row 9 ⇒ 6 in column 3, row 9 ⇒ ...".
-    std::string ChainTo(int state) const {
-        std::vector<int> states;
-        for (int s = state; s >= 0; s = from[s]) states.push_back(s);
-        std::string text;
-        for (auto it = states.rbegin(); it != states.rend(); ++it) {
-            const int n = *it / 2;
-            if (!text.empty()) text += " ⇒ ";
-            text += std::to_string(DigitOfCandidate(n)) + (*it % 2 ? " in " : " leaves ") +
-                    CellName(CellOfCandidate(n));
-            // A false candidate makes its strong partner true: say which link.
-            if (*it % 2 == 0 || it == states.rbegin()) continue;
-            const int before = *(it - 1) / 2;
-            const int a = CellOfCandidate(before), b = CellOfCandidate(n);
-            text += a == b ? " (the cell's other digit)"
-                           : " (the other place in " +
-                                 UnitName(SharedUnitHolding(a, b, DigitOfCandidate(n))) + ")";
-        }
-        return text;
-    }
+    const Grid& grid_;
+    const Consequences& c_;
+    Proof& proof_;
+    std::vector<std::pair<int, int>> numbers_;  // the states made, with their facts' numbers
+    std::vector<int> facts_;
 };
 
 // Whether some cell would lose every candidate or some digit every place in
 // a unit: the cells' candidates left as masks, so that most suppositions,
 // which have no impossibility, are passed over without a search by units.
-bool LosesAll(const Grid& grid, const Consequences& c) {
+bool LosesAll(const Grid& grid, const std::array<Mask, kUnitCount>& open, const Consequences& c) {
     std::array<Mask, kCellCount> left{};
     for (int cell = 0; cell < kCellCount; ++cell) {
         const Mask m = grid.cells[cell];
@@ -105,30 +125,26 @@ bool LosesAll(const Grid& grid, const Consequences& c) {
         if (left[cell] == 0) return true;
     }
     for (int unit = 0; unit < kUnitCount; ++unit) {
-        Mask open = 0, kept = 0;
-        for (const int cell : UnitCells(unit)) {
-            if (CountOf(grid.cells[cell]) > 1) open |= grid.cells[cell];
-            kept |= left[cell];
-        }
-        if (open & ~kept) return true;
+        Mask kept = 0;
+        for (const int cell : UnitCells(unit)) kept |= left[cell];
+        if (open[unit] & ~kept) return true;
     }
     return false;
 }
 
-// Why the supposition cannot hold, with the chains that show it, or the empty
-// text when nothing shows.
-std::string Impossibility(const Grid& grid, const Consequences& c, std::string& chains) {
-    if ((c.on & c.off).none() && !LosesAll(grid, c)) return {};
-    auto chainsTo = [&](const std::vector<int>& states) {
-        chains.clear();
-        for (const int s : states) chains += (chains.empty() ? "" : "; ") + c.ChainTo(s);
-    };
+// Why the supposition cannot hold, its facts the states whose chains show
+// it, or nothing.
+// `open`: the digits of each unit's open cells.
+std::optional<Fault> Impossibility(const Grid& grid, const std::array<Mask, kUnitCount>& open,
+                                   const Consequences& c) {
+    if ((c.on & c.off).none() && !LosesAll(grid, open, c)) return std::nullopt;
     const NodeSet both = c.on & c.off;
     if (both.any()) {
         for (int n = 0; n < kCandidateCount; ++n) {
             if (!both[n]) continue;
-            chainsTo({2 * n + 1, 2 * n});
-            return CandidateName(n) + " would be both true and false";
+            Fault fault(Fault::Kind::kBothWays, CellOfCandidate(n), -1, DigitOfCandidate(n));
+            fault.facts = {2 * n + 1, 2 * n};
+            return fault;
         }
     }
     for (int cell = 0; cell < kCellCount; ++cell) {
@@ -137,13 +153,10 @@ std::string Impossibility(const Grid& grid, const Consequences& c, std::string& 
         bool all = true;
         for (int d = 1; d <= 9 && all; ++d) all = !Holds(m, d) || c.off[CandidateNode(cell, d)];
         if (!all) continue;
-        // The chains are spelt only for the impossibility found: most
-        // suppositions have none.
-        std::vector<int> states;
+        Fault fault(Fault::Kind::kNoCandidate, cell);
         for (int d = 1; d <= 9; ++d)
-            if (Holds(m, d)) states.push_back(2 * CandidateNode(cell, d));
-        chainsTo(states);
-        return CellName(cell) + " would lose every candidate";
+            if (Holds(m, d)) fault.facts.push_back(2 * CandidateNode(cell, d));
+        return fault;
     }
     for (int unit = 0; unit < kUnitCount; ++unit) {
         for (int d = 1; d <= 9; ++d) {
@@ -158,23 +171,41 @@ std::string Impossibility(const Grid& grid, const Consequences& c, std::string& 
                 all = all && c.off[CandidateNode(cell, d)];
             }
             if (!open || !all) continue;
-            std::vector<int> states;
+            Fault fault(Fault::Kind::kNoPlace, -1, unit, d);
             for (const int cell : UnitCells(unit))
-                if (Holds(grid.cells[cell], d)) states.push_back(2 * CandidateNode(cell, d));
-            chainsTo(states);
-            return UnitName(unit) + " would have no place left for " + std::to_string(d);
+                if (Holds(grid.cells[cell], d)) fault.facts.push_back(2 * CandidateNode(cell, d));
+            return fault;
         }
     }
-    return {};
+    return std::nullopt;
+}
+
+// The step of a supposition that contradicts itself: the chains from it to
+// the states of `fault`.
+Step Contradicting(const Grid& grid, const Consequences& c, int n, Fault fault) {
+    Step step{Technique::kForcingChains, -1, 0, {{CellOfCandidate(n), DigitOfCandidate(n)}}};
+    auto proof = std::make_shared<Proof>();
+    ChainFacts facts(grid, c, *proof);
+    Derivation derivation;
+    derivation.supposition = facts.FactOf(2 * n + 1);
+    for (int& end : fault.facts) end = facts.FactOf(end);
+    derivation.facts = facts.Facts();
+    derivation.fault = std::move(fault);
+    proof->nets = {std::move(derivation)};
+    step.proof = std::move(proof);
+    step.cells = {CellOfCandidate(n)};
+    step.held = {grid.cells[step.cells[0]]};
+    step.digits = Bit(DigitOfCandidate(n));
+    return step;
 }
 
 // The candidates that every one of `premises`, supposed true, makes false,
 // or true: the premises are all the possibilities of a cell or of a digit
-// in a unit, so one of them holds.
-// `what` spells the premises out, only when they agree on something.
-template <typename What>
+// in a unit, so one of them holds. The proof shows each case's chain to the
+// candidate placed, or to the first struck: the others follow alike.
 void Agreement(const Grid& grid, const std::vector<int>& premises,
-               const std::vector<Consequences>& all, const What& what, StepFinder& finder) {
+               const std::vector<Consequences>& all, Proof::Premise premise, int unit,
+               StepFinder& finder) {
     NodeSet on, off;
     on.set();
     off.set();
@@ -182,77 +213,77 @@ void Agreement(const Grid& grid, const std::vector<int>& premises,
         on &= all[p].on;
         off &= all[p].off;
     }
-    // Most premises agree on nothing: their text is not spelt for them.
+    // Most premises agree on nothing: passed over at once.
     if (on.none() && off.none()) return;
-    std::string cases;
-    for (std::size_t i = 0; i < premises.size(); ++i) {
-        const char* joint = i == 0 ? "" : i + 1 == premises.size() ? " or " : ", ";
-        cases += joint + CandidateName(premises[i]);
-    }
-    // Each case's chain to what they agree on.
-    auto chains = [&](int state) {
-        std::string text;
-        for (std::size_t i = 0; i < premises.size(); ++i)
-            text += " Case " + std::to_string(i + 1) + ": " + all[premises[i]].ChainTo(state) + ".";
-        return text;
+    auto proven = [&](Step step, int state) {
+        auto proof = std::make_shared<Proof>();
+        proof->premise = premise;
+        proof->unit = unit;
+        proof->cases = static_cast<int>(premises.size());
+        for (const int p : premises) {
+            ChainFacts facts(grid, all[p], *proof);
+            Derivation derivation;
+            derivation.supposition = facts.FactOf(2 * p + 1);
+            derivation.reached = facts.FactOf(state);
+            derivation.facts = facts.Facts();
+            proof->nets.push_back(std::move(derivation));
+            const int cell = CellOfCandidate(p);
+            step.digits |= Bit(DigitOfCandidate(p));
+            if (std::find(step.cells.begin(), step.cells.end(), cell) != step.cells.end()) continue;
+            step.cells.push_back(cell);
+            step.held.push_back(grid.cells[cell]);
+        }
+        if (premise == Proof::Premise::kUnitPlaces) step.units = {unit};
+        step.proof = std::move(proof);
+        finder.Add(std::move(step));
     };
     for (int n = 0; n < kCandidateCount && !finder.Done(); ++n) {
         if (on[n] && CountOf(grid.cells[CellOfCandidate(n)]) > 1) {
-            finder.Add({Technique::kForcingChains,
-                        CellOfCandidate(n),
-                        DigitOfCandidate(n),
-                        {},
-                        "Forcing chains: " + what() + " (" + cases + ")." + chains(2 * n + 1) +
-                            " Each makes " + CandidateName(n) + " true.",
-                        {}});
+            proven({Technique::kForcingChains, CellOfCandidate(n), DigitOfCandidate(n)}, 2 * n + 1);
             return;
         }
     }
-    Step step{Technique::kForcingChains, -1, 0, {}, {}, {}};
+    Step step{Technique::kForcingChains};
     for (int n = 0; n < kCandidateCount; ++n)
         if (off[n]) step.strikes.push_back({CellOfCandidate(n), DigitOfCandidate(n)});
     if (step.strikes.empty()) return;
-    // The chains of the first strike; the others follow alike.
-    const Strike& first = step.strikes.front();
-    step.reason = "Forcing chains: " + what() + " (" + cases + ")." +
-                  chains(2 * CandidateNode(first.cell, first.digit)) +
-                  " Each makes the candidates struck here false" +
-                  (step.strikes.size() > 1 ? " (shown for the first)." : ".");
-    finder.Add(std::move(step));
+    const Candidate first = step.strikes.front();
+    proven(std::move(step), 2 * CandidateNode(first.cell, first.digit));
 }
-
-}  // namespace
 
 // Supposes each candidate true and follows the links: a supposition that
 // ends in an impossibility is false; what all the possibilities of a cell,
 // or of a digit in a unit, agree on is so.
-void FindForcingChains(const Grid& grid, StepFinder& finder) {
+void FindAllForcingChains(const Grid& grid, StepFinder& finder) {
     const CandidateLinks links(grid);
     // Only the candidates of open cells are supposed; each when first
-    // needed, as the first impossibility may end the search.
+    // needed.
     std::vector<Consequences> all(kCandidateCount);
+    // Where each supposition's consequences came from, in one block: left
+    // unset but for the states each reaches.
+    const std::unique_ptr<int[]> from(new int[std::size_t{2} * kCandidateCount * kCandidateCount]);
     std::vector<char> followed(kCandidateCount, 0);
+    std::vector<int> queue;
+    queue.reserve(2 * kCandidateCount);
+    std::array<Mask, kUnitCount> open{};
+    for (int unit = 0; unit < kUnitCount; ++unit)
+        for (const int cell : UnitCells(unit))
+            if (CountOf(grid.cells[cell]) > 1) open[unit] |= grid.cells[cell];
     auto follow = [&](int n) -> const Consequences& {
         if (followed[n]) return all[n];
         followed[n] = 1;
         const Mask m = grid.cells[CellOfCandidate(n)];
         if (!links.strong[n].empty() || (CountOf(m) > 1 && Holds(m, DigitOfCandidate(n))))
-            all[n] = Consequences(grid, links, n);
+            all[n].Follow(links, n, from.get() + std::size_t{2} * kCandidateCount * n, queue);
         return all[n];
     };
     for (int n = 0; n < kCandidateCount && !finder.Done(); ++n) {
         const Mask m = grid.cells[CellOfCandidate(n)];
         if (!Holds(m, DigitOfCandidate(n)) || CountOf(m) < 2) continue;
-        std::string chains;
-        const std::string why = Impossibility(grid, follow(n), chains);
-        if (why.empty()) continue;
-        finder.Add({Technique::kForcingChains,
-                    -1,
-                    0,
-                    {{CellOfCandidate(n), DigitOfCandidate(n)}},
-                    "Forcing chains: if " + CandidateName(n) + " were true: " + chains + "; so " +
-                        why + ".",
-                    {}});
+        const Consequences& c = follow(n);
+        std::optional<Fault> fault = Impossibility(grid, open, c);
+        if (!fault) continue;
+        finder.Add(Contradicting(grid, c, n, std::move(*fault)));
     }
     if (finder.Done()) return;
     for (int n = 0; n < kCandidateCount; ++n) follow(n);
@@ -262,9 +293,7 @@ void FindForcingChains(const Grid& grid, StepFinder& finder) {
         std::vector<int> premises;
         for (int d = 1; d <= 9; ++d)
             if (Holds(m, d)) premises.push_back(CandidateNode(cell, d));
-        Agreement(
-            grid, premises, all, [&] { return CellName(cell) + " holds one of its digits"; },
-            finder);
+        Agreement(grid, premises, all, Proof::Premise::kCellDigits, -1, finder);
     }
     for (int unit = 0; unit < kUnitCount && !finder.Done(); ++unit) {
         for (int d = 1; d <= 9 && !finder.Done(); ++d) {
@@ -272,14 +301,18 @@ void FindForcingChains(const Grid& grid, StepFinder& finder) {
             for (const int cell : UnitCells(unit))
                 if (Holds(grid.cells[cell], d)) premises.push_back(CandidateNode(cell, d));
             if (premises.size() < 2) continue;
-            Agreement(
-                grid, premises, all,
-                [&] {
-                    return std::to_string(d) + " goes in one of its places in " + UnitName(unit);
-                },
-                finder);
+            Agreement(grid, premises, all, Proof::Premise::kUnitPlaces, unit, finder);
         }
     }
+}
+
+}  // namespace
+
+void FindForcingChains(const Grid& grid, StepFinder& finder) {
+    // Every step, the lowest rated and shortest shown first.
+    StepFinder every{true, {}, finder.scratch};
+    FindAllForcingChains(grid, every);
+    AddSimplestFirst(every.steps, finder);
 }
 
 }  // namespace quillet::solving

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "solving/Net.h"
@@ -10,17 +11,99 @@ namespace {
 
 using namespace nets;
 
-// "Forcing net", to begin a sentence.
-std::string Title(Technique technique) {
-    std::string name = TechniqueName(technique);
-    name[0] = static_cast<char>(name[0] - 'a' + 'A');
-    return name;
-}
-
-// A step found, by the length of its explanation, spelt out when taken.
+// A step found, by the facts of its proof, made when taken.
 struct Found {
     std::size_t size = 0;
     std::function<Step()> step;
+};
+
+// The facts of a net that some of its facts rest on, with those of the
+// inner nets of its nested strikes: the size of their proof. Counted on
+// marks kept from one count to the next, as a search counts thousands.
+class FactCounter {
+public:
+    std::size_t FactsOf(const Net& net, const std::vector<int>& roots) {
+        if (marks_.size() < net.Facts().size()) marks_.resize(net.Facts().size(), 0);
+        ++stamp_;
+        stack_.assign(roots.begin(), roots.end());
+        std::size_t size = 0;
+        while (!stack_.empty()) {
+            const int f = stack_.back();
+            stack_.pop_back();
+            if (marks_[f] == stamp_) continue;
+            marks_[f] = stamp_;
+            const NetFact& fact = net.Facts()[f];
+            size += 1 + (fact.nested ? fact.nested->weight : 0);
+            ForEachParent(fact, [&](int p) { stack_.push_back(p); });
+        }
+        return size;
+    }
+
+private:
+    std::vector<unsigned> marks_;
+    unsigned stamp_ = 0;
+    std::vector<int> stack_;
+};
+
+// The facts of nets derived fact by fact, each once, as a proof's facts:
+// those of an inner net that are its outer net's are that net's.
+class ProofOfNets {
+public:
+    explicit ProofOfNets(Proof& proof) : proof_(proof) {}
+
+    // The derivation of the net's contradiction: its facts from `from` on
+    // that the contradiction rests on. Into nets[into], or a new one.
+    int Contradiction(const Net& net, std::size_t from = 0, int into = -1) {
+        into = Slot(into);
+        Derivation derivation = Facts(net, net.WhyParents(), from);
+        derivation.fault = net.Why();
+        for (const int p : net.WhyParents()) derivation.fault->facts.push_back(FactOf(net, p));
+        proof_.nets[into] = std::move(derivation);
+        return into;
+    }
+
+    // The derivation of a case that reaches the net's fact `root`.
+    void Reaching(const Net& net, int root, int into) {
+        Derivation derivation = Facts(net, {root}, 0);
+        derivation.reached = FactOf(net, root);
+        proof_.nets[Slot(into)] = std::move(derivation);
+    }
+
+private:
+    int Slot(int into) {
+        if (into >= 0) return into;
+        proof_.nets.emplace_back();
+        return static_cast<int>(proof_.nets.size()) - 1;
+    }
+
+    Derivation Facts(const Net& net, const std::vector<int>& roots, std::size_t from) {
+        Derivation derivation;
+        for (const int f : Closure(net, roots, from)) derivation.facts.push_back(FactOf(net, f));
+        derivation.supposition = FactOf(net, static_cast<int>(from));
+        return derivation;
+    }
+
+    int FactOf(const Net& of, int f) {
+        const Net* net = &of;
+        while (net->Outer() && f < static_cast<int>(net->Known())) net = net->Outer();
+        if (const auto known = numbers_.find({net, f}); known != numbers_.end())
+            return known->second;
+        const NetFact& fact = net->Facts()[f];
+        Fact made{{fact.cell, fact.digit}, fact.placed, fact.rule, fact.unit, {}, -1};
+        for (const int p : fact.parents) made.parents.push_back(FactOf(*net, p));
+        if (fact.nested) {
+            for (const int p : fact.nested->outerParents) made.parents.push_back(FactOf(*net, p));
+            const Net& inner = *fact.nested->net;
+            made.nested = Contradiction(inner, inner.Known());
+        }
+        const int number = static_cast<int>(proof_.facts.size());
+        proof_.facts.push_back(std::move(made));
+        numbers_.emplace(std::pair{net, f}, number);
+        return number;
+    }
+
+    Proof& proof_;
+    std::map<std::pair<const Net*, int>, int> numbers_;
 };
 
 constexpr long kNestedBudget = 2'000'000;
@@ -53,36 +136,33 @@ public:
         if (!o.present || o.holds) return;
         const Net* net = Recorded(n, supposedOn);
         if (!net->Contradicts()) return;
-        const std::vector<int> facts = Closure(*net, net->WhyParents());
+        const std::size_t facts = counter_.FactsOf(*net, net->WhyParents());
         const int cell = CellOfCandidate(n), digit = DigitOfCandidate(n);
-        // Spelt out only if taken: most are not.
-        found.push_back({facts.size(), [=, this] {
-                             Step step;
-                             step.technique = technique_;
+        // Its proof made only if taken: most are not.
+        found.push_back({facts, [=, this] {
+                             Step step{technique_};
                              if (supposedOn)
                                  step.strikes.push_back({cell, digit});
                              else
                                  step.placeCell = cell, step.placeDigit = digit;
-                             step.reason = Title(technique_) + ": if " + std::to_string(digit) +
-                                           (supposedOn ? " were in " : " were not in ") +
-                                           CellName(cell) + ": " + Paragraph(*net, facts) +
-                                           "; then " + net->Why() + ".";
-                             Shown shown;
-                             step.tree = net->Why() + ", since\n";
-                             for (const int p : net->WhyParents())
-                                 Tree(*net, p, 1, shown, step.tree);
+                             auto proof = std::make_shared<Proof>();
+                             ProofOfNets(*proof).Contradiction(*net);
+                             step.proof = std::move(proof);
+                             step.cells = {cell};
+                             step.held = {grid_.cells[cell]};
+                             step.digits = Bit(digit);
                              return step;
                          }});
     }
 
     // What every one of the suppositions implies.
-    void Agreement(const std::vector<std::pair<int, bool>>& cases, const std::string& what,
+    void Agreement(const std::vector<std::pair<int, bool>>& cases, Proof::Premise premise, int unit,
                    std::vector<Found>& found) const {
         if (!Agree(cases)) return;
         std::vector<const Net*> nets;
         for (const auto& [n, on] : cases) nets.push_back(Recorded(n, on));
         const Net& first = *nets.front();
-        for (const Fact& fact : first.Facts()) {
+        for (const NetFact& fact : first.Facts()) {
             if (fact.rule == Rule::kSupposed) continue;
             std::vector<int> roots;
             for (const Net* net : nets) {
@@ -94,24 +174,23 @@ public:
             if (roots.size() != nets.size()) continue;
             std::size_t size = 0;
             for (std::size_t i = 0; i < nets.size(); ++i)
-                size += Closure(*nets[i], {roots[i]}).size();
+                size += counter_.FactsOf(*nets[i], {roots[i]});
             found.push_back({size, [=, this, &fact] {
-                                 Step step;
-                                 step.technique = technique_;
+                                 Step step{technique_};
                                  if (fact.placed)
                                      step.placeCell = fact.cell, step.placeDigit = fact.digit;
                                  else
                                      step.strikes.push_back({fact.cell, fact.digit});
-                                 step.reason = Title(technique_) + ": " + what + ". ";
-                                 for (std::size_t i = 0; i < nets.size(); ++i) {
-                                     step.reason +=
-                                         "Case " + std::to_string(i + 1) + ": " +
-                                         Paragraph(*nets[i], Closure(*nets[i], {roots[i]})) + ". ";
-                                     Shown shown;
-                                     step.tree += "case " + std::to_string(i + 1) + ":\n";
-                                     Tree(*nets[i], roots[i], 1, shown, step.tree);
-                                 }
-                                 step.reason += "Every case gives " + FactName(fact) + ".";
+                                 auto proof = std::make_shared<Proof>();
+                                 proof->premise = premise;
+                                 proof->unit = unit;
+                                 proof->cases = static_cast<int>(nets.size());
+                                 proof->nets.resize(nets.size());
+                                 ProofOfNets facts(*proof);
+                                 for (std::size_t i = 0; i < nets.size(); ++i)
+                                     facts.Reaching(*nets[i], roots[i], static_cast<int>(i));
+                                 step.proof = std::move(proof);
+                                 Premised(cases, premise, unit, step);
                                  return step;
                              }});
         }
@@ -123,7 +202,7 @@ public:
         std::vector<std::pair<int, bool>> cases;
         for (int d = 1; d <= 9; ++d)
             if (Holds(m, d)) cases.push_back({CandidateNode(cell, d), true});
-        Agreement(cases, CellName(cell) + " holds one of " + DigitList(m), found);
+        Agreement(cases, Proof::Premise::kCellDigits, -1, found);
     }
 
     void UnitAgreement(int unit, int d, std::vector<Found>& found) const {
@@ -136,10 +215,7 @@ public:
             cells.push_back(c);
         }
         if (cases.size() < 2) return;
-        Agreement(cases,
-                  std::to_string(d) + " goes in one of its places in " + UnitName(unit) + ", " +
-                      CellList(cells),
-                  found);
+        Agreement(cases, Proof::Premise::kUnitPlaces, unit, found);
     }
 
     void Agreements(std::vector<Found>& found) const {
@@ -148,10 +224,7 @@ public:
             for (int d = 1; d <= 9; ++d) UnitAgreement(unit, d, found);
         for (int n = 0; n < kCandidateCount; ++n) {
             if (!Fast(n, true).present) continue;
-            Agreement({{n, true}, {n, false}},
-                      std::to_string(DigitOfCandidate(n)) + " is in " +
-                          CellName(CellOfCandidate(n)) + " or it is not",
-                      found);
+            Agreement({{n, true}, {n, false}}, Proof::Premise::kTrueOrFalse, -1, found);
         }
     }
 
@@ -189,6 +262,20 @@ public:
     }
 
 private:
+    // The pattern of a step whose cases are `cases`: the cells supposed and
+    // what they held, the premise's unit and digits.
+    void Premised(const std::vector<std::pair<int, bool>>& cases, Proof::Premise premise, int unit,
+                  Step& step) const {
+        for (const auto& [n, on] : cases) {
+            const int cell = CellOfCandidate(n);
+            step.digits |= Bit(DigitOfCandidate(n));
+            if (std::find(step.cells.begin(), step.cells.end(), cell) != step.cells.end()) continue;
+            step.cells.push_back(cell);
+            step.held.push_back(grid_.cells[cell]);
+        }
+        if (premise == Proof::Premise::kUnitPlaces) step.units = {unit};
+    }
+
     // Whether the digits of `digits` in each of `cells` have been supposed.
     bool Complete(Mask digits, const std::vector<int>& cells) const {
         for (const int c : cells)
@@ -251,6 +338,7 @@ private:
     mutable long budget_ = kNestedBudget;
     mutable std::array<Outcome, kCandidateCount> onFast_, offFast_;
     mutable std::array<std::unique_ptr<Net>, kCandidateCount> on_, off_;
+    mutable FactCounter counter_;
 };
 
 // The shortest explanation first.

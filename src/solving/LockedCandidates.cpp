@@ -7,21 +7,21 @@ namespace {
 // The digit's cells in `from` all lie in `within`: the rest of `within` loses it.
 void Lock(const Grid& grid, Technique technique, int from, int within, int digit,
           StepFinder& finder) {
-    std::vector<int> locked;
-    for (const int cell : UnitCells(from))
-        if (Holds(grid.cells[cell], digit)) locked.push_back(cell);
-    Step step{technique, -1, 0, {}, {}, {}};
+    Step step{technique};
+    for (const int cell : UnitCells(from)) {
+        if (!Holds(grid.cells[cell], digit)) continue;
+        step.cells.push_back(cell);
+        step.held.push_back(grid.cells[cell]);
+    }
     for (const int cell : UnitCells(within)) {
         bool inside = false;
         for (const int l : UnitCells(from)) inside = inside || l == cell;
         if (!inside && Holds(grid.cells[cell], digit)) step.strikes.push_back({cell, digit});
     }
     if (step.strikes.empty()) return;
-    step.reason =
-        std::string(technique == Technique::kPointing ? "Locked candidates (pointing): "
-                                                      : "Locked candidates (claiming): ") +
-        "in " + UnitName(from) + ", " + std::to_string(digit) + " can only go in " +
-        CellList(locked) + ", all in " + UnitName(within) + ".";
+    step.units = {from};
+    step.covers = {within};
+    step.digits = Bit(digit);
     finder.Add(std::move(step));
 }
 

@@ -3,31 +3,17 @@
 #include <algorithm>
 #include <array>
 #include <memory>
-#include <set>
-#include <string>
 #include <utility>
 #include <vector>
 
+#include "solving/Proof.h"
 #include "solving/Propagation.h"
 #include "solving/Techniques.h"
 
 // The facts of a forcing net, each with the rule it follows and the facts
-// it rests on, and how they are told: in one paragraph or as a tree. The
-// nets' search finds its steps on bit planes; this derives again the nets
-// of the steps it takes, for their explanation.
+// it rests on. The nets' search finds its steps on bit planes; this derives
+// again the nets of the steps it takes, for their proofs (solving/Proof.h).
 namespace quillet::solving::nets {
-
-// How a fact of a net follows from the facts before it.
-enum class Rule {
-    kSupposed,
-    kCellTaken,     // a digit leaves a cell that another digit took
-    kPeerTaken,     // a digit leaves the peers of the cell it went into
-    kOnlyDigit,     // a cell left with one digit takes it
-    kOnlyPlace,     // a digit left with one place in a unit goes there
-    kLockedInLine,  // a digit confined to one line of a box leaves the rest of the line
-    kLockedInBox,   // a digit confined to one box along a line leaves the rest of the box
-    kNested,        // a digit whose placement there would contradict itself leaves a cell
-};
 
 // The facts a fact follows from: at most the nine places of a unit or the
 // nine digits of a cell, kept in place since a net has many facts.
@@ -46,7 +32,7 @@ public:
 
 private:
     std::array<int, 9> at_{};
-    std::size_t size_ = 0;
+    std::uint8_t size_ = 0;
 };
 
 class Net;
@@ -59,7 +45,7 @@ struct Nested {
     std::size_t weight = 0;  // its facts, with those of the nets inside it
 };
 
-struct Fact {
+struct NetFact {
     bool placed = false;  // placed in the cell, or struck from it
     int cell = 0;
     int digit = 0;
@@ -70,7 +56,7 @@ struct Fact {
 };
 
 template <typename Visit>
-void ForEachParent(const Fact& fact, Visit visit) {
+void ForEachParent(const NetFact& fact, Visit visit) {
     for (const int p : fact.parents) visit(p);
     if (fact.nested)
         for (const int p : fact.nested->outerParents) visit(p);
@@ -78,9 +64,6 @@ void ForEachParent(const Fact& fact, Visit visit) {
 
 // The lines that cross each box, in the order its cells meet them.
 const std::array<std::vector<int>, 9>& LinesOfBoxes();
-
-// "5 in column 3, row 9", "5 leaves column 3, row 9".
-std::string FactName(const Fact& f);
 
 // The facts that `roots` rest on, in the order they were found, from the
 // fact numbered `from` on.
@@ -98,7 +81,7 @@ public:
     Net(const Grid& grid, bool placed, int cell, int digit, bool locked, int nesting = 0,
         const Propagation* fast = nullptr)
         : base_(grid), cur_(grid), locked_(locked), nesting_(nesting), fast_(fast) {
-        facts_.reserve(256);
+        facts_.reserve(128);
         placedFact_.fill(-1);
         struckFact_.fill(-1);
         for (int c = 0; c < kCellCount; ++c) {
@@ -134,14 +117,15 @@ public:
         Run();
     }
 
-    bool Contradicts() const { return !why_.empty(); }
+    bool Contradicts() const { return contradicts_; }
     // The net this one is nested in, and how many of its first facts are
     // that net's.
     const Net* Outer() const { return outer_; }
     std::size_t Known() const { return known_; }
-    const std::string& Why() const { return why_; }
+    // The contradiction (its facts left empty) and the facts it rests on.
+    const Fault& Why() const { return why_; }
     const std::vector<int>& WhyParents() const { return whyParents_; }
-    const std::vector<Fact>& Facts() const { return facts_; }
+    const std::vector<NetFact>& Facts() const { return facts_; }
     int PlacedFact(int cell, int digit) const {
         return taken_[cell] == digit ? placedFact_[cell] : -1;
     }
@@ -154,8 +138,13 @@ private:
         const int struck = struckFact_[CandidateNode(cell, digit)];
         if (taken_[cell] != 0 || struck >= 0 || !Holds(base_.cells[cell], digit)) {
             facts_.push_back({true, cell, digit, rule, unit, std::move(parents), nullptr});
-            Fail(CellName(cell) + " would hold two digits",
-                 {static_cast<int>(facts_.size()) - 1, struck >= 0 ? struck : placedFact_[cell]});
+            const int placed = static_cast<int>(facts_.size()) - 1;
+            // Struck before, the digit would be both in the cell and out of
+            // it; else another digit took the cell.
+            if (struck >= 0)
+                Fail({Fault::Kind::kBothWays, cell, -1, digit}, {placed, struck});
+            else
+                Fail({Fault::Kind::kTwoDigits, cell}, {placed, placedFact_[cell]});
             return;
         }
         taken_[cell] = digit;
@@ -173,14 +162,14 @@ private:
         struckFact_[CandidateNode(cell, digit)] = index;
         facts_.push_back({false, cell, digit, rule, unit, std::move(parents), nullptr});
         if (taken_[cell] == digit && placedFact_[cell] >= 0) {
-            Fail(std::to_string(digit) + " would be both in and out of " + CellName(cell),
-                 {placedFact_[cell], index});
+            Fail({Fault::Kind::kBothWays, cell, -1, digit}, {placedFact_[cell], index});
             return;
         }
         queue_.push_back(index);
     }
 
-    void Fail(std::string why, const Parents& parents) {
+    void Fail(Fault why, const Parents& parents) {
+        contradicts_ = true;
         why_ = std::move(why);
         for (const int p : parents)
             if (p >= 0) whyParents_.push_back(p);
@@ -224,7 +213,7 @@ private:
             Parents parents;
             for (int d = 1; d <= 9; ++d)
                 if (Holds(base_.cells[f.cell], d)) parents.push_back(StruckFact(f.cell, d));
-            Fail(CellName(f.cell) + " would lose every candidate", parents);
+            Fail({Fault::Kind::kNoCandidate, f.cell}, parents);
             return;
         }
         if (CountOf(left) == 1 && taken_[f.cell] == 0) {
@@ -239,9 +228,7 @@ private:
             if (!(planes_.placed[f.digit - 1] & cells).Empty()) continue;  // done
             const CellBits places = planes_.holding[f.digit - 1] & cells;
             if (places.Empty()) {
-                std::string name = UnitName(unit);
-                if (IsBox(unit)) name[0] = 'T';
-                Fail(name + " would have no place left for " + std::to_string(f.digit),
+                Fail({Fault::Kind::kNoPlace, -1, unit, f.digit},
                      StrikesAmong(UnitCells(unit), f.digit));
                 return;
             }
@@ -362,26 +349,13 @@ private:
     std::array<int, kCellCount> taken_{};  // the digit placed, 0 for none
     std::array<int, kCellCount> placedFact_{};
     std::array<int, kCandidateCount> struckFact_{};
-    std::vector<Fact> facts_;
+    std::vector<NetFact> facts_;
     std::size_t known_ = 0;
     std::vector<int> queue_;
     std::size_t next_ = 0;
-    std::string why_;
+    bool contradicts_ = false;
+    Fault why_;
     std::vector<int> whyParents_;
 };
-
-// Why a fact follows, in words.
-std::string Because(const Net& net, const Fact& f);
-// One paragraph: the facts in order, each with its reason.
-std::string Paragraph(const Net& net, const std::vector<int>& facts);
-// A contradiction, said to begin a sentence, inside one.
-std::string MidSentence(std::string why);
-
-using Shown = std::set<std::pair<const Net*, int>>;
-
-// An indented tree: each fact over what it rests on, a fact met before
-// named only; a nested strike over the net that shows it, whose facts from
-// outside are those of the net it is nested in.
-void Tree(const Net& net, int f, int depth, Shown& shown, std::string& out);
 
 }  // namespace quillet::solving::nets

@@ -86,9 +86,12 @@ bool Propagation::Suppose(Planes& planes, bool placed, int cell, int digit) cons
 }
 
 bool Propagation::Follow(Planes& planes) const {
+    // The digits' planes as last looked at for singles: the grid's own have
+    // none of the supposition's.
+    Planes looked = base_;
     for (;;) {
         bool changed = false;
-        if (!Singles(planes, changed)) return false;
+        if (!Singles(planes, looked, changed)) return false;
         if (changed) continue;
         if (!locked_) return true;
         if (!Locks(planes, changed)) return false;
@@ -96,7 +99,7 @@ bool Propagation::Follow(Planes& planes) const {
     }
 }
 
-bool Propagation::Singles(Planes& planes, bool& changed) const {
+bool Propagation::Singles(Planes& planes, Planes& looked, bool& changed) const {
     const BitTables& tables = Tables();
     CellBits any, twice;
     for (const CellBits& plane : planes.holding) {
@@ -117,7 +120,16 @@ bool Propagation::Singles(Planes& planes, bool& changed) const {
     });
     if (empty) return false;
     for (int d = 1; d <= 9; ++d) {
+        // A digit whose places are as they were when last looked at has no
+        // new single and no unit without a place.
+        // Nor has a unit none of whose cells changed for it.
+        const CellBits moved = (planes.holding[d - 1] ^ looked.holding[d - 1]) |
+                               (planes.placed[d - 1] ^ looked.placed[d - 1]);
+        if (moved.Empty()) continue;
+        looked.holding[d - 1] = planes.holding[d - 1];
+        looked.placed[d - 1] = planes.placed[d - 1];
         for (int unit = 0; unit < kUnitCount; ++unit) {
+            if ((moved & tables.units[unit]).Empty()) continue;
             const CellBits places = planes.holding[d - 1] & tables.units[unit];
             if (places.Empty()) return false;
             // Only where the supposition took places: a single the grid

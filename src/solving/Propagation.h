@@ -27,6 +27,7 @@ struct CellBits {
     bool Has(int cell) const { return ((cell < 64 ? low : high) >> (cell & 63)) & 1; }
     CellBits operator&(CellBits o) const { return {low & o.low, high & o.high}; }
     CellBits operator|(CellBits o) const { return {low | o.low, high | o.high}; }
+    CellBits operator^(CellBits o) const { return {low ^ o.low, high ^ o.high}; }
     CellBits Without(CellBits o) const { return {low & ~o.low, high & ~o.high}; }
     CellBits& operator&=(CellBits o) { return *this = *this & o; }
     CellBits& operator|=(CellBits o) { return *this = *this | o; }
@@ -73,7 +74,7 @@ public:
     Grid GridOf(const Planes& planes) const;
 
 private:
-    bool Singles(Planes& planes, bool& changed) const;
+    bool Singles(Planes& planes, Planes& looked, bool& changed) const;
     bool Locks(Planes& planes, bool& changed) const;
 
     Planes base_;

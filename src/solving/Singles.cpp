@@ -2,28 +2,11 @@
 
 namespace quillet::solving {
 
-unsigned PlacesOf(const Grid& grid, int unit, int digit) {
-    unsigned places = 0;
-    const auto& cells = UnitCells(unit);
-    for (int i = 0; i < 9; ++i)
-        if (Holds(grid.cells[cells[i]], digit)) places |= 1u << i;
-    return places;
-}
-
-std::vector<Strike> StrikesOf(const CellSet& cells, int digit) {
-    std::vector<Strike> strikes;
+std::vector<Candidate> StrikesOf(const CellSet& cells, int digit) {
+    std::vector<Candidate> strikes;
     for (int cell = 0; cell < kCellCount; ++cell)
         if (cells[cell]) strikes.push_back({cell, digit});
     return strikes;
-}
-
-std::string CellList(const std::vector<int>& cells) {
-    std::string text;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i > 0) text += i + 1 == cells.size() ? " and " : "; ";
-        text += CellName(cells[i]);
-    }
-    return text;
 }
 
 // A cell left with one digit that a peer still holds: placing it strikes the
@@ -35,14 +18,11 @@ void FindNakedSingles(const Grid& grid, StepFinder& finder) {
         bool pending = false;
         for (const int peer : Peers(cell)) pending = pending || (grid.cells[peer] & m) != 0;
         if (!pending) continue;
-        const int digit = LowestDigit(m);
-        finder.Add(
-            {Technique::kNakedSingle,
-             cell,
-             digit,
-             {},
-             "Naked single: " + CellName(cell) + " holds only " + std::to_string(digit) + ".",
-             {}});
+        Step step{Technique::kNakedSingle, cell, LowestDigit(m)};
+        step.cells = {cell};
+        step.held = {m};
+        step.digits = m;
+        finder.Add(std::move(step));
     }
 }
 
@@ -56,14 +36,12 @@ void FindHiddenSingles(const Grid& grid, Technique kind, StepFinder& finder) {
             if (CountOf(places) != 1) continue;
             const int cell = UnitCells(unit)[std::countr_zero(places)];
             if (CountOf(grid.cells[cell]) == 1) continue;
-            finder.Add({kind,
-                        cell,
-                        digit,
-                        {},
-                        "Hidden single in " + UnitName(unit) + ": " + std::to_string(digit) +
-                            " fits only " + CellName(cell) + ", which also holds " +
-                            DigitList(grid.cells[cell] & static_cast<Mask>(~Bit(digit))) + ".",
-                        {}});
+            Step step{kind, cell, digit};
+            step.cells = {cell};
+            step.held = {grid.cells[cell]};
+            step.units = {unit};
+            step.digits = Bit(digit);
+            finder.Add(std::move(step));
         }
     }
 }

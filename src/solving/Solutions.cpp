@@ -10,8 +10,9 @@ class Search {
 public:
     explicit Search(int limit) : limit_(limit) {}
 
-    void Run(Grid grid) {
-        if (count_ >= limit_ || !Settle(grid)) return;
+    // `struck`: the solved cells whose digit has left their peers already.
+    void Run(Grid grid, CellSet struck = {}) {
+        if (count_ >= limit_ || !Settle(grid, struck)) return;
         int best = -1, fewest = 10;
         for (int cell = 0; cell < kCellCount; ++cell) {
             const int n = CountOf(grid.cells[cell]);
@@ -25,7 +26,7 @@ public:
              rest &= static_cast<Mask>(rest - 1)) {
             Grid next = grid;
             next.cells[best] = static_cast<Mask>(rest & -rest);
-            Run(next);
+            Run(next, struck);
         }
     }
 
@@ -34,14 +35,16 @@ public:
 
 private:
     // Strikes solved digits from their peers and places hidden singles until
-    // nothing changes; false on a contradiction.
-    static bool Settle(Grid& grid) {
+    // nothing changes; false on a contradiction. Each solved cell's digit is
+    // struck from its peers once.
+    static bool Settle(Grid& grid, CellSet& struck) {
         for (bool changed = true; changed;) {
             changed = false;
             for (int cell = 0; cell < kCellCount; ++cell) {
                 const Mask m = grid.cells[cell];
                 if (m == 0) return false;
-                if (CountOf(m) != 1) continue;
+                if (CountOf(m) != 1 || struck[cell]) continue;
+                struck.set(cell);
                 for (const int peer : Peers(cell)) {
                     if ((grid.cells[peer] & m) == 0) continue;
                     if (grid.cells[peer] == m) return false;

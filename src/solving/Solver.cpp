@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 
 #include "solving/Solutions.h"
@@ -82,6 +83,27 @@ constexpr FindFunction kFinders[kTechniqueCount] = {
 
 }  // namespace
 
+std::size_t PatternSize(const Step& step) {
+    std::size_t size = step.cells.size() + step.links.size();
+    for (const Group& group : step.groups) size += group.cells.size();
+    if (step.proof) size += step.proof->facts.size();
+    return size;
+}
+
+void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder) {
+    std::vector<std::tuple<double, std::size_t, std::size_t>> keys;
+    for (const Step& step : found)
+        keys.push_back({SharedScaleRating(step), step.links.size(), PatternSize(step)});
+    std::vector<std::size_t> order(found.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    for (const std::size_t i : order) {
+        if (finder.Done()) return;
+        finder.Add(std::move(found[i]));
+    }
+}
+
 std::optional<Contradiction> ContradictionIn(const Grid& grid) {
     for (int cell = 0; cell < kCellCount; ++cell)
         if (grid.cells[cell] == 0) return Contradiction{Contradiction::Kind::kEmptyCell, {cell}};
@@ -104,25 +126,6 @@ std::optional<Contradiction> ContradictionIn(const Grid& grid) {
                                  {},
                                  unit,
                                  LowestDigit(static_cast<Mask>(kAllDigits & ~seen))};
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> FindContradiction(const Grid& grid) {
-    const std::optional<Contradiction> found = ContradictionIn(grid);
-    if (!found) return std::nullopt;
-    const Contradiction& c = *found;
-    switch (c.kind) {
-        case Contradiction::Kind::kEmptyCell:
-            return CellName(c.cells.front()) + " has no candidate left";
-        case Contradiction::Kind::kSolvedTwice:
-            return std::to_string(c.digit) + " is solved twice in " + UnitName(c.unit) + ": at " +
-                   CellName(c.cells[0]) + " and at " + CellName(c.cells[1]);
-        case Contradiction::Kind::kNoPlace: {
-            std::string name = UnitName(c.unit);
-            if (IsBox(c.unit)) name[0] = 'T';  // "The top-left box ..."
-            return name + " has no place left for " + std::to_string(c.digit);
-        }
     }
     return std::nullopt;
 }
@@ -177,9 +180,11 @@ std::vector<Step> Find(const Grid& grid, Technique technique, bool all, OneSolut
     if (kept) {
         if (const auto& same = found->steps[2 * t + (all ? 1 : 0)]) return *same;
         // Nothing found either way: a search for the first step that finds
-        // none has searched them all.
+        // none has searched them all. Every technique gives its steps in
+        // the order it shows them, so the first is the first of all.
         if (const auto& other = found->steps[2 * t + (all ? 0 : 1)]; other && other->empty())
             return {};
+        if (const auto& every = found->steps[2 * t + 1]; !all && every) return {every->front()};
     }
     StepFinder finder{all, {}, found ? &found->scratch : nullptr};
     kFinders[t](grid, finder);
@@ -235,12 +240,10 @@ const std::vector<Technique>& ByScaleFloor() {
     return order;
 }
 
-// Whether the technique's steps have values on the shared scale that grow
-// with their size, so that its first step found need not be its lowest.
-bool Sized(Technique technique) {
-    return technique == Technique::kNakedSingle || technique == Technique::kUniqueRectangle3 ||
-           (technique >= Technique::kSimpleColouring && technique <= Technique::kForcingChains);
-}
+// Whether the technique's first step need not be its lowest rated on the
+// grid: every technique shows its lowest rated step first, but a naked
+// single's value depends on its digit's other places (RatedValue).
+bool Sized(Technique technique) { return technique == Technique::kNakedSingle; }
 
 // A step's value on the shared scale, on the grid it is found on. The
 // scale's rater looks for a digit's places in a unit among the cells not yet
@@ -251,9 +254,7 @@ double RatedValue(const Grid& grid, const Step& step) {
     if (step.technique == Technique::kNakedSingle && step.placeCell >= 0) {
         const int cell = step.placeCell, digit = step.placeDigit;
         const auto only = [&](int unit) { return CountOf(PlacesOf(grid, unit, digit)) == 1; };
-        const auto value = [](Technique hidden) {
-            return SharedScaleRating({hidden, -1, 0, {}, {}, {}});
-        };
+        const auto value = [](Technique hidden) { return SharedScaleRating(Step{hidden}); };
         if (only(BoxUnit(cell))) return value(Technique::kHiddenSingleBox);
         if (only(RowUnit(cell)) || only(ColumnUnit(cell)))
             return value(Technique::kHiddenSingleRow);
@@ -293,11 +294,10 @@ double SharedScaleOf(Grid grid, OneSolution& unique, FoundOnGrids& memo) {
     // starts from candidates so cleared.
     for (int cell = 0; cell < kCellCount; ++cell)
         if (CountOf(grid.cells[cell]) == 1)
-            ApplyStep({Technique::kNakedSingle, cell, LowestDigit(grid.cells[cell]), {}, {}, {}},
-                      grid);
+            ApplyStep({Technique::kNakedSingle, cell, LowestDigit(grid.cells[cell])}, grid);
     double hardest = 0;
     while (!grid.Solved()) {
-        if (FindContradiction(grid)) return 0;
+        if (ContradictionIn(grid)) return 0;
         double value = 0;
         const std::optional<Step> step = Easiest(grid, unique, memo, value);
         if (!step) return 0;
@@ -334,8 +334,8 @@ SolveOutcome Solve(Grid& grid, const std::function<void(const Step&)>& onStep) {
     FoundOnGrids memo;
     // Every step strikes at least one candidate, so this ends.
     for (;;) {
-        if (const auto fault = FindContradiction(grid)) {
-            outcome.contradiction = *fault;
+        if (auto fault = ContradictionIn(grid)) {
+            outcome.contradiction = std::move(fault);
             return outcome;
         }
         if (grid.Solved()) {

@@ -21,10 +21,6 @@ struct Contradiction {
 };
 std::optional<Contradiction> ContradictionIn(const Grid& grid);
 
-// The same in words ("column 4 has no place left for 7"), or nothing when no
-// such fault shows.
-std::optional<std::string> FindContradiction(const Grid& grid);
-
 // The steps of the simplest technique that finds any, in the order tried:
 // one step, or every step of that technique with `all`. None when no
 // technique applies (or the grid is solved).
@@ -43,9 +39,9 @@ bool ClearsAGiven(const Step& step, const Grid& start);
 
 struct SolveOutcome {
     bool solved = false;
-    std::string contradiction;  // why it stopped, when it met one
-    int steps = 0;              // the givens' housekeeping left out
-    int solutions = 0;          // of the grid it started from: 0, 1 or 2 for several
+    std::optional<Contradiction> contradiction;  // why it stopped, when it met one
+    int steps = 0;                               // the givens' housekeeping left out
+    int solutions = 0;  // of the grid it started from: 0, 1 or 2 for several
     bool used[kTechniqueCount] = {};
     Technique hardest = Technique::kNakedSingle;  // of the steps taken
     // The puzzle's rating on the shared scale (SharedScaleRating) as the

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "board/Candidate.h"
 #include "solving/Grid.h"
+#include "solving/Proof.h"
 
 namespace quillet::solving {
 
@@ -66,22 +69,55 @@ const char* LevelName(Level level);
 // The level named `name`, if there is one.
 bool ParseLevel(const std::string& name, Level& level);
 
-struct Strike {
-    int cell = 0;
-    int digit = 0;
-    friend bool operator==(const Strike&, const Strike&) = default;
+// A link between two candidates of a pattern: strong when at least one of
+// the two is true, weak when not both are.
+struct Link {
+    Candidate from;
+    Candidate to;
+    bool strong = false;
+    friend bool operator==(const Link&, const Link&) = default;
 };
 
-// One logical step: a placement or eliminations, with its reason in words.
+// Cells of a pattern that act as one: a colour of a simple colouring, an
+// almost locked set, the cells that make a naked set with a unique
+// rectangle's two corners of type 3.
+struct Group {
+    std::vector<int> cells;  // in the board's order
+    Mask digits = 0;         // the digits they hold between them
+    int unit = -1;           // the unit they lie in, or -1
+    friend bool operator==(const Group&, const Group&) = default;
+};
+
+// One logical step: a placement or eliminations, and the pattern that makes
+// it, as data. The words (English: solving/English.h; Japanese: the coach),
+// the drawing and the rating are all written from these fields; which
+// technique fills which is said at its finder (Techniques.h).
 struct Step {
+    Step() = default;
+    Step(Technique technique, int placeCell = -1, int placeDigit = 0,
+         std::vector<Candidate> strikes = {})
+        : technique(technique),
+          placeCell(placeCell),
+          placeDigit(placeDigit),
+          strikes(std::move(strikes)) {}
+
     Technique technique = Technique::kNakedSingle;
     int placeCell = -1;  // a placement when >= 0
     int placeDigit = 0;
-    std::vector<Strike> strikes;
-    std::string reason;  // why, in one or two sentences, or one paragraph of links
-    // For the nets: the same as an indented tree, a fact a line over the
-    // facts it rests on; empty for the other techniques.
-    std::string tree;
+    std::vector<Candidate> strikes;
+
+    // The pattern's cells in their roles: a wing's pivot first, then its
+    // wings (a W-wing's two cells, then the two places that join them); a
+    // rectangle's four corners, the two of its upper row first; a subset's
+    // or a chain's cells in order; a fish's cells where its lines cross.
+    std::vector<int> cells;
+    std::vector<Mask> held;   // what each of `cells` held when the step was found
+    std::vector<int> units;   // the units it lies in: a fish's base lines, a subset's unit, ...
+    std::vector<int> covers;  // the units it covers: a fish's cover lines, a lock's other unit
+    Mask digits = 0;          // the digits it is made of
+    std::vector<Group> groups;
+    std::vector<Link> links;  // a wing's or chain's, an almost locked set's restricted commons
+    std::shared_ptr<const Proof> proof;  // forcing chains and nets
 };
 
 // The step's place on the scale that solving forums publish their ratings in
@@ -94,9 +130,6 @@ struct Step {
 // 9.0 with locked candidates) and a tenth more at each step of a ladder of
 // their length. 10 for steps the scale has no name for.
 double SharedScaleRating(const Step& step);
-
-// The reason followed by what the step does, as one paragraph.
-std::string Describe(const Step& step);
 
 // Places the digit (written, and struck along its row, column and box) or
 // strikes the digits, as the board's own placement does.

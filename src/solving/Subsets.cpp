@@ -4,8 +4,6 @@ namespace quillet::solving {
 
 namespace {
 
-const char* SubsetWord(int size) { return size == 2 ? "pair" : size == 3 ? "triple" : "quad"; }
-
 Technique NakedTechnique(int size) {
     return size == 2   ? Technique::kNakedPair
            : size == 3 ? Technique::kNakedTriple
@@ -60,11 +58,11 @@ void FindNakedSubsets(const Grid& grid, int size, StepFinder& finder) {
             for (int i = 0; i < 9; ++i)
                 if (!(chosen & (1u << i))) others |= grid.cells[cells[i]];
             if (!(others & digits)) return true;
-            Step step{NakedTechnique(size), -1, 0, {}, {}, {}};
-            std::vector<int> members;
+            Step step{NakedTechnique(size)};
             for (int i = 0; i < 9; ++i) {
                 if (chosen & (1u << i)) {
-                    members.push_back(cells[i]);
+                    step.cells.push_back(cells[i]);
+                    step.held.push_back(grid.cells[cells[i]]);
                     continue;
                 }
                 const Mask common = grid.cells[cells[i]] & digits;
@@ -72,9 +70,8 @@ void FindNakedSubsets(const Grid& grid, int size, StepFinder& finder) {
                     if (Holds(common, d)) step.strikes.push_back({cells[i], d});
             }
             if (step.strikes.empty()) return true;
-            step.reason = std::string("Naked ") + SubsetWord(size) + " in " + UnitName(unit) +
-                          ": " + CellList(members) + " hold only " + DigitList(digits) +
-                          " between them, so those digits go there.";
+            step.units = {unit};
+            step.digits = digits;
             finder.Add(std::move(step));
             return true;
         });
@@ -107,19 +104,18 @@ void FindHiddenSubsets(const Grid& grid, int size, StepFinder& finder) {
             for (int i = 0; i < 9; ++i)
                 if (where & (1u << i)) held |= grid.cells[cells[i]];
             if (!(held & static_cast<Mask>(~digits))) return true;
-            Step step{HiddenTechnique(size), -1, 0, {}, {}, {}};
-            std::vector<int> members;
+            Step step{HiddenTechnique(size)};
             for (int i = 0; i < 9; ++i) {
                 if (!(where & (1u << i))) continue;
-                members.push_back(cells[i]);
+                step.cells.push_back(cells[i]);
+                step.held.push_back(grid.cells[cells[i]]);
                 const Mask others = grid.cells[cells[i]] & static_cast<Mask>(~digits);
                 for (int d = 1; d <= 9; ++d)
                     if (Holds(others, d)) step.strikes.push_back({cells[i], d});
             }
             if (step.strikes.empty()) return true;
-            step.reason = std::string("Hidden ") + SubsetWord(size) + " in " + UnitName(unit) +
-                          ": " + DigitList(digits) + " fit only " + CellList(members) +
-                          ", so those cells hold nothing else.";
+            step.units = {unit};
+            step.digits = digits;
             finder.Add(std::move(step));
             return true;
         });

@@ -69,22 +69,62 @@ void FindLockedForcingNets(const Grid& grid, StepFinder& finder);
 void FindNestedForcingNets(const Grid& grid, StepFinder& finder);
 void FindTwiceNestedForcingNets(const Grid& grid, StepFinder& finder);
 
+// The few strong partners of a cell or candidate (its digit's other place in
+// each of its three units, its cell's other digit), kept in place: they are
+// asked for every cell and candidate of a grid.
+class Partners {
+public:
+    void push_back(int partner) { at_[size_++] = partner; }
+    bool empty() const { return size_ == 0; }
+    const int* begin() const { return at_.data(); }
+    const int* end() const { return at_.data() + size_; }
+
+private:
+    std::array<int, 4> at_{};
+    int size_ = 0;
+};
+
 // The candidates of open cells as nodes (CandidateNode), with their
 // strong links: the digit's only other place in a unit, the cell's only
 // other digit. Every candidate that sees another is weakly linked to it.
 struct CandidateLinks {
-    std::array<CellSet, 10> holding;       // by digit
-    std::vector<std::vector<int>> strong;  // by node; empty for solved cells
+    std::array<CellSet, 10> holding;  // by digit
+    std::vector<Partners> strong;     // by node; empty for solved cells
 
     explicit CandidateLinks(const Grid& grid);
+
+    // Calls visit(other) for each candidate the node's sees: its digit in
+    // the open peers, in their order, then the cell's other digits.
+    template <typename Visit>
+    void ForEachWeak(int node, Visit visit) const {
+        for (int i = weakFrom_[node]; i < weakFrom_[node + 1]; ++i) visit(weak_[i]);
+    }
+
+private:
+    // Every node's, one after the other: they are followed for every
+    // supposition of a search.
+    std::vector<int> weak_;
+    std::vector<int> weakFrom_;
 };
 
+// Adds the steps found, the lowest rated first (SharedScaleRating) and of
+// those the one of fewest links, then the smallest (PatternSize), as many as
+// the finder takes: so the first is the technique's lowest rated step.
+void AddSimplestFirst(std::vector<Step>& found, StepFinder& finder);
+// The size of a step's pattern: its cells, its links, the cells of its
+// groups and the facts of its proof.
+std::size_t PatternSize(const Step& step);
+
 // Strikes of the digit from the cells of `cells`.
-std::vector<Strike> StrikesOf(const CellSet& cells, int digit);
+std::vector<Candidate> StrikesOf(const CellSet& cells, int digit);
 
 // The cells of a unit that hold the digit, as bits of their places 0..8.
-unsigned PlacesOf(const Grid& grid, int unit, int digit);
-// "column 1, row 2, column 3, row 2 and column 9, row 2".
-std::string CellList(const std::vector<int>& cells);
+// Inline: the searches ask it more than anything else.
+inline unsigned PlacesOf(const Grid& grid, int unit, int digit) {
+    unsigned places = 0;
+    const auto& cells = UnitCells(unit);
+    for (int i = 0; i < 9; ++i) places |= ((grid.cells[cells[i]] >> (digit - 1)) & 1u) << i;
+    return places;
+}
 
 }  // namespace quillet::solving

@@ -7,43 +7,51 @@ namespace quillet::solving {
 
 namespace {
 
-// What the uniqueness steps rest on, said in each of them.
-constexpr const char* kOneSolution =
-    " The givens have exactly one solution (counted), so the board cannot end in a pattern whose "
-    "digits could trade places.";
-
 // Four open cells at the corners of a rectangle over two rows, two columns
 // and two boxes: were they left with the same two digits, those could swap
 // and the puzzle would have two solutions.
 struct Rectangle {
     std::array<int, 4> cells;  // two rows: [0] [1] above [2] [3]
-
-    std::string Names() const { return CellList({cells[0], cells[1], cells[2], cells[3]}); }
 };
 
 std::vector<Rectangle> Rectangles(const Grid& grid) {
     std::vector<Rectangle> found;
     for (int r1 = 1; r1 <= 9; ++r1)
-        for (int r2 = r1 + 1; r2 <= 9; ++r2)
-            for (int c1 = 1; c1 <= 9; ++c1)
-                for (int c2 = c1 + 1; c2 <= 9; ++c2) {
-                    const bool band = (r1 - 1) / 3 == (r2 - 1) / 3;
+        for (int r2 = r1 + 1; r2 <= 9; ++r2) {
+            // The columns where both rows' cells are open with two digits in
+            // common, before the pairs of them are tried.
+            int columns[9];
+            Mask common[9];
+            int count = 0;
+            for (int c = 1; c <= 9; ++c) {
+                const Mask a = grid.cells[ColumnMajorIndex({c, r1})];
+                const Mask b = grid.cells[ColumnMajorIndex({c, r2})];
+                if (CountOf(a) < 2 || CountOf(b) < 2 || CountOf(a & b) < 2) continue;
+                columns[count] = c;
+                common[count++] = a & b;
+            }
+            const bool band = (r1 - 1) / 3 == (r2 - 1) / 3;
+            for (int i = 0; i < count; ++i)
+                for (int j = i + 1; j < count; ++j) {
+                    const int c1 = columns[i], c2 = columns[j];
                     const bool stack = (c1 - 1) / 3 == (c2 - 1) / 3;
                     if (band == stack) continue;  // four boxes, or one
-                    const Rectangle r{{ColumnMajorIndex({c1, r1}), ColumnMajorIndex({c2, r1}),
-                                       ColumnMajorIndex({c1, r2}), ColumnMajorIndex({c2, r2})}};
-                    Mask common = kAllDigits;
-                    bool open = true;
-                    for (const int cell : r.cells) {
-                        common &= grid.cells[cell];
-                        open = open && CountOf(grid.cells[cell]) > 1;
-                    }
-                    if (open && CountOf(common) >= 2) found.push_back(r);
+                    if (CountOf(common[i] & common[j]) < 2) continue;
+                    found.push_back({{ColumnMajorIndex({c1, r1}), ColumnMajorIndex({c2, r1}),
+                                      ColumnMajorIndex({c1, r2}), ColumnMajorIndex({c2, r2})}});
                 }
+        }
     return found;
 }
 
-std::string Pair(Mask xy) { return DigitList(xy); }
+// A step of the rectangle on the digits xy: its corners, what they hold.
+Step RectangleStep(Technique technique, const Grid& grid, const Rectangle& r, Mask xy) {
+    Step step{technique};
+    step.cells.assign(r.cells.begin(), r.cells.end());
+    for (const int cell : r.cells) step.held.push_back(grid.cells[cell]);
+    step.digits = xy;
+    return step;
+}
 
 // Type 1: three corners hold only x and y; the fourth cannot be either.
 void TypeOne(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) {
@@ -55,16 +63,9 @@ void TypeOne(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) 
             roof = cell;
     }
     if (floors != 3 || roof < 0) return;
-    Step step{Technique::kUniqueRectangle1, -1, 0, {}, {}, {}};
+    Step step = RectangleStep(Technique::kUniqueRectangle1, grid, r, xy);
     for (Mask m = xy; m; m &= static_cast<Mask>(m - 1))
         step.strikes.push_back({roof, LowestDigit(m)});
-    step.reason = "Unique rectangle (type 1): " + r.Names() + " hold " + Pair(xy) +
-                  ", three of "
-                  "them nothing else; were " +
-                  CellName(roof) + " " + Pair(xy) +
-                  " too, the two "
-                  "digits could swap." +
-                  kOneSolution;
     finder.Add(std::move(step));
 }
 
@@ -91,17 +92,9 @@ void TypeTwo(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder) 
     for (const int cell : roofs)
         if (CountOf(grid.cells[cell]) != 3) return;
     const int z = LowestDigit(extra);
-    Step step{Technique::kUniqueRectangle2,
-              -1,
-              0,
-              StrikesOf(SeenByAll(grid, {roofs[0], roofs[1]}, z), z),
-              {},
-              {}};
+    Step step = RectangleStep(Technique::kUniqueRectangle2, grid, r, xy);
+    step.strikes = StrikesOf(SeenByAll(grid, {roofs[0], roofs[1]}, z), z);
     if (step.strikes.empty()) return;
-    step.reason = "Unique rectangle (type 2): " + r.Names() + " hold " + Pair(xy) + "; " +
-                  CellName(roofs[0]) + " and " + CellName(roofs[1]) + " also hold " +
-                  std::to_string(z) + ", and one of them must be " + std::to_string(z) +
-                  " or the two digits could swap." + kOneSolution;
     finder.Add(std::move(step));
 }
 
@@ -117,16 +110,10 @@ void TypeFour(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder)
             const auto& cells = UnitCells(unit);
             if (std::find(cells.begin(), cells.end(), roofs[1]) == cells.end()) continue;
             if (CountOf(PlacesOf(grid, unit, x)) != 2) continue;
-            finder.Add({Technique::kUniqueRectangle4,
-                        -1,
-                        0,
-                        {{roofs[0], y}, {roofs[1], y}},
-                        "Unique rectangle (type 4): " + r.Names() + " hold " + Pair(xy) + "; " +
-                            std::to_string(x) + " goes in " + CellName(roofs[0]) + " or " +
-                            CellName(roofs[1]) + ", its only places in " + UnitName(unit) +
-                            ", so were either " + std::to_string(y) +
-                            ", the two digits could swap." + kOneSolution,
-                        {}});
+            Step step = RectangleStep(Technique::kUniqueRectangle4, grid, r, xy);
+            step.strikes = {{roofs[0], y}, {roofs[1], y}};
+            step.units = {unit};
+            finder.Add(std::move(step));
             break;
         }
     }
@@ -159,23 +146,15 @@ void TypeThree(const Grid& grid, const Rectangle& r, Mask xy, StepFinder& finder
                     set.push_back(others[i]);
                 }
                 if (CountOf(digits) != size + 1) continue;
-                Step step{Technique::kUniqueRectangle3, -1, 0, {}, {}, {}};
+                Step step = RectangleStep(Technique::kUniqueRectangle3, grid, r, xy);
                 for (int i = 0; i < n; ++i) {
                     if (subset & (1u << i)) continue;
                     for (Mask m = grid.cells[others[i]] & digits; m; m &= static_cast<Mask>(m - 1))
                         step.strikes.push_back({others[i], LowestDigit(m)});
                 }
                 if (step.strikes.empty()) continue;
-                const char* names[] = {"pair", "triple", "quad"};
-                step.reason = "Unique rectangle (type 3): " + r.Names() + " hold " + Pair(xy) +
-                              "; " + CellName(roofs[0]) + " and " + CellName(roofs[1]) +
-                              " also hold " + DigitList(extra) +
-                              ", and one of them must take one of those or the two digits could "
-                              "swap, so together they act as one cell of " +
-                              DigitList(extra) + ", which with " + CellList(set) + " in " +
-                              UnitName(unit) + " makes a naked " + names[size - 1] + " of " +
-                              DigitList(digits) + ": those digits leave the rest of " +
-                              UnitName(unit) + "." + kOneSolution;
+                step.units = {unit};
+                step.groups = {{set, digits, unit}};
                 finder.Add(std::move(step));
             }
         }
@@ -200,7 +179,12 @@ void EachRectangle(const Grid& grid, StepFinder& finder, Type type) {
 void FindUniqueRectangles(const Grid& grid, int type, StepFinder& finder) {
     if (type == 1) EachRectangle(grid, finder, TypeOne);
     if (type == 2) EachRectangle(grid, finder, TypeTwo);
-    if (type == 3) EachRectangle(grid, finder, TypeThree);
+    if (type == 3) {
+        // Every naked set of every rectangle, the smallest shown first.
+        StepFinder every{true, {}, finder.scratch};
+        EachRectangle(grid, every, TypeThree);
+        AddSimplestFirst(every.steps, finder);
+    }
     if (type == 4) EachRectangle(grid, finder, TypeFour);
 }
 
@@ -230,16 +214,11 @@ void FindBugPlusOne(const Grid& grid, StepFinder& finder) {
                 pattern = open == 0 || open == 2;
             }
         if (!pattern) continue;
-        finder.Add({Technique::kBugPlusOne,
-                    odd,
-                    digit,
-                    {},
-                    "BUG+1: every open cell holds two digits but " + CellName(odd) + " (" +
-                        DigitList(grid.cells[odd]) + "), and without its " + std::to_string(digit) +
-                        " every digit would have two places in each of its units, a pattern "
-                        "with no solution or several." +
-                        kOneSolution,
-                    {}});
+        Step step{Technique::kBugPlusOne, odd, digit};
+        step.cells = {odd};
+        step.held = {grid.cells[odd]};
+        step.digits = grid.cells[odd];
+        finder.Add(std::move(step));
         return;
     }
 }

@@ -4,8 +4,25 @@ namespace quillet::solving {
 
 namespace {
 
-std::string Holding(const Grid& grid, int cell) {
-    return CellName(cell) + " (" + DigitList(grid.cells[cell]) + ")";
+// The step of a wing that strikes z from the cells seeing `seeing`: its
+// cells, pivot first, with what they hold, and a weak link from the pivot to
+// each wing on the digit they share besides z.
+Step Wing(Technique technique, const Grid& grid, int pivot, int a, int b, int z,
+          std::initializer_list<int> seeing) {
+    Step step{technique, -1, 0, StrikesOf(SeenByAll(grid, seeing, z), z)};
+    if (step.strikes.empty()) return step;
+    step.cells = {pivot, a, b};
+    for (const int cell : step.cells) {
+        step.held.push_back(grid.cells[cell]);
+        step.digits |= grid.cells[cell];
+    }
+    for (const int wing : {a, b}) {
+        const Mask shared = grid.cells[pivot] & grid.cells[wing] & static_cast<Mask>(~Bit(z));
+        if (CountOf(shared) == 1)
+            step.links.push_back(
+                {{pivot, LowestDigit(shared)}, {wing, LowestDigit(shared)}, false});
+    }
+    return step;
 }
 
 }  // namespace
@@ -22,16 +39,8 @@ void FindXYWings(const Grid& grid, StepFinder& finder) {
             const Mask z = xz & static_cast<Mask>(~xy);
             for (const int b : Peers(pivot)) {
                 if (b <= a || grid.cells[b] != ((xy & static_cast<Mask>(~xz)) | z)) continue;
-                Step step{Technique::kXYWing,
-                          -1,
-                          0,
-                          StrikesOf(SeenByAll(grid, {a, b}, LowestDigit(z)), LowestDigit(z)),
-                          {},
-                          {}};
+                Step step = Wing(Technique::kXYWing, grid, pivot, a, b, LowestDigit(z), {a, b});
                 if (step.strikes.empty()) continue;
-                step.reason = "XY-wing: " + Holding(grid, pivot) + " sees " + Holding(grid, a) +
-                              " and " + Holding(grid, b) + "; one of these two is " + DigitList(z) +
-                              ".";
                 finder.Add(std::move(step));
                 if (finder.Done()) return;
             }
@@ -51,16 +60,9 @@ void FindXYZWings(const Grid& grid, StepFinder& finder) {
                 const Mask yz = grid.cells[b];
                 if (b <= a || CountOf(yz) != 2 || (yz & ~xyz) != 0 || yz == xz) continue;
                 const Mask z = xz & yz;
-                Step step{Technique::kXYZWing,
-                          -1,
-                          0,
-                          StrikesOf(SeenByAll(grid, {pivot, a, b}, LowestDigit(z)), LowestDigit(z)),
-                          {},
-                          {}};
+                Step step =
+                    Wing(Technique::kXYZWing, grid, pivot, a, b, LowestDigit(z), {pivot, a, b});
                 if (step.strikes.empty()) continue;
-                step.reason = "XYZ-wing: " + Holding(grid, pivot) + " sees " + Holding(grid, a) +
-                              " and " + Holding(grid, b) + "; one of the three is " + DigitList(z) +
-                              ".";
                 finder.Add(std::move(step));
                 if (finder.Done()) return;
             }
@@ -87,13 +89,19 @@ void FindWWings(const Grid& grid, StepFinder& finder) {
                     if (p == a || p == b || q == a || q == b) continue;
                     const bool linked = (Sees(p, a) && Sees(q, b)) || (Sees(p, b) && Sees(q, a));
                     if (!linked) continue;
-                    Step step{
-                        Technique::kWWing, -1, 0, StrikesOf(SeenByAll(grid, {a, b}, y), y), {}, {}};
+                    Step step{Technique::kWWing, -1, 0, StrikesOf(SeenByAll(grid, {a, b}, y), y)};
                     if (step.strikes.empty()) continue;
-                    step.reason = "W-wing: " + Holding(grid, a) + " and " + Holding(grid, b) +
-                                  " are joined by " + UnitName(unit) + ", where " +
-                                  std::to_string(x) + " fits only " + CellList({p, q}) +
-                                  "; one of the two cells is " + std::to_string(y) + ".";
+                    step.cells = {a, b, p, q};
+                    for (const int cell : step.cells) step.held.push_back(grid.cells[cell]);
+                    step.units = {unit};
+                    step.digits = xy;
+                    // From each cell to the place of x it sees; the two places
+                    // strongly linked in the unit.
+                    const bool pNearA = Sees(p, a) && Sees(q, b);
+                    const int nearA = pNearA ? p : q, nearB = pNearA ? q : p;
+                    step.links = {{{a, x}, {nearA, x}, false},
+                                  {{nearA, x}, {nearB, x}, true},
+                                  {{nearB, x}, {b, x}, false}};
                     finder.Add(std::move(step));
                 }
             }

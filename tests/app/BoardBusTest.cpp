@@ -29,7 +29,13 @@ public slots:
     void Heard() { ++heard; }
 };
 
-QVariant Strikes(const QList<boardbus::Strike>& strikes) { return QVariant::fromValue(strikes); }
+// Candidates as the bus carries them: column, row, digit.
+QVariant Strikes(std::initializer_list<std::array<int, 3>> strikes) {
+    QList<Candidate> list;
+    for (const auto& [column, row, digit] : strikes)
+        list.append({ColumnMajorIndex({column, row}), digit});
+    return QVariant::fromValue(list);
+}
 
 }  // namespace
 

@@ -12,9 +12,11 @@ namespace {
 using testing::AllCells;
 using testing::RecordingInformer;
 
+int At(int col, int row) { return ColumnMajorIndex({col, row}); }
+
 class StrikeTest : public ::testing::Test {
 protected:
-    bool Strike(const std::vector<CellDigit>& strikes) { return state.StrikeCandidates(strikes); }
+    bool Strike(const std::vector<Candidate>& strikes) { return state.StrikeCandidates(strikes); }
     CandidateBoard& board() { return state.Board(); }
 
     RecordingInformer informer;
@@ -24,7 +26,7 @@ protected:
 TEST_F(StrikeTest, StrikesEachDigitFromItsCellAsOneStepThatUndoTakesBack) {
     board().SetCell({3, 7}, "2");
     const auto before = AllCells(board());
-    ASSERT_TRUE(Strike({{{1, 1}, 4}, {{1, 1}, 8}, {{9, 9}, 4}, {{3, 7}, 4}}));
+    ASSERT_TRUE(Strike({{At(1, 1), 4}, {At(1, 1), 8}, {At(9, 9), 4}, {At(3, 7), 4}}));
     EXPECT_EQ(board().Cell({1, 1}), "1235679");
     EXPECT_EQ(board().Cell({9, 9}), "12356789");
     EXPECT_EQ(board().Cell({3, 7}), "2");  // does not hold 4: unchanged
@@ -40,14 +42,15 @@ TEST_F(StrikeTest, RefusesWithoutTouchingBoardOrLineBuffer) {
     board().SetCell({4, 4}, "56");
     board().SetCell({6, 6}, "");
     const auto before = AllCells(board());
-    const std::vector<CellDigit> refused[] = {
-        {{{1, 1}, 0}},                            // not a digit
-        {{{1, 1}, 10}},                           // not a digit
-        {{{1, 1}, 3}, {{10, 1}, 3}},              // off the board
-        {{{2, 2}, 5}},                            // would empty a solved cell
-        {{{1, 1}, 5}, {{4, 4}, 5}, {{4, 4}, 6}},  // would empty a cell, beside a good strike
-        {{{2, 2}, 7}, {{6, 6}, 7}},               // nothing to strike
-        {},                                       // nothing to strike
+    const std::vector<Candidate> refused[] = {
+        {{At(1, 1), 0}},                                // not a digit
+        {{At(1, 1), 10}},                               // not a digit
+        {{At(1, 1), 3}, {At(10, 1), 3}},                // off the board
+        {{-1, 3}},                                      // off the board
+        {{At(2, 2), 5}},                                // would empty a solved cell
+        {{At(1, 1), 5}, {At(4, 4), 5}, {At(4, 4), 6}},  // would empty a cell, beside a good strike
+        {{At(2, 2), 7}, {At(6, 6), 7}},                 // nothing to strike
+        {},                                             // nothing to strike
     };
     for (const auto& strikes : refused) {
         EXPECT_FALSE(Strike(strikes));
@@ -59,7 +62,7 @@ TEST_F(StrikeTest, RefusesWithoutTouchingBoardOrLineBuffer) {
 }
 
 TEST_F(StrikeTest, OnThePlainBoardWithoutALineBuffer) {
-    const std::vector<CellDigit> strikes{{{5, 5}, 1}, {{5, 5}, 9}};
+    const std::vector<Candidate> strikes{{At(5, 5), 1}, {At(5, 5), 9}};
     ASSERT_TRUE(StrikeCandidatesOnBoard(board(), strikes));
     EXPECT_EQ(board().Cell({5, 5}), "2345678");
 }

@@ -94,7 +94,7 @@ private slots:
         connect(client.get(), &BoardClient::Answered, this,
                 [&](const CommandAnswer& answer) { answers.append(answer); });
 
-        client->StrikeLater({{1, 1, 4}, {9, 9, 4}});
+        client->StrikeLater({{ColumnMajorIndex({1, 1}), 4}, {ColumnMajorIndex({9, 9}), 4}});
         QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, kEventDeadlineMs);
         QCOMPARE(answers[0].problem, CallProblem::kNone);
         QVERIFY(answers[0].taken);

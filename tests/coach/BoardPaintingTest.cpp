@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <cstdlib>
 
 #include "coach/BoardPainting.h"
@@ -34,12 +35,13 @@ protected:
         cells.fill("123456789");
         cells[At(2, 3)] = "5";
         advice.kind = Advice::Kind::kStep;
-        advice.drawing.cells = {At(4, 4), At(8, 4)};
-        advice.drawing.strikes = {{At(6, 7), 3}};
-        advice.drawing.placeCell = At(9, 9);
-        advice.drawing.placeDigit = 7;
-        advice.drawing.links = {{{At(4, 4), 2}, {At(8, 4), 2}, false},
-                                {{At(4, 4), 2}, {At(4, 8), 2}, true}};
+        coaching::StepDrawing& drawing = advice.parts.emplace_back().drawing;
+        drawing.cells = {At(4, 4), At(8, 4)};
+        drawing.strikes = {{At(6, 7), 3}};
+        drawing.placeCell = At(9, 9);
+        drawing.placeDigit = 7;
+        drawing.links = {{{At(4, 4), 2}, {At(8, 4), 2}, false},
+                         {{At(4, 4), 2}, {At(4, 8), 2}, true}};
     }
     void Paint(int selected = -1) {
         image.fill(Qt::gray);
@@ -85,11 +87,52 @@ TEST_F(BoardPaintingTest, LinksAreDrawnStrongSolidAndWeakDashed) {
         }
         return static_cast<double>(on) / seen;
     };
-    const double weak = share(advice.drawing.links[0]);
-    const double strong = share(advice.drawing.links[1]);
+    const double weak = share(advice.parts[0].drawing.links[0]);
+    const double strong = share(advice.parts[0].drawing.links[1]);
     EXPECT_GT(strong, 0.95);
     EXPECT_GT(weak, 0.3);
     EXPECT_LT(weak, 0.9);
+}
+
+TEST_F(BoardPaintingTest, ArcsGoAroundSolvedDigitsAndEndAtTheCandidatesRims) {
+    // Along row 4 from column 4 to column 6, past the solved 6 of column 5,
+    // which the slight arc it would take crosses.
+    cells[At(5, 4)] = "6";
+    const coaching::Link link{{At(4, 4), 5}, {At(6, 4), 5}, false};
+    const QRectF digit = layout.DigitRect(At(5, 4));
+    EXPECT_TRUE(digit.contains(layout.LinkPath(link).pointAtPercent(0.5)));
+    const QPainterPath around = layout.LinkPath(link, {digit});
+    for (double t = 0.0; t <= 1.0; t += 0.01)
+        EXPECT_FALSE(digit.contains(around.pointAtPercent(t)));
+    // Each end on the rim of its candidate, not at its centre.
+    const double rim = layout.CellRect(0).width() / 6;
+    const QPointF start = around.pointAtPercent(0), end = around.pointAtPercent(1);
+    const QPointF fromCentre = layout.CandidateRect(At(4, 4), 5).center();
+    const QPointF toCentre = layout.CandidateRect(At(6, 4), 5).center();
+    EXPECT_NEAR(std::hypot(start.x() - fromCentre.x(), start.y() - fromCentre.y()), rim, 0.5);
+    EXPECT_NEAR(std::hypot(end.x() - toCentre.x(), end.y() - toCentre.y()), rim, 0.5);
+}
+
+TEST_F(BoardPaintingTest, NoMarkCoversAGivenAndGroupsHaveColoursOfTheirOwn) {
+    // A given placed again, a mark on it, and two groups.
+    coaching::StepDrawing& drawing = advice.parts.front().drawing;
+    drawing.placeCell = At(2, 3);
+    drawing.placeDigit = 5;
+    drawing.marks = {{At(2, 3), 1}};
+    drawing.groups = {{{At(1, 7), At(1, 8)}, solving::Bit(4), 9},
+                      {{At(3, 7)}, solving::Bit(4), 11}};
+    Paint();
+    EXPECT_FALSE(Filled(image, layout.CandidateRect(At(2, 3), 5), kPlacedColour));
+    EXPECT_FALSE(Filled(image, layout.CandidateRect(At(2, 3), 1), kMarkShade));
+    // The given's cell framed in the placed digit's colour instead.
+    const QRectF given = layout.CellRect(At(2, 3));
+    bool framed = false;
+    for (int dx = 2; dx <= 6 && !framed; ++dx)
+        framed = image.pixelColor(QPointF(given.left() + dx, given.center().y()).toPoint()) ==
+                 kPlacedColour;
+    EXPECT_TRUE(framed);
+    EXPECT_TRUE(Filled(image, layout.CandidateRect(At(1, 8), 9), kGroupShades[0]));
+    EXPECT_TRUE(Filled(image, layout.CandidateRect(At(3, 7), 9), kGroupShades[1]));
 }
 
 TEST_F(BoardPaintingTest, TheSelectionAndTheNumbersAreDrawn) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -141,6 +142,43 @@ private slots:
                                  kEventDeadlineMs);
     }
 
+    // A net's proof is shown a case at a time: its supposition, then with
+    // "次の場合" its conclusion. The board keeps its size whatever the text,
+    // and no text at the default size needs scrolling; in a small window the
+    // text stays below the board.
+    void aNetIsShownPartByPartAndTheBoardKeepsItsSize() {
+        StartWindowAndCoach(Copy(QStringLiteral("coach-net.cgd"), QStringLiteral("n.cgd")));
+        if (QTest::currentTestFailed()) return;
+        QCOMPARE(coach->Shown()->step->technique, solving::Technique::kForcingNets);
+        auto* nextCase = coach->findChild<QPushButton*>(QStringLiteral("nextCase"));
+        auto* board = coach->findChild<QWidget*>(QStringLiteral("board"));
+        auto* area = coach->findChild<QScrollArea*>(QStringLiteral("explanationArea"));
+        auto* explanation = coach->findChild<QLabel*>(QStringLiteral("explanation"));
+        QVERIFY(nextCase->isVisible() && nextCase->isEnabled());
+        const QRect boardBefore = board->geometry();
+        const std::size_t parts = coach->Shown()->parts.size();
+        for (std::size_t part = 0; part < parts; ++part) {
+            QCOMPARE(coach->PartShown(), part);
+            QCOMPARE(explanation->text().toStdString(), coach->Shown()->parts[part].explanation);
+            QVERIFY(explanation->heightForWidth(area->viewport()->width()) <=
+                    area->viewport()->height());
+            QCOMPARE(board->geometry(), boardBefore);
+            if (part + 1 < parts) QTest::mouseClick(nextCase, Qt::LeftButton);
+        }
+        QVERIFY(!nextCase->isEnabled());
+
+        // The longest part of any step of the fixtures fits as well.
+        for (const std::string& text : LongestExplanations()) {
+            explanation->setText(QString::fromStdString(text));
+            QVERIFY2(explanation->heightForWidth(area->viewport()->width()) <=
+                         area->viewport()->height(),
+                     text.c_str());
+        }
+        coach->resize(360, 420);
+        QTRY_VERIFY_WITH_TIMEOUT(coach->width() <= 400, kEventDeadlineMs);
+        QVERIFY(area->geometry().top() >= board->geometry().bottom());
+    }
+
     void aRefusedPlacementShowsTheWindowsBoxAndTheCoachSaysSo() {
         const QString opened = Copy(QStringLiteral("coach-single.cgd"), QStringLiteral("o.cgd"));
         const Cells before = FileCells(opened);
@@ -173,6 +211,30 @@ private slots:
     }
 
 private:
+    // The longest words the coach says at once on the steps of a few hard
+    // puzzles: a few of each technique's.
+    static std::vector<std::string> LongestExplanations() {
+        std::vector<std::string> longest;
+        for (const char* puzzle :
+             {"..3.....1.....3.....87.593673.8.....6.......7.....6.133176.98.....4.....8.....3..",
+              ".91.6.....4...896....9..7.....41...9.6.7.9.1.1...83.....4..5....261...5.....7."
+              "43."}) {
+            solving::Grid grid = solving::GridFromPuzzleLine(puzzle);
+            for (int n = 0; n < 100; ++n) {
+                coaching::CellTexts texts;
+                for (int cell = 0; cell < kCellCount; ++cell)
+                    for (int d = 1; d <= 9; ++d)
+                        if (solving::Holds(grid.cells[cell], d)) texts[cell] += char('0' + d);
+                const coaching::Advice advice = coaching::Advise(texts);
+                if (!advice.step) break;
+                for (const coaching::AdvicePart& part : advice.parts)
+                    if (part.explanation.size() > 300) longest.push_back(part.explanation);
+                solving::ApplyStep(*advice.step, grid);
+            }
+        }
+        return longest;
+    }
+
     QString Copy(const QString& fixture, const QString& name) {
         const QString path = QDir(scratch.path()).filePath(name);
         QFile::remove(path);

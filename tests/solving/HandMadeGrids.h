@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "solving/English.h"
 #include "solving/Grid.h"
 #include "solving/Solver.h"
 
@@ -43,7 +44,7 @@ inline int Column(int c) { return 8 + c; }
 inline int Box(int n) { return 17 + n; }  // 1..9, column of boxes outer
 
 inline bool Strikes(const Step& step, int cell, int digit) {
-    for (const Strike& s : step.strikes)
+    for (const Candidate& s : step.strikes)
         if (s.cell == cell && s.digit == digit) return true;
     return false;
 }

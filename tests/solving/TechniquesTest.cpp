@@ -18,7 +18,7 @@ Step OnlyStep(const Grid& grid, Technique technique) {
 }
 
 TEST(Techniques, NothingFiresOnAGridOfFullCells) {
-    EXPECT_FALSE(FindContradiction(FullGrid()));
+    EXPECT_FALSE(ContradictionIn(FullGrid()));
     EXPECT_TRUE(NextSteps(FullGrid(), true).empty());
 }
 
@@ -46,7 +46,7 @@ TEST(Techniques, HiddenSinglesBoxBeforeRowBeforeColumn) {
     KeepOnly(grid, Box(5), 2, {5});  // the centre box, its fifth cell: column 5, row 5
     step = OnlyStep(grid, Technique::kHiddenSingleBox);
     EXPECT_EQ(step.placeCell, At(5, 5));
-    EXPECT_EQ(step.reason,
+    EXPECT_EQ(Reason(step),
               "Hidden single in the centre box: 2 fits only column 5, row 5, which also holds 1, "
               "3, 4, 5, 6, 7, 8 and 9.");
 
@@ -131,9 +131,9 @@ TEST(Techniques, Fish) {
     KeepOnly(grid, Row(7), 5, {3, 8});
     Step step = OnlyStep(grid, Technique::kXWing);
     EXPECT_EQ(step.strikes.size(), 14u);
-    EXPECT_EQ(step.reason,
-              "X-wing: in rows 2, 7, 5 fits only columns 3, 8, so those lines hold "
-              "it nowhere else.");
+    EXPECT_EQ(Reason(step),
+              "X-wing of 5: in rows 2 and 7 it fits only columns 3 and 8, so the rest of those "
+              "columns loses it.");
 
     Grid sword = FullGrid();
     KeepOnly(sword, Column(1), 9, {1, 4});
@@ -241,18 +241,15 @@ TEST(Techniques, UniquenessOnlyWhereTheGridHasOneSolution) {
 }
 
 TEST(Techniques, UniqueRectangleOfTypeThreeRatesByItsNakedSet) {
-    const auto rated = [](const char* set) {
-        return SharedScaleRating({Technique::kUniqueRectangle3,
-                                  -1,
-                                  0,
-                                  {{0, 3}},
-                                  std::string("Unique rectangle (type 3): ... makes a naked ") +
-                                      set + " of 3, 4 and 5: ...",
-                                  {}});
+    // The cells that join the two corners: one makes a pair, three a quad.
+    const auto rated = [](std::vector<int> joined) {
+        Step step{Technique::kUniqueRectangle3, -1, 0, {{0, 3}}};
+        step.groups = {{std::move(joined), Digits("345"), 0}};
+        return SharedScaleRating(step);
     };
-    EXPECT_NEAR(rated("pair"), 4.6, 0.01);
-    EXPECT_NEAR(rated("triple"), 4.7, 0.01);
-    EXPECT_NEAR(rated("quad"), 4.8, 0.01);
+    EXPECT_NEAR(rated({At(5, 1)}), 4.6, 0.01);
+    EXPECT_NEAR(rated({At(5, 1), At(6, 1)}), 4.7, 0.01);
+    EXPECT_NEAR(rated({At(5, 1), At(6, 1), At(7, 1)}), 4.8, 0.01);
 }
 
 TEST(Techniques, AlsXzNeedsARestrictedCommonDigit) {

@@ -60,9 +60,7 @@ TEST(BoardSteps, APlacementTheBoardRefusesEndsTheCommand) {
     const solving::Step step{solving::Technique::kNakedSingle,
                              ColumnMajorIndex({3, 5}),
                              4,
-                             {{ColumnMajorIndex({1, 1}), 4}},
-                             "A step.",
-                             {}};
+                             {{ColumnMajorIndex({1, 1}), 4}}};
     const auto before = board.Cells();
     try {
         ApplyStepToBoard(step, board, "step 7");

@@ -62,7 +62,7 @@ TEST(SolveCommands, AnEliminationStrikesOnlyItsDigits) {
     for (int col = 4; col <= 8; ++col) expected[Line(col, 1)] = "12346789";
     expected[Line(9, 1)] = "97";
     const std::string paragraph = hint.out.substr(0, hint.out.find('\n') + 1);
-    EXPECT_EQ(paragraph.rfind("Locked candidates (pointing): in the top-left box, 5", 0), 0u)
+    EXPECT_EQ(paragraph.rfind("Locked candidates (pointing) of 5: in the top-left box it", 0), 0u)
         << paragraph;
     EXPECT_EQ(hint.out.substr(paragraph.size()), BoardOf(expected));
 }

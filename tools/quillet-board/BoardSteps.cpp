@@ -14,7 +14,7 @@ void ApplyStepToBoard(const solving::Step& step, CandidateBoard& board, const st
                               " holds " + Quoted(board.Cell(at)) + ", not " +
                               std::to_string(step.placeDigit));
     }
-    for (const solving::Strike& strike : step.strikes)
+    for (const Candidate& strike : step.strikes)
         board.RemoveDigitFromCell(CellOfColumnMajor(strike.cell), DigitText(strike.digit));
 }
 
@@ -23,10 +23,7 @@ void ApplyStepInWindow(const solving::Step& step, WindowLink& window) {
     if (step.placeCell >= 0)
         taken = window.Place(CellOfColumnMajor(step.placeCell), step.placeDigit);
     if (taken && !step.strikes.empty()) {
-        std::vector<CellDigit> strikes;
-        for (const solving::Strike& strike : step.strikes)
-            strikes.push_back({CellOfColumnMajor(strike.cell), strike.digit});
-        taken = window.Strike(strikes);
+        taken = window.Strike(step.strikes);
     }
     if (!taken)
         throw StepRefused(std::string("the window refuses the step (") +

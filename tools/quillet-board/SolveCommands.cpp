@@ -11,6 +11,7 @@
 #include "ToolInput.h"
 #include "files/BoardFileName.h"
 #include "files/Escaped.h"
+#include "solving/English.h"
 #include "solving/Solver.h"
 
 namespace quillet::board_tool {
@@ -89,7 +90,7 @@ int Hint(const CommandLine& line, ToolStreams& io) {
     // A net follows its paragraph as a tree, to be checked fact by fact.
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (steps.size() > 1) io.out << i + 1 << ". ";
-        io.out << solving::Describe(steps[i]) << "\n" << steps[i].tree;
+        io.out << solving::Describe(steps[i]) << "\n" << solving::ProofTree(steps[i]);
     }
     if (apply && inWindow) {
         ApplyStepInWindow(steps.front(), *io.window);
@@ -135,8 +136,9 @@ int Solve(const CommandLine& line, ToolStreams& io) {
                << Rating(outcome) << ").\n";
         return 0;
     }
-    if (!outcome.contradiction.empty())
-        report << "Contradiction after " << steps << ": " << outcome.contradiction << ".\n";
+    if (outcome.contradiction)
+        report << "Contradiction after " << steps << ": "
+               << solving::ContradictionText(*outcome.contradiction) << ".\n";
     else
         report << "Stuck after " << steps << " with " << OpenCells(read.grid)
                << " cells open; no technique up to forcing chains applies.\n";
@@ -156,10 +158,11 @@ std::string RateLine(const std::string& name, const CandidateBoard& board) {
     const solving::SolveOutcome outcome = solving::Solve(read.grid);
     if (outcome.solutions == 0)
         return name + "\t-\tno solution\t" +
-               (outcome.contradiction.empty() ? "the givens allow none" : outcome.contradiction);
+               (outcome.contradiction ? solving::ContradictionText(*outcome.contradiction)
+                                      : "the givens allow none");
     if (outcome.solutions > 1) return name + "\t-\tseveral solutions\tat least two";
-    if (!outcome.contradiction.empty())
-        return name + "\t-\tcontradiction\t" + outcome.contradiction;
+    if (outcome.contradiction)
+        return name + "\t-\tcontradiction\t" + solving::ContradictionText(*outcome.contradiction);
     if (!outcome.solved)
         return name + "\t" + Rating(outcome) + "\tbeyond\tstuck with " +
                std::to_string(OpenCells(read.grid)) + " cells open";

@@ -21,7 +21,7 @@ public:
     // refused (its box says why); throws InputError when it cannot be reached
     // or is busy with a box of its own.
     virtual bool Place(CellPos at, int digit) = 0;
-    virtual bool Strike(const std::vector<CellDigit>& strikes) = 0;
+    virtual bool Strike(const std::vector<Candidate>& strikes) = 0;
 };
 
 }  // namespace quillet::board_tool

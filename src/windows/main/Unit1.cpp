@@ -120,7 +120,7 @@ std::optional<bool> TForm1::PlaceFromOutside(CellPos at, int digit) {
     return placed;
 }
 
-std::optional<bool> TForm1::StrikeFromOutside(std::span<const CellDigit> strikes) {
+std::optional<bool> TForm1::StrikeFromOutside(std::span<const Candidate> strikes) {
     if (!TakesInput()) return std::nullopt;
     bool struck = false;
     RunCommand([&] { struck = state_.StrikeCandidates(strikes); });

@@ -52,7 +52,7 @@ public:
     // took it, or nothing while the window takes no input (a box, the
     // congratulation window or the pop-up menu is open): no command then.
     std::optional<bool> PlaceFromOutside(CellPos at, int digit);
-    std::optional<bool> StrikeFromOutside(std::span<const CellDigit> strikes);
+    std::optional<bool> StrikeFromOutside(std::span<const Candidate> strikes);
 
     // The digit selector and the one way the window places digits; Decide
     // tells whether it placed.

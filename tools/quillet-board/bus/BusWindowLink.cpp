@@ -51,11 +51,9 @@ bool BusWindowLink::Place(CellPos at, int digit) {
     return answer.taken;
 }
 
-bool BusWindowLink::Strike(const std::vector<CellDigit>& strikes) {
-    QList<boardbus::Strike> list;
-    for (const CellDigit& strike : strikes)
-        list.append({strike.at.col, strike.at.row, strike.digit});
-    const boardbus::CommandAnswer answer = Client().Strike(list);
+bool BusWindowLink::Strike(const std::vector<Candidate>& strikes) {
+    const boardbus::CommandAnswer answer =
+        Client().Strike(QList<Candidate>(strikes.begin(), strikes.end()));
     Check(answer.problem, answer.busError);
     return answer.taken;
 }

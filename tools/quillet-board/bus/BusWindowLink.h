@@ -18,7 +18,7 @@ public:
     ~BusWindowLink() override;
     void ReadBoard(CandidateBoard& board) override;
     bool Place(CellPos at, int digit) override;
-    bool Strike(const std::vector<CellDigit>& strikes) override;
+    bool Strike(const std::vector<Candidate>& strikes) override;
 
 private:
     boardbus::BoardClient& Client();
