@@ -16,6 +16,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "coach/BoardView.h"
+#include "coach/CoachPrint.h"
 
 namespace quillet::coach {
 namespace {
@@ -128,6 +129,11 @@ void CoachWindow::CreateControls() {
     column->addLayout(buttons);
     column->addWidget(status_);
     pages_->addWidget(coaching);
+    print_ = MakeButton(coaching, QStringLiteral("印刷…"),
+                        QStringLiteral("盤面を候補ごと印刷する。手と説明も付けられる"),
+                        QStringLiteral("print"));
+    buttons->addWidget(print_);
+    connect(print_, &QPushButton::clicked, this, &CoachWindow::PrintBoard);
 
     auto* waiting = new QWidget(pages_);
     auto* waitingColumn = new QVBoxLayout(waiting);
@@ -271,6 +277,14 @@ void CoachWindow::NextStep() {
     if (!shown_ || !shown_->step || pages_->currentIndex() != 0) return;
     following_ = shown_->index + 1;
     Think();
+}
+
+void CoachWindow::PrintBoard() {
+    if (!haveCells_ || pages_->currentIndex() != 0) return;
+    const QString said =
+        PrintFollowedBoard(this, {cells_, shown_, shown_ ? title_->text() : QString(),
+                                  shown_ ? explanation_->text() : QString()});
+    if (!said.isEmpty()) status_->setText(said);
 }
 
 void CoachWindow::OpenBoardFile() {

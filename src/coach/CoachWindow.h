@@ -38,6 +38,7 @@ signals:
 
 private:
     void CreateControls();
+    void PrintBoard();
     void WindowFound(bool found);
     void BoardRead(const boardbus::BoardReading& board);
     void Think();
@@ -75,6 +76,7 @@ private:
     coaching::CellTexts aheadCells_;
     QFuture<coaching::Advice> ahead_;
     bool haveAhead_ = false;
+    QPushButton* print_ = nullptr;
 };
 
 }  // namespace quillet::coach
