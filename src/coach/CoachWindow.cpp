@@ -281,9 +281,12 @@ void CoachWindow::NextStep() {
 
 void CoachWindow::PrintBoard() {
     if (!haveCells_ || pages_->currentIndex() != 0) return;
-    const QString said =
-        PrintFollowedBoard(this, {cells_, shown_, shown_ ? title_->text() : QString(),
-                                  shown_ ? explanation_->text() : QString()});
+    // Until the advice on a changed board is shown, the one shown is the
+    // last board's: the board goes on paper without it.
+    const bool current = shown_ && shownThought_ == thoughts_;
+    const QString said = PrintFollowedBoard(
+        this, {cells_, current ? shown_ : nullptr, current ? title_->text() : QString(),
+               current ? explanation_->text() : QString()});
     if (!said.isEmpty()) status_->setText(said);
 }
 
