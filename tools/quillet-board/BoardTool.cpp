@@ -17,6 +17,7 @@
 #include "SolveCommands.h"
 #include "ToolErrors.h"
 #include "ToolInput.h"
+#include "VersionNotice.h"
 #include "WindowLink.h"
 #include "WindowPath.h"
 #include "files/BoardFileName.h"
@@ -337,7 +338,7 @@ int Dispatch(const std::vector<std::string>& args, ToolStreams& io) {
             return 0;
         }
         if (arg == "--version") {
-            io.out << "quillet-board " QUILLET_VERSION "\n";
+            io.out << "quillet-board " QUILLET_VERSION "\n" QUILLET_VERSION_NOTICE;
             return 0;
         }
     }
