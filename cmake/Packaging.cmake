@@ -6,12 +6,12 @@ include(GNUInstallDirs)
 
 set(QUILLET_HOMEPAGE "https://github.com/quillet/quillet"
     CACHE STRING "Where the project is published; shown by software centres")
-# The project's own domain, which its desktop name (io.github.quillet) claims.
-set(QUILLET_MAINTAINER "The Quillet developers <maintainers@quillet.github.io>"
-    CACHE STRING "Maintainer of the Debian package, as NAME <ADDRESS>")
-# Where people reach the developers: the repository's issues.
-set(QUILLET_CONTACT "${QUILLET_HOMEPAGE}/issues"
-    CACHE STRING "The upstream contact named in the copyright file")
+# The maintainer of the Debian package, as NAME <ADDRESS>, at the project's
+# own domain, which its desktop name (io.github.quillet) claims; and where
+# people reach the developers, the repository's issues. Not cached: a build
+# tree keeps no address of an earlier one.
+set(QUILLET_MAINTAINER "The Quillet developers <maintainers@quillet.github.io>")
+set(QUILLET_CONTACT "${QUILLET_HOMEPAGE}/issues")
 set(QUILLET_SCREENSHOT_URL "https://raw.githubusercontent.com/quillet/quillet/main/docs/main-window.png"
     CACHE STRING "Web address of docs/main-window.png as published")
 
