@@ -138,7 +138,6 @@ void PaintPaperBoard(QPainter& painter, const QRectF& square, double unitsPerMm,
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
     const DigitType given(TypeOf(cell * kDigitType), cell * kDigitType * kBoldStroke);
-    const DigitType solved(TypeOf(cell * kDigitType), 0);
     const DigitType candidate(TypeOf(cell * kCandidateType), 0);
     const DigitType number(TypeOf(cell * kNumberType), 0);
 
@@ -150,9 +149,9 @@ void PaintPaperBoard(QPainter& painter, const QRectF& square, double unitsPerMm,
     for (int k = 0; k < kCellCount; ++k) {
         const std::string& text = board.cells[k];
         const unsigned digits = DigitsOf(text);
-        if (std::has_single_bit(digits)) {
-            use(board.givens[k] ? given : solved);
-            current->Draw(painter, geometry.CellRect(k), std::countr_zero(digits) + 1);
+        if (board.givens[k] && std::has_single_bit(digits)) {
+            use(given);
+            given.Draw(painter, geometry.CellRect(k), std::countr_zero(digits) + 1);
         } else if (candidates && digits != 0) {
             use(candidate);
             for (int d = 1; d <= 9; ++d)

@@ -36,8 +36,9 @@ inline constexpr double kNumberType = 0.36;
 // Draws the board in black alone on white paper into `square` (in the
 // painter's device units, `unitsPerMm` of them a millimetre): thin cell
 // lines, thick box lines and frame, the row and column numbers, the givens
-// bold and the other solved digits plain, and with `candidates` the
-// candidates of the open cells.
+// bold, and with `candidates` the candidates of every other cell, a single
+// one as well: a digit the givens leave alone in its cell is for the pencil
+// to find, not printed as solved.
 void PaintPaperBoard(QPainter& painter, const QRectF& square, double unitsPerMm,
                      const PrintedBoard& board, bool candidates);
 

@@ -14,7 +14,8 @@ struct PrintedBoard {
     // The 81 cell texts column by column, as a board file holds them: a
     // digit for a solved cell, its candidates for an open one.
     std::array<std::string, kCellCount> cells;
-    // The solved cells printed bold, as givens.
+    // The cells printed bold, as givens: each holds one digit. Every other
+    // cell is printed as candidates, or left empty without them.
     std::bitset<kCellCount> givens;
     // The caption: a name (bytes: a file's name or a title) and, where it
     // names several puzzles, which of them this is, from 1, of how many.

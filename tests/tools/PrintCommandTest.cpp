@@ -126,6 +126,25 @@ TEST(PrintCommand, PagesOnThePaperAskedTheirCaptionsAsTextAndTheFontsEmbedded) {
     EXPECT_GE(listed, 1) << fonts;
 }
 
+// Without candidates a puzzle shows its givens and nothing else, even where
+// they leave a cell a single candidate (column 9, row 5 of this one).
+TEST(PrintCommand, APuzzleWithoutCandidatesShowsItsGivensAlone) {
+    ScratchDir dir;
+    WriteBytes(dir / "p.txt", std::string(kGivens) + "\n");
+    const std::string pdf = dir / "p.pdf";
+    ASSERT_EQ(Print({QStringLiteral("--title"), QStringLiteral("x"), QStringLiteral("-o"), Q(pdf),
+                     Q(dir / "p.txt")})
+                  .status,
+              0);
+    std::string digits;
+    for (const char ch : RunProgram(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-raw"), Q(pdf), QStringLiteral("-")})
+                             .out)
+        if (ch >= '1' && ch <= '9') digits += ch;
+    // The 23 givens and the numbers of the nine rows and columns.
+    EXPECT_EQ(digits.size(), 23u + 18u) << digits;
+}
+
 // A word pdftotext found, its box in points.
 struct Word {
     std::string text;
