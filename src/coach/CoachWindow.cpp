@@ -152,6 +152,7 @@ void CoachWindow::CreateControls() {
 
     setTabOrder(explanation_, apply_);
     setTabOrder(apply_, next_);
+    setTabOrder(next_, print_);
     connect(apply_, &QPushButton::clicked, this, &CoachWindow::ApplyShown);
     connect(next_, &QPushButton::clicked, this, &CoachWindow::NextStep);
     connect(open_, &QPushButton::clicked, this, &CoachWindow::OpenBoardFile);
