@@ -113,6 +113,17 @@ TEST(PrintCommand, PagesOnThePaperAskedTheirCaptionsAsTextAndTheFontsEmbedded) {
                          {QStringLiteral("-raw"), Q(pdf), QStringLiteral("-")})
                   .out.find("けさの問題 7 / 7\n"),
               std::string::npos);
+    // Without --paper, the locale's, installed or not.
+    for (const auto& [locale, size] : {std::pair{"en_US.UTF-8", "612 x 792 pts (letter)"},
+                                       {"fr_CA", "612 x 792 pts (letter)"},
+                                       {"ja_JP.UTF-8", "595 x 842 pts (A4)"},
+                                       {"de_DE@euro", "595 x 842 pts (A4)"}}) {
+        ASSERT_EQ(Print({QStringLiteral("-o"), Q(pdf), Q(dir / "day.txt")},
+                        {{QStringLiteral("LC_ALL"), QString::fromLatin1(locale)}})
+                      .status,
+                  0);
+        EXPECT_EQ(Info(pdf, "Page size"), size) << locale;
+    }
     // Every font in the file, and at least one, embedded.
     const std::string fonts = RunProgram(QStringLiteral("pdffonts"), {Q(pdf)}).out;
     int listed = 0;
