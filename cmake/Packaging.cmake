@@ -6,8 +6,12 @@ include(GNUInstallDirs)
 
 set(QUILLET_HOMEPAGE "https://github.com/quillet/quillet"
     CACHE STRING "Where the project is published; shown by software centres")
-set(QUILLET_MAINTAINER "The Quillet developers <quillet@users.noreply.github.com>"
-    CACHE STRING "Maintainer of the Debian package, as NAME <ADDRESS>")
+# The maintainer of the Debian package, as NAME <ADDRESS>, at the project's
+# own domain, which its desktop name (io.github.quillet) claims; and where
+# people reach the developers, the repository's issues. Not cached: a build
+# tree keeps no address of an earlier one.
+set(QUILLET_MAINTAINER "The Quillet developers <maintainers@quillet.github.io>")
+set(QUILLET_CONTACT "${QUILLET_HOMEPAGE}/issues")
 set(QUILLET_SCREENSHOT_URL "https://raw.githubusercontent.com/quillet/quillet/main/docs/main-window.png"
     CACHE STRING "Web address of docs/main-window.png as published")
 
@@ -102,7 +106,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianGamesDirectory.cmake)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUILLET_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's Japanese Gothic face; Qt's platform plugins come with libqt6gui6.
+# The window's Japanese Gothic face; Qt's platform plugins come with libqt6gui6,
+# and its print support (libqt6printsupport6) the programs link themselves.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

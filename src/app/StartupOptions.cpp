@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "VersionNotice.h"
+
 namespace quillet {
 namespace {
 
@@ -21,7 +23,7 @@ std::optional<int> AnswerInformationOption(int argc, char** argv, std::FILE* out
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--version") {
-            std::fprintf(out, "quillet %s\n", QUILLET_VERSION);
+            std::fprintf(out, "quillet %s\n%s", QUILLET_VERSION, QUILLET_VERSION_NOTICE);
             return 0;
         }
         if (argument == "--help" || argument == "-h") {

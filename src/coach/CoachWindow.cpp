@@ -17,6 +17,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "coach/BoardView.h"
+#include "coach/CoachPrint.h"
 
 namespace quillet::coach {
 namespace {
@@ -132,6 +133,11 @@ void CoachWindow::CreateControls() {
     column->addLayout(buttons);
     column->addWidget(status_);
     pages_->addWidget(coaching);
+    print_ = MakeButton(coaching, QStringLiteral("印刷…"),
+                        QStringLiteral("盤面を候補ごと印刷する。手と説明も付けられる"),
+                        QStringLiteral("print"));
+    buttons->addWidget(print_);
+    connect(print_, &QPushButton::clicked, this, &CoachWindow::PrintBoard);
 
     auto* waiting = new QWidget(pages_);
     auto* waitingColumn = new QVBoxLayout(waiting);
@@ -151,6 +157,7 @@ void CoachWindow::CreateControls() {
     setTabOrder(explanation_, apply_);
     setTabOrder(apply_, next_);
     setTabOrder(next_, nextCase_);
+    setTabOrder(nextCase_, print_);
     connect(apply_, &QPushButton::clicked, this, &CoachWindow::ApplyShown);
     connect(next_, &QPushButton::clicked, this, &CoachWindow::NextStep);
     connect(nextCase_, &QPushButton::clicked, this, &CoachWindow::NextCase);
@@ -296,6 +303,17 @@ void CoachWindow::NextStep() {
     if (!shown_ || !shown_->step || pages_->currentIndex() != 0) return;
     following_ = shown_->index + 1;
     Think();
+}
+
+void CoachWindow::PrintBoard() {
+    if (!haveCells_ || pages_->currentIndex() != 0) return;
+    // Until the advice on a changed board is shown, the one shown is the
+    // last board's: the board goes on paper without it.
+    const bool current = shown_ && shownThought_ == thoughts_;
+    const QString said = PrintFollowedBoard(
+        this, {cells_, current ? shown_ : nullptr, current ? title_->text() : QString(),
+               current ? explanation_->text() : QString(), current ? part_ : 0});
+    if (!said.isEmpty()) status_->setText(said);
 }
 
 void CoachWindow::OpenBoardFile() {

@@ -46,6 +46,7 @@ signals:
 
 private:
     void CreateControls();
+    void PrintBoard();
     void WindowFound(bool found);
     void BoardRead(const boardbus::BoardReading& board);
     void Think();
@@ -88,6 +89,7 @@ private:
     coaching::CellTexts aheadCells_;
     QFuture<coaching::Advice> ahead_;
     bool haveAhead_ = false;
+    QPushButton* print_ = nullptr;
 };
 
 }  // namespace quillet::coach

@@ -66,12 +66,17 @@ std::string CannotOpenMessage(const std::string& name) {
 
 void WriteBoardFile(const std::string& path, const std::string& name, std::string_view text,
                     const DirectoryListing* listing) {
-    // A directory, FIFO or device cannot be replaced by a board: refuse it
+    WriteWholeFile(path, name, text, IsSavedBoardText, listing);
+}
+
+void WriteWholeFile(const std::string& path, const std::string& name, std::string_view bytes,
+                    const OwnContentTest& isOwnContent, const DirectoryListing* listing) {
+    // A directory, FIFO or device cannot be replaced by a file: refuse it
     // before anything opens it (a FIFO would block, a device be clobbered).
     if (!IsUsablePath(path) || KindOf(path) == PathKind::kOther)
         throw CommandError(CommandError::Kind::kCannotCreate, CannotCreateMessage(name));
 
-    switch (ReplaceFile(path, text, IsSavedBoardText, listing)) {
+    switch (ReplaceFile(path, bytes, isOwnContent, listing)) {
         case ReplaceOutcome::kReplaced: return;
         case ReplaceOutcome::kCannotCreate:
             throw CommandError(CommandError::Kind::kCannotCreate, CannotCreateMessage(name));

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/BoardDirectory.h"
+#include "files/FileReplacement.h"
 
 namespace quillet {
 
@@ -22,6 +23,10 @@ inline constexpr const char* kTextTooLargeMessage = "文字列の大きさが �
 // A current `listing` of the directory spares reading it again.
 void WriteBoardFile(const std::string& path, const std::string& name, std::string_view text,
                     const DirectoryListing* listing = nullptr);
+// The same for a file of any kind (a PDF), whose own bytes, for leftovers of
+// an interrupted save, `isOwnContent` knows.
+void WriteWholeFile(const std::string& path, const std::string& name, std::string_view bytes,
+                    const OwnContentTest& isOwnContent, const DirectoryListing* listing = nullptr);
 
 // The lines of the regular file at `path` (see SplitBoardText). Directories,
 // FIFOs and devices are refused without waiting on them, and a file larger

@@ -42,6 +42,16 @@ class WindowOptionTest : public ScratchWindowTest {
         return {tool.exitCode(), tool.readAllStandardOutput(), tool.readAllStandardError()};
     }
 
+    // The text of a PDF as pdftotext reads it.
+    static QByteArray TextOf(const QByteArray& pdf) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-"), QStringLiteral("-")});
+        pdftotext.write(pdf);
+        pdftotext.closeWriteChannel();
+        pdftotext.waitForFinished(-1);
+        return pdftotext.readAllStandardOutput();
+    }
+
     // The board saved by the window's own "Save", as the file commands read it.
     QString Saved(const QString& name = QStringLiteral("saved.cgd")) {
         form->Edit1->setText(name);
@@ -80,6 +90,24 @@ private slots:
             QVERIFY2(!fromWindow.out.isEmpty(), fromWindow.err.constData());
             QCOMPARE(fromWindow.out, fromFile.out.replace(QFile::encodeName(file), "window"));
         }
+    }
+
+    // print --window puts on paper what printing the saved board puts there,
+    // under the window's name instead of the file's.
+    void printsTheBoardTheWindowWouldSave() {
+        board().SetCell({1, 1}, "5");
+        board().SetCell({9, 9}, "19");
+        const QString file = Saved();
+        const QStringList print{QStringLiteral("print"), QStringLiteral("--candidates"),
+                                QStringLiteral("-o"), QStringLiteral("-")};
+        const ToolOutput fromWindow =
+            RunTool(*bus, print + QStringList{QStringLiteral("--window")});
+        QCOMPARE(fromWindow.status, 0);
+        const ToolOutput fromFile = RunTool(*bus, print + QStringList{file});
+        QCOMPARE(fromFile.status, 0);
+        QVERIFY(TextOf(fromWindow.out).contains("Quillet の盤面"));
+        QCOMPARE(TextOf(fromWindow.out),
+                 TextOf(fromFile.out).replace("saved.cgd", "Quillet の盤面"));
     }
 
     // Each step of hint --apply --window does to the window's board what it

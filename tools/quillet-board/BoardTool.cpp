@@ -12,10 +12,12 @@
 #include "BoardCheck.h"
 #include "CommandLine.h"
 #include "GridText.h"
+#include "PrintCommand.h"
 #include "PuzzleMaker.h"
 #include "SolveCommands.h"
 #include "ToolErrors.h"
 #include "ToolInput.h"
+#include "VersionNotice.h"
 #include "WindowLink.h"
 #include "WindowPath.h"
 #include "files/BoardFileName.h"
@@ -101,8 +103,22 @@ boards out. Puzzle texts run row by row, board files column by column.
       solutions" for a puzzle that has not exactly one. The puzzles of a
       text are rated on N threads at once (default: one for each processor),
       the lines still in the text's order.
+  print [-o FILE.pdf | --printer NAME] [--per-page 1|2|4|6]
+        [--paper a4|letter] [--candidates] [--rating] [--title TEXT]
+        [FILE...|-] | --window
+      Prints the puzzles of the texts and the boards of the board files
+      (FILE.cgd) given, in order, to the default printer, to the printer
+      NAME, or to the PDF file FILE.pdf (- for standard output). Black on
+      white: the givens bold, row and column numbers, thick box lines, room
+      around each board for a pencil, and above it a caption (the file's
+      name and which puzzle of how many, or TEXT) with --rating the rating
+      on the shared scale as rate gives it. --candidates prints each open
+      cell's candidates in a fixed 3x3 layout: a board's own, or those a
+      puzzle's givens leave. A board file's solved cells are all printed as
+      givens: it does not record which were given. Per page: 1, 2, 4 or 6
+      (default: as many as there are puzzles, up to 4); paper: the locale's.
 
-  --window    export, show, check, hint and solve read the board of the
+  --window    export, show, check, hint, solve and print read the board of the
               open Quillet window (the one you are in, or were in last)
               instead of FILE.cgd; hint --apply does the step there as one
               move that "戻る" takes back, solve leaves the window's board as
@@ -284,6 +300,9 @@ int New(const CommandLine& line, ToolStreams& io) {
     return 0;
 }
 
+// As many files as a command line holds.
+constexpr std::size_t kManyOperands = 100000;
+
 struct Command {
     const char* name;
     CommandGrammar grammar;
@@ -301,6 +320,12 @@ const std::vector<Command>& Commands() {
         {"hint", {{"-o"}, {"--apply", "--all", "--window"}, 1}, true, Hint},
         {"solve", {{"-o"}, {"--steps", "--window"}, 1}, true, Solve},
         {"rate", {{"--jobs"}, {}, 1}, false, Rate},
+        {"print",
+         {{"-o", "--per-page", "--paper", "--title", "--printer"},
+          {"--candidates", "--rating", "--window"},
+          kManyOperands},
+         false,
+         Print},
     };
     return commands;
 }
@@ -313,13 +338,13 @@ int Dispatch(const std::vector<std::string>& args, ToolStreams& io) {
             return 0;
         }
         if (arg == "--version") {
-            io.out << "quillet-board " QUILLET_VERSION "\n";
+            io.out << "quillet-board " QUILLET_VERSION "\n" QUILLET_VERSION_NOTICE;
             return 0;
         }
     }
     if (args.empty())
         throw UsageError(
-            "a command is needed: import, export, show, new, check, hint, solve or rate");
+            "a command is needed: import, export, show, new, check, hint, solve, rate or print");
     for (const Command& command : Commands()) {
         if (args.front() != command.name) continue;
         const CommandLine line = ParseCommandLine(

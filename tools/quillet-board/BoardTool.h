@@ -6,6 +6,7 @@
 
 namespace quillet::board_tool {
 
+class SheetPrinter;
 class WindowLink;
 
 struct ToolStreams {
@@ -17,6 +18,8 @@ struct ToolStreams {
     // The open window's board for --window; none, and --window finds no
     // window, when not given.
     WindowLink* window = nullptr;
+    // Qt's printing for print; without it, print says it cannot print.
+    SheetPrinter* printer = nullptr;
 };
 
 // Runs the tool on its arguments (without the program name). Returns the exit

@@ -239,4 +239,12 @@ bool PuzzleInScale(const MadePuzzle& puzzle, double low, double high) {
     });
 }
 
+std::optional<double> SharedScaleOf(const CandidateBoard& board) {
+    ReadBoard read = Candidates(board);
+    if (!read.contradiction.empty()) return std::nullopt;
+    const solving::SolveOutcome outcome = solving::Solve(read.grid);
+    if (outcome.solutions != 1 || outcome.contradiction || !outcome.solved) return std::nullopt;
+    return outcome.sharedScale;
+}
+
 }  // namespace quillet::board_tool

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
+
 #include "BoardTool.h"
 #include "CommandLine.h"
 #include "PuzzleMaker.h"
+#include "board/CandidateBoard.h"
 #include "solving/Step.h"
 
 namespace quillet::board_tool {
@@ -20,5 +23,9 @@ bool PuzzleHasLevel(const MadePuzzle& puzzle, solving::Level level);
 // Whether the steps lead to the puzzle's solution and its hardest step lies
 // from `low` to `high` on the shared scale (SharedScaleRating).
 bool PuzzleInScale(const MadePuzzle& puzzle, double low, double high);
+// The board's rating on the shared scale as `rate` gives it (its last
+// field): none for a board without exactly one solution, or that the steps
+// do not finish.
+std::optional<double> SharedScaleOf(const CandidateBoard& board);
 
 }  // namespace quillet::board_tool

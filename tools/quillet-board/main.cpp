@@ -8,6 +8,7 @@
 
 #include "BoardTool.h"
 #include "BusWindowLink.h"
+#include "QtSheetPrinter.h"
 
 namespace {
 
@@ -33,8 +34,9 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const bool utf8 = ::isatty(STDOUT_FILENO) == 1 && LocaleIsUtf8();
     quillet::board_tool::BusWindowLink window;
-    const int status =
-        quillet::board_tool::RunBoardTool(args, {std::cin, std::cout, std::cerr, utf8, &window});
+    quillet::board_tool::QtSheetPrinter printer;
+    const int status = quillet::board_tool::RunBoardTool(
+        args, {std::cin, std::cout, std::cerr, utf8, &window, &printer});
     std::cout.flush();
     return std::cout.good() ? status : 1;
 }

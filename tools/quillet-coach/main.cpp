@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "VersionNotice.h"
 #include "coach/CoachWindow.h"
 #include "drawing/Fonts.h"
 #include "platform/AccessibilityStatus.h"
@@ -19,8 +20,15 @@ int main(int argc, char* argv[]) {
         parser.setApplicationDescription(
             QStringLiteral("開いている Quillet の盤面で、次の一手を図と説明で示します。"));
         parser.addHelpOption();
-        parser.addVersionOption();
+        // Qt's own version option would print the version alone.
+        const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                         QStringLiteral("版と使用許諾を表示します。"));
+        parser.addOption(version);
         parser.process(options);
+        if (parser.isSet(version)) {
+            std::fputs("quillet-coach " QUILLET_VERSION "\n" QUILLET_VERSION_NOTICE, stdout);
+            return 0;
+        }
     }
     // As the main window starts: the same display, and a screen reader hears both.
     quillet::WindowStart start(argc, argv, "quillet-coach");
